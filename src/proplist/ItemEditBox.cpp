@@ -1,0 +1,39 @@
+#include "ItemEditBox.h"
+
+#include <QKeyEvent>
+
+ItemEditBox::ItemEditBox(QWidget *parent) : QLineEdit(parent)
+{
+    setFrame(false);
+    setTextMargins(0, 0, 0, 0);
+    setContentsMargins(0, 0, 0, 0);
+}
+
+void ItemEditBox::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        event->accept();
+        emit escapePressed();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        emit enterPressed();
+        return;
+    default:
+        QLineEdit::keyPressEvent(event);
+    }
+}
+
+void ItemEditBox::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    emit focusGained();
+}
+
+void ItemEditBox::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    emit focusLost();
+}
