@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+
+namespace areamaker {
+
+// The real file system: a page is replaced through a synced temporary file renamed over it,
+// keeping its permissions and writing through a symbolic link to its target.
+class PosixFileSystem : public FileSystem
+{
+public:
+    bool fileExists(const std::string &path) const override;
+    IoResult readFile(const std::string &path, std::string &bytes) const override;
+    IoResult replaceFile(const std::string &path, std::string_view bytes) override;
+    std::optional<FileTime> lastWriteTime(const std::string &path) const override;
+};
+
+} // namespace areamaker

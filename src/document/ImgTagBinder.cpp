@@ -1,0 +1,152 @@
+#include "document/ImgTagBinder.h"
+
+#include "document/AsciiText.h"
+#include "document/MapDocument.h"
+#include "document/MarkupScanner.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageBoxPort.h"
+
+namespace areamaker {
+
+namespace {
+
+std::string attributeText(std::string_view name, const std::string &value)
+{
+    return std::string(name) + "=\"" + value + '"';
+}
+
+// Puts NAME="value" in place of the attribute, or after the last attribute when absent.
+void setAttribute(std::string &tag, std::string_view name, const std::string &value)
+{
+    if (const auto a = MarkupScanner::findAttribute(tag, name)) {
+        tag.replace(a->nameBegin, a->end - a->nameBegin, attributeText(name, value));
+        return;
+    }
+    const auto all = MarkupScanner::attributes(tag);
+    std::size_t at = 1;
+    if (!all.empty()) {
+        at = all.back().end;
+    } else {
+        while (at < tag.size() && !isAsciiSpace(tag[at]) && tag[at] != '>' && tag[at] != '/')
+            ++at;
+    }
+    tag.insert(at, " " + attributeText(name, value));
+}
+
+void removeAttribute(std::string &tag, std::string_view name)
+{
+    if (const auto a = MarkupScanner::findAttribute(tag, name))
+        tag.erase(a->begin, a->end - a->begin);
+}
+
+} // namespace
+
+std::optional<std::string> ImgTagBinder::usemapName(std::string_view tag)
+{
+    const auto a = MarkupScanner::findAttribute(tag, "USEMAP");
+    if (!a)
+        return std::nullopt;
+    const std::string_view value = MarkupScanner::valueOf(tag, *a);
+    return std::string(value.starts_with('#') ? value.substr(1) : value);
+}
+
+void ImgTagBinder::RewriteImgTag(std::string &tag, const ImgTagUpdate &request) const
+{
+    if (!request.Src.empty() && MarkupScanner::findAttribute(tag, "SRC"))
+        setAttribute(tag, "SRC", request.Src);
+    if (!request.NewName.empty() && mNewNoBorder)
+        setAttribute(tag, "BORDER", "0");
+    if (request.Width > 0)
+        setAttribute(tag, "WIDTH", std::to_string(request.Width));
+    if (request.Height > 0)
+        setAttribute(tag, "HEIGHT", std::to_string(request.Height));
+    if (request.NewName.empty())
+        removeAttribute(tag, "USEMAP");
+    else
+        setAttribute(tag, "USEMAP", "#" + request.NewName);
+}
+
+void ImgTagBinder::UpdateImgTags(std::string &text, const ImgTagUpdate &request) const
+{
+    UpdateImgTags(text, {{request.OldName, request}});
+}
+
+void ImgTagBinder::UpdateImgTags(std::string &text, const UpdatesByOldName &updates) const
+{
+    if (updates.empty())
+        return;
+    std::string result;
+    std::size_t copied = 0;
+    for (std::size_t p = MarkupScanner::findStartTag(text, "IMG", 0); p != MarkupScanner::npos;) {
+        const std::size_t end = MarkupScanner::tagEnd(text, p);
+        if (end == MarkupScanner::npos)
+            break;
+        std::string tag = text.substr(p, end - p);
+        const auto name = usemapName(tag);
+        const auto update = name ? updates.find(*name) : updates.end();
+        if (update != updates.end()) {
+            RewriteImgTag(tag, update->second);
+            result.append(text, copied, p - copied);
+            result += tag;
+            copied = end;
+        }
+        p = MarkupScanner::findStartTag(text, "IMG", end);
+    }
+    if (copied == 0)
+        return;
+    result.append(text, copied, std::string::npos);
+    text = std::move(result);
+}
+
+bool ImgTagBinder::writeBack(MapDocument &document, FileSystem &files, const std::string &text) const
+{
+    if (!files.replaceFile(document.Path, text).ok())
+        return false;
+    document.DocumentStamp = FileStamp(document.Path, files);
+    return true;
+}
+
+bool ImgTagBinder::BindImgTagAt(MapDocument &document, FileSystem &files,
+                                const ImgTagUpdate &request) const
+{
+    std::string text;
+    if (!files.readFile(document.Path, text).ok())
+        return false;
+    if (MarkupScanner::findStartTag(text, "IMG", request.Position) != request.Position)
+        return false;
+    const std::size_t end = MarkupScanner::tagEnd(text, request.Position);
+    if (end == MarkupScanner::npos)
+        return false;
+    std::string tag = text.substr(request.Position, end - request.Position);
+    RewriteImgTag(tag, request);
+    text.replace(request.Position, end - request.Position, tag);
+    return writeBack(document, files, text);
+}
+
+bool ImgTagBinder::InsertNewImage(MapDocument &document, FileSystem &files,
+                                  MessageBoxPort &messages, const ImgTagUpdate &request) const
+{
+    std::string text;
+    if (!files.readFile(document.Path, text).ok())
+        return false;
+    const std::size_t body = MarkupScanner::findStartTag(text, "BODY", 0);
+    const std::size_t bodyEnd = body == MarkupScanner::npos ? body : MarkupScanner::tagEnd(text, body);
+    if (bodyEnd == MarkupScanner::npos) {
+        messages.show({"'" + toUpperAscii(document.Path) + "'\n\nLe fichier n'est pas un document HTML valide.",
+                       "Areamaker", MessageButtons::Ok, MessageIcon::Critical});
+        return false;
+    }
+    const std::string eol(lineBreakOf(text));
+    std::string img = "<IMG SRC=\"" + request.Src + "\" WIDTH=\"" + std::to_string(request.Width) +
+                      "\" HEIGHT=\"" + std::to_string(request.Height) + "\" USEMAP=\"#" +
+                      request.NewName + '"' + (mNewNoBorder ? " BORDER=\"0\">" : ">");
+    std::size_t at = bodyEnd;
+    if (std::string_view(text).substr(at).starts_with(eol))
+        at += eol.size();
+    else
+        img = eol + img;
+    text.insert(at, img + eol);
+    return writeBack(document, files, text);
+}
+
+} // namespace areamaker

@@ -1,0 +1,143 @@
+#include "document/MapDocument.h"
+
+#include "document/CoreError.h"
+#include "document/TreeKeys.h"
+#include "platform/EditorViews.h"
+
+namespace areamaker {
+
+void MapDocument::attachViews(TreeViewPort *tree, WindowTitlePort *title,
+                              DrawingSurface *canvasBuffer)
+{
+    mTree = tree;
+    mTitle = title;
+    mCanvasBuffer = canvasBuffer;
+}
+
+ImageMap *MapDocument::activeMap()
+{
+    if (ActiveMapIndex < 0 || ActiveMapIndex >= MapCount())
+        return nullptr;
+    return &Maps[static_cast<std::size_t>(ActiveMapIndex)];
+}
+
+void MapDocument::SetDocumentModified(bool flag)
+{
+    if (DocumentState == DocumentClosed) {
+        DocumentModified = false;
+    } else if (flag != DocumentModified) {
+        DocumentModified = flag;
+    } else {
+        return;
+    }
+    refreshTitle();
+}
+
+void MapDocument::refreshTitle()
+{
+    if (mTitle)
+        mTitle->refreshTitle(*this);
+}
+
+void MapDocument::markMapModified(int mapIndex)
+{
+    Maps.at(static_cast<std::size_t>(mapIndex)).Modified = true;
+    SetDocumentModified(true);
+}
+
+ImageMap &MapDocument::appendMap()
+{
+    if (Maps.size() >= MaxCount)
+        throw CoreError(ErrOverflow, "Dépassement de capacité : le document ne peut contenir plus de "
+                                     "32 767 images maps.");
+    return Maps.emplace_back();
+}
+
+void MapDocument::AddImageMap(const std::string &name, const std::string &imagePath,
+                              const std::string &defaultHref)
+{
+    const int index = MapCount();
+    ImageMap &map = appendMap();
+    map.SourceAsRead = map.ImagePath = imagePath;
+    map.Modified = true;
+    map.Name = map.NameAsRead = name;
+    map.DefaultRegion[AttrHref] = defaultHref;
+    if (mTree) {
+        mTree->addNode({}, mapKey(index), mapNodeText(name, imagePath), MapNodeImage);
+        if (!defaultHref.empty())
+            mTree->addNode(mapKey(index), defaultRegionKey(index),
+                           defaultRegionNodeText(defaultHref), ZoneNodeImage);
+    }
+    SetDocumentModified(true);
+}
+
+void MapDocument::copyBackActiveZones()
+{
+    ImageMap *map = activeMap();
+    if (!map)
+        return;
+    map->Zones.clear();
+    map->Zones.reserve(ActiveZones.size());
+    for (const Zone &working : ActiveZones)
+        map->Zones.emplace_back().Acquire(working, mCanvasBuffer);
+}
+
+void MapDocument::loadActiveZones(int mapIndex)
+{
+    const ImageMap &map = Maps.at(static_cast<std::size_t>(mapIndex));
+    ActiveZones.clear();
+    ActiveZones.reserve(map.Zones.size());
+    for (const Zone &stored : map.Zones)
+        ActiveZones.emplace_back().Acquire(stored, mCanvasBuffer);
+    SelectedZoneIndex = -1;
+}
+
+void MapDocument::deleteMap(int mapIndex)
+{
+    ImageMap &map = Maps.at(static_cast<std::size_t>(mapIndex));
+    map.Alive = false;
+    map.ImagePath.clear();
+    map.Zones.clear();
+    map.Modified = true;
+    map.Name.clear();
+    map.DefaultRegion = {};
+    if (ActiveMapIndex == mapIndex) {
+        ActiveZones.clear();
+        ActiveMapIndex = -1;
+        SelectedZoneIndex = -1;
+    }
+    SetDocumentModified(true);
+}
+
+void MapDocument::clearDefaultRegion(int mapIndex)
+{
+    Maps.at(static_cast<std::size_t>(mapIndex)).DefaultRegion = {};
+    markMapModified(mapIndex);
+}
+
+bool MapDocument::anyMapModified() const
+{
+    for (const ImageMap &map : Maps) {
+        if (map.Modified)
+            return true;
+    }
+    return false;
+}
+
+void MapDocument::clearMaps()
+{
+    Maps.clear();
+    ActiveMapIndex = -1;
+    ActiveZones.clear();
+    SelectedZoneIndex = -1;
+}
+
+void MapDocument::close()
+{
+    clearMaps();
+    DocumentState = DocumentClosed;
+    Path.clear();
+    DocumentStamp.clear();
+}
+
+} // namespace areamaker

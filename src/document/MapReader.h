@@ -1,0 +1,54 @@
+#pragma once
+
+#include "document/CoreError.h"
+#include "document/ImageSizeCache.h"
+#include "document/PageEncoding.h"
+#include "document/Paths.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace areamaker {
+
+class MapDocument;
+class MessageBoxPort;
+struct ImageMap;
+class Zone;
+
+// Reads the MAP blocks of a page into the document, adding their tree nodes.
+class MapReader
+{
+public:
+    MapReader(MapDocument &document, ImageSizeCache &images, MessageBoxPort *messages,
+              PathStyle style = nativePathStyle());
+
+    // Appends every map of the page; false (with the reason in lastError) when a block is
+    // malformed, in which case the reason has been shown to the user.
+    bool readPage(std::string_view page);
+    bool ReadMapBlock(std::string_view block);
+    const std::optional<CoreError> &lastError() const { return mLastError; }
+
+    // Attribute `index` (0 to 6 as AreaAttributes, 7 for COORDS) of an AREA tag, as written.
+    static std::string GetAreaAttribute(std::string_view tag, int index);
+
+private:
+    void readBlock(std::string_view block, int mapIndex);
+    void readImagePath(std::string_view block, ImageMap &map);
+    void readArea(std::string_view tag, int mapIndex);
+    bool readDefaultRectangle(std::string_view tag, int mapIndex, std::string_view coords);
+    void setDefaultRegion(std::string_view tag, int mapIndex);
+    void addZone(Zone zone, std::string_view tag, int mapIndex);
+    void fail(const CoreError &error);
+
+    MapDocument &mDocument;
+    ImageSizeCache &mImages;
+    MessageBoxPort *mMessages;
+    PathStyle mStyle;
+    PageEncoding mEncoding;
+    std::string mDocumentPath;
+    bool mDefaultNodeAdded = false;
+    std::optional<CoreError> mLastError;
+};
+
+} // namespace areamaker

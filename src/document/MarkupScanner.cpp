@@ -1,0 +1,173 @@
+#include "document/MarkupScanner.h"
+
+#include "document/AsciiText.h"
+
+#include <cstring>
+
+namespace areamaker {
+
+namespace {
+
+bool endsName(char c)
+{
+    return isAsciiSpace(c) || c == '>' || c == '/';
+}
+
+std::size_t findIgnoreCase(std::string_view text, std::string_view needle, std::size_t from)
+{
+    for (std::size_t p = text.find('<', from); p != std::string_view::npos; p = text.find('<', p + 1)) {
+        if (startsWithIgnoreAsciiCase(text.substr(p), needle))
+            return p;
+    }
+    return std::string_view::npos;
+}
+
+// Skips the raw text of a script or style element, whose content is never markup.
+std::size_t skipRawTextElement(std::string_view text, std::size_t lt, std::string_view closing)
+{
+    const std::size_t close = findIgnoreCase(text, closing, lt + 1);
+    return close == std::string_view::npos ? text.size() : close;
+}
+
+} // namespace
+
+bool MarkupScanner::tagNameAt(std::string_view text, std::size_t lt, std::string_view name)
+{
+    const std::size_t nameEnd = lt + 1 + name.size();
+    return nameEnd < text.size() && startsWithIgnoreAsciiCase(text.substr(lt + 1), name) &&
+           endsName(text[nameEnd]);
+}
+
+// Returns where scanning resumes when `lt` opens something that is not a tag to look at,
+// or `lt` itself when it may be a tag.
+std::size_t MarkupScanner::skipNonMarkup(std::string_view text, std::size_t lt)
+{
+    const std::string_view rest = text.substr(lt);
+    if (rest.starts_with("<!--")) {
+        const std::size_t close = text.find("-->", lt + 4);
+        return close == npos ? text.size() : close + 3;
+    }
+    if (rest.starts_with("<?")) {
+        const std::size_t close = text.find("?>", lt + 2);
+        return close == npos ? text.size() : close + 2;
+    }
+    if (tagNameAt(text, lt, "SCRIPT"))
+        return skipRawTextElement(text, lt, "</SCRIPT");
+    if (tagNameAt(text, lt, "STYLE"))
+        return skipRawTextElement(text, lt, "</STYLE");
+    return lt;
+}
+
+std::size_t MarkupScanner::findStartTag(std::string_view text, std::string_view name,
+                                        std::size_t from)
+{
+    std::size_t p = text.find('<', from);
+    while (p != npos) {
+        const std::size_t resume = skipNonMarkup(text, p);
+        if (resume != p) {
+            p = text.find('<', resume);
+            continue;
+        }
+        if (tagNameAt(text, p, name))
+            return p;
+        p = text.find('<', p + 1);
+    }
+    return npos;
+}
+
+std::size_t MarkupScanner::findEndTag(std::string_view text, std::string_view name,
+                                      std::size_t from)
+{
+    for (std::size_t p = text.find("</", from); p != npos; p = text.find("</", p + 2)) {
+        if (!startsWithIgnoreAsciiCase(text.substr(p + 2), name))
+            continue;
+        std::size_t q = p + 2 + name.size();
+        while (q < text.size() && isAsciiSpace(text[q]))
+            ++q;
+        if (q < text.size() && text[q] == '>')
+            return p;
+    }
+    return npos;
+}
+
+std::size_t MarkupScanner::tagEnd(std::string_view text, std::size_t lt)
+{
+    // A quote that stays open this long is a stray one: fall back to the first '>'.
+    constexpr std::size_t longestQuotedScan = 64 * 1024;
+    char quote = 0;
+    for (std::size_t p = lt + 1; p < text.size() && p - lt < longestQuotedScan; ++p) {
+        const char c = text[p];
+        if (quote) {
+            if (c == quote)
+                quote = 0;
+        } else if (c == '>') {
+            return p + 1;
+        } else if ((c == '"' || c == '\'') && p > 0 && text[p - 1] == '=') {
+            quote = c;
+        }
+    }
+    const std::size_t plain = text.find('>', lt + 1);
+    return plain == npos ? npos : plain + 1;
+}
+
+std::vector<TagAttribute> MarkupScanner::attributes(std::string_view tag)
+{
+    std::vector<TagAttribute> list;
+    std::size_t p = 1;
+    while (p < tag.size() && !endsName(tag[p]))
+        ++p;
+    while (p < tag.size()) {
+        TagAttribute a;
+        a.begin = p;
+        while (p < tag.size() && (isAsciiSpace(tag[p]) || tag[p] == '/'))
+            ++p;
+        if (p >= tag.size() || tag[p] == '>')
+            break;
+        a.nameBegin = p;
+        while (p < tag.size() && !isAsciiSpace(tag[p]) && tag[p] != '=' && tag[p] != '>' &&
+               !(tag[p] == '/' && p + 1 < tag.size() && tag[p + 1] == '>'))
+            ++p;
+        a.nameEnd = p;
+        if (p < tag.size() && tag[p] == '=') {
+            a.hasValue = true;
+            ++p;
+            if (p < tag.size() && (tag[p] == '"' || tag[p] == '\'')) {
+                a.quote = tag[p];
+                a.valueBegin = p + 1;
+                const std::size_t close = tag.find(a.quote, a.valueBegin);
+                a.valueEnd = close == npos ? tag.size() : close;
+                p = close == npos ? tag.size() : close + 1;
+            } else {
+                a.valueBegin = p;
+                while (p < tag.size() && !isAsciiSpace(tag[p]) && tag[p] != '>')
+                    ++p;
+                a.valueEnd = p;
+            }
+        } else {
+            a.valueBegin = a.valueEnd = p;
+        }
+        a.end = p;
+        if (a.nameEnd > a.nameBegin)
+            list.push_back(a);
+        else
+            ++p;
+    }
+    return list;
+}
+
+std::optional<TagAttribute> MarkupScanner::findAttribute(std::string_view tag,
+                                                         std::string_view name)
+{
+    for (const TagAttribute &a : attributes(tag)) {
+        if (equalsIgnoreAsciiCase(tag.substr(a.nameBegin, a.nameEnd - a.nameBegin), name))
+            return a;
+    }
+    return std::nullopt;
+}
+
+std::string_view MarkupScanner::valueOf(std::string_view tag, const TagAttribute &attribute)
+{
+    return tag.substr(attribute.valueBegin, attribute.valueEnd - attribute.valueBegin);
+}
+
+} // namespace areamaker

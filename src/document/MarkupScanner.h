@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace areamaker {
+
+// One attribute of a start tag, as byte ranges of the tag text.
+struct TagAttribute
+{
+    std::size_t begin = 0;      // the white space before the name
+    std::size_t nameBegin = 0;
+    std::size_t nameEnd = 0;
+    std::size_t valueBegin = 0; // inside the quotes when quoted
+    std::size_t valueEnd = 0;
+    std::size_t end = 0;        // past the closing quote or the last value byte
+    char quote = 0;             // '"', '\'' or 0 for an unquoted value
+    bool hasValue = false;
+};
+
+// Finds tags in a page the way a browser sees them: markup inside comments, scripts,
+// styles and processing instructions is not markup. Matching folds ASCII case only.
+class MarkupScanner
+{
+public:
+    static constexpr std::size_t npos = std::string_view::npos;
+
+    // Position of the next start tag named `name` (e.g. "MAP") at or after `from`.
+    static std::size_t findStartTag(std::string_view text, std::string_view name,
+                                    std::size_t from);
+    // Position of the next end tag "</name>" at or after `from`.
+    static std::size_t findEndTag(std::string_view text, std::string_view name, std::size_t from);
+    // Position just past the '>' that closes the tag opened at `lt`; a '>' inside a quoted
+    // value does not close it unless the quote never closes.
+    static std::size_t tagEnd(std::string_view text, std::size_t lt);
+
+    static std::vector<TagAttribute> attributes(std::string_view tag);
+    // The first attribute of that name, compared without regard to ASCII case.
+    static std::optional<TagAttribute> findAttribute(std::string_view tag, std::string_view name);
+    static std::string_view valueOf(std::string_view tag, const TagAttribute &attribute);
+
+private:
+    static std::size_t skipNonMarkup(std::string_view text, std::size_t lt);
+    static bool tagNameAt(std::string_view text, std::size_t lt, std::string_view name);
+};
+
+} // namespace areamaker

@@ -1,0 +1,259 @@
+#include "document/Zone.h"
+
+#include "document/CoreError.h"
+#include "document/ZoneGeometry.h"
+
+#include <limits>
+
+namespace areamaker {
+
+namespace {
+
+constexpr int handleHalfSize = 3;
+
+std::int32_t checkedCoordinate(std::int64_t value)
+{
+    if (value < std::numeric_limits<std::int32_t>::min() ||
+        value > std::numeric_limits<std::int32_t>::max())
+        throw CoreError(ErrOverflow, "Dépassement de capacité");
+    return static_cast<std::int32_t>(value);
+}
+
+void checkAttributeIndex(int index)
+{
+    if (index < 0 || index > 6)
+        throw CoreError(ErrSubscript, "L'indice n'appartient pas à la sélection.");
+}
+
+std::string joinPoints(const std::vector<Point> &points)
+{
+    std::string text;
+    for (const Point &p : points) {
+        if (!text.empty())
+            text += ',';
+        text += std::to_string(p.x) + ',' + std::to_string(p.y);
+    }
+    return text;
+}
+
+} // namespace
+
+void Zone::Afficher(const ZoneColours &colours)
+{
+    if (mForme == ShapeNone)
+        return;
+    if (mRegion == KindRegion)
+        buildRegion();
+    if (!mDevice)
+        return;
+    applyPenAndBrush(colours);
+    draw();
+}
+
+void Zone::SupprimerRegion()
+{
+    mHitRegion.reset();
+    mForme = ShapeNone;
+}
+
+void Zone::SetData(int index, const std::string &value)
+{
+    checkAttributeIndex(index);
+    mAttributes[static_cast<std::size_t>(index)] = value;
+}
+
+const std::string &Zone::GetData(int index) const
+{
+    checkAttributeIndex(index);
+    return mAttributes[static_cast<std::size_t>(index)];
+}
+
+void Zone::AddXCoord(std::int32_t x, int index)
+{
+    if (mRegion == KindHandle) {
+        mPoints.assign(3, Point{});
+        mPoints[0].x = checkedCoordinate(std::int64_t{x} - handleHalfSize);
+        mPoints[1].x = checkedCoordinate(std::int64_t{x} + handleHalfSize);
+        return;
+    }
+    storeCoord(x, index, true);
+}
+
+void Zone::AddYCoord(std::int32_t y, int index)
+{
+    if (mRegion == KindHandle) {
+        if (mPoints.size() < 2)
+            throw CoreError(ErrSubscript, "L'indice n'appartient pas à la sélection.");
+        mPoints[0].y = checkedCoordinate(std::int64_t{y} - handleHalfSize);
+        mPoints[1].y = checkedCoordinate(std::int64_t{y} + handleHalfSize);
+        return;
+    }
+    storeCoord(y, index, false);
+}
+
+void Zone::storeCoord(std::int32_t value, int index, bool isX)
+{
+    if (index < 0)
+        throw CoreError(ErrSubscript, "L'indice n'appartient pas à la sélection.");
+    const auto slot = static_cast<std::size_t>(index);
+    if (mPoints.empty()) {
+        mPoints.resize(slot + 2);
+    } else if (mPoints.size() <= slot + 1) {
+        if (index + 1 > std::numeric_limits<std::int16_t>::max())
+            throw CoreError(ErrOverflow, "Dépassement de capacité");
+        mPoints.resize(slot + 2);
+        mNCoords = static_cast<std::int16_t>(index + 1);
+    }
+    (isX ? mPoints[slot].x : mPoints[slot].y) = value;
+}
+
+void Zone::checkIndex(int index) const
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= mPoints.size())
+        throw CoreError(ErrSubscript, "L'indice n'appartient pas à la sélection.");
+}
+
+std::int32_t Zone::getXCoord(int index) const
+{
+    checkIndex(index);
+    return mPoints[static_cast<std::size_t>(index)].x;
+}
+
+std::int32_t Zone::getYCoord(int index) const
+{
+    checkIndex(index);
+    return mPoints[static_cast<std::size_t>(index)].y;
+}
+
+std::int32_t Zone::CheckIn(std::int32_t x, std::int32_t y) const
+{
+    if (mRegion == KindRegion) {
+        if (!mHitRegion || !regionContains(mHitRegion->shape, mHitRegion->points, {x, y}))
+            return PointerNone;
+        return hSelection() ? PointerSizeAll : PointerArrow;
+    }
+    if (mRegion == KindHandle && mPoints.size() >= 2) {
+        const bool inside = mPoints[0].x < x && x < mPoints[1].x && mPoints[0].y < y &&
+                            y < mPoints[1].y;
+        return inside ? mMPointer : PointerNone;
+    }
+    return PointerNone;
+}
+
+void Zone::setHForme(std::int16_t shape)
+{
+    if (mRegion != KindHandle)
+        mForme = shape;
+}
+
+void Zone::setHRegion(std::int16_t kind)
+{
+    mRegion = kind;
+    if (kind == KindHandle)
+        mForme = ShapeRectangle;
+}
+
+void Zone::Acquire(const Zone &other, DrawingSurface *buffer)
+{
+    mSelection = 0;
+    mDevice = buffer;
+    mForme = other.mForme;
+    mRegion = other.mRegion;
+    mAttributes = other.mAttributes;
+    mNCoords = other.mNCoords;
+    mPoints.assign(other.mPoints.begin(),
+                   other.mPoints.begin() + std::min<std::size_t>(other.mPoints.size(),
+                                                                 static_cast<std::size_t>(mNCoords)));
+    mPoints.resize(static_cast<std::size_t>(mNCoords));
+    mHitRegion.reset();
+}
+
+std::vector<Point> Zone::usedPoints() const
+{
+    const auto count = std::min(mPoints.size(), static_cast<std::size_t>(mNCoords));
+    return {mPoints.begin(), mPoints.begin() + static_cast<std::ptrdiff_t>(count)};
+}
+
+void Zone::buildRegion()
+{
+    mHitRegion.reset();
+    if (mForme == ShapeRectangle || mForme == ShapeCircle) {
+        if (mPoints.size() >= 2)
+            mHitRegion = HitRegion{mForme, {mPoints[0], mPoints[1]}};
+    } else if (mForme == ShapePolygon) {
+        mHitRegion = HitRegion{mForme, usedPoints()};
+    }
+}
+
+void Zone::applyPenAndBrush(const ZoneColours &colours) const
+{
+    Pen pen;
+    Brush brush;
+    if (mRegion == KindOutline) {
+        pen = {mForme == ShapeSolidSegment ? LineStyle::Solid : LineStyle::Dotted, colours.LinPtDef,
+               ColorIndexToRgb(colours.ClrDefBorderId)};
+    } else if (mRegion == KindRegion) {
+        pen = hSelection() ? Pen{LineStyle::Solid, colours.LinPtSel, ColorIndexToRgb(colours.ClrSelBorderId)}
+                           : Pen{LineStyle::Solid, colours.LinPtDef, ColorIndexToRgb(colours.ClrDefBorderId)};
+        brush = {FillStyle::DiagonalCross, ColorIndexToRgb(colours.ClrDefTrameId)};
+    } else if (mRegion == KindHandle) {
+        const Rgb colour = ColorIndexToRgb(hSelection() ? colours.ClrSelHandleId : colours.ClrDefHandleId);
+        pen = {LineStyle::Solid, 1, colour};
+        brush = {FillStyle::Solid, colour};
+    }
+    mDevice->setPen(pen);
+    mDevice->setBrush(brush);
+}
+
+void Zone::draw() const
+{
+    switch (mForme) {
+    case ShapeRectangle:
+        if (mPoints.size() >= 2)
+            mDevice->drawRectangle(mPoints[0], mPoints[1]);
+        break;
+    case ShapeCircle:
+        if (mPoints.size() >= 2)
+            mDevice->drawEllipse(mPoints[0], mPoints[1]);
+        break;
+    case ShapePolygon:
+        mDevice->drawPolygon(usedPoints());
+        break;
+    case ShapeDottedSegment:
+    case ShapeSolidSegment:
+        if (mPoints.size() >= 2)
+            mDevice->drawLine(mPoints[0], mPoints[1]);
+        break;
+    default:
+        break;
+    }
+}
+
+std::string Zone::ToString() const
+{
+    std::string coords;
+    const char *keyword = nullptr;
+    switch (mForme) {
+    case ShapeRectangle:
+        keyword = "RECT";
+        coords = std::to_string(getXCoord(0)) + ',' + std::to_string(getYCoord(0)) + ',' +
+                 std::to_string(getXCoord(1)) + ',' + std::to_string(getYCoord(1));
+        break;
+    case ShapeCircle: {
+        keyword = "CIRCLE";
+        const Circle c = circleFromCorners(point(0), point(1));
+        coords = std::to_string(c.cx) + ',' + std::to_string(c.cy) + ',' + std::to_string(c.r);
+        break;
+    }
+    case ShapePolygon:
+        keyword = "POLY";
+        coords = joinPoints(usedPoints());
+        break;
+    default:
+        return {};
+    }
+    return std::string("<AREA SHAPE=\"") + keyword + "\" COORDS=\"" + coords + '"' +
+           writeAttributes(mAttributes) + '>';
+}
+
+} // namespace areamaker

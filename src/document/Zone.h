@@ -1,0 +1,99 @@
+#pragma once
+
+#include "document/AreaAttributes.h"
+#include "document/ZoneColours.h"
+#include "platform/DrawingSurface.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace areamaker {
+
+enum ZoneShape : std::int16_t {
+    ShapeNone = -1,
+    ShapeRectangle = 1,
+    ShapeCircle = 2,
+    ShapePolygon = 3,
+    ShapeDottedSegment = 4,
+    ShapeSolidSegment = 5,
+};
+
+enum ZoneKind : std::int16_t {
+    KindOutline = 0,
+    KindRegion = 1,
+    KindHandle = 2,
+};
+
+// Mouse-pointer codes answered by hit tests.
+enum PointerCode : std::int32_t {
+    PointerNone = 0,
+    PointerArrow = 1,
+    PointerSizeAll = 15,
+};
+
+// The one geometric object: a map region, a traced outline or a selection handle.
+class Zone
+{
+public:
+    void Afficher(const ZoneColours &colours);
+    void SupprimerRegion();
+
+    void SetData(int index, const std::string &value);
+    const std::string &GetData(int index) const;
+    const AreaAttributes &attributes() const { return mAttributes; }
+
+    void AddXCoord(std::int32_t x, int index);
+    std::int32_t getXCoord(int index) const;
+    void AddYCoord(std::int32_t y, int index);
+    std::int32_t getYCoord(int index) const;
+    Point point(int index) const { return {getXCoord(index), getYCoord(index)}; }
+
+    std::int32_t CheckIn(std::int32_t x, std::int32_t y) const;
+
+    DrawingSurface *hDevice() const { return mDevice; }
+    void setHDevice(DrawingSurface *device) { mDevice = device; }
+    std::int16_t hForme() const { return mForme; }
+    void setHForme(std::int16_t shape);
+    std::int16_t hRegion() const { return mRegion; }
+    void setHRegion(std::int16_t kind);
+    std::int16_t hNCoords() const { return mNCoords; }
+    std::int32_t hMPointer() const { return mMPointer; }
+    void setHMPointer(std::int32_t pointer) { mMPointer = pointer; }
+    bool hSelection() const { return mSelection == 1; }
+    void setHSelection(bool selected) { mSelection = selected ? 1 : 0; }
+
+    // Copies another zone; the copy is never selected and is bound to `buffer`.
+    void Acquire(const Zone &other, DrawingSurface *buffer = nullptr);
+
+    // The zone's AREA tag, or an empty string for a zone marked deleted.
+    std::string ToString() const;
+
+private:
+    // The hit-test area as it stood at the last Afficher.
+    struct HitRegion
+    {
+        std::int16_t shape = ShapeNone;
+        std::vector<Point> points;
+    };
+
+    std::vector<Point> usedPoints() const;
+    void buildRegion();
+    void applyPenAndBrush(const ZoneColours &colours) const;
+    void draw() const;
+    void storeCoord(std::int32_t value, int index, bool isX);
+    void checkIndex(int index) const;
+
+    std::int16_t mForme = 0;
+    std::int16_t mRegion = KindOutline;
+    std::optional<HitRegion> mHitRegion;
+    std::int16_t mSelection = 0;
+    std::vector<Point> mPoints; // one spare entry past the last point, as the list grows
+    std::int16_t mNCoords = 0;
+    std::int32_t mMPointer = 0;
+    DrawingSurface *mDevice = nullptr;
+    AreaAttributes mAttributes;
+};
+
+} // namespace areamaker

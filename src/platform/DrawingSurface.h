@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace areamaker {
+
+// A colour as 0xBBGGRR, the form the colour settings use.
+using Rgb = std::uint32_t;
+
+struct Point
+{
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    bool operator==(const Point &) const = default;
+};
+
+enum class LineStyle { Solid, Dotted };
+enum class FillStyle { None, DiagonalCross, Solid };
+
+struct Pen
+{
+    LineStyle style = LineStyle::Solid;
+    int width = 1;
+    Rgb colour = 0;
+    bool operator==(const Pen &) const = default;
+};
+
+struct Brush
+{
+    FillStyle style = FillStyle::None;
+    Rgb colour = 0;
+    bool operator==(const Brush &) const = default;
+};
+
+// A drawing target in image pixels: shapes are drawn with the current pen and brush.
+class DrawingSurface
+{
+public:
+    virtual ~DrawingSurface() = default;
+    virtual void setPen(const Pen &pen) = 0;
+    virtual void setBrush(const Brush &brush) = 0;
+    virtual void drawRectangle(Point topLeft, Point bottomRight) = 0;
+    virtual void drawEllipse(Point topLeft, Point bottomRight) = 0;
+    virtual void drawPolygon(const std::vector<Point> &points) = 0;
+    virtual void drawLine(Point from, Point to) = 0;
+    // Copies a block of pixels from another surface.
+    virtual void copyBlock(const DrawingSurface &source, Point sourceTopLeft, Point targetTopLeft,
+                           int width, int height) = 0;
+};
+
+} // namespace areamaker

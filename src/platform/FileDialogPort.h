@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+namespace areamaker {
+
+// What a file-open dialog shows; the filter uses the "Label|*.a;*.b|" form.
+struct OpenFileRequest
+{
+    std::string filter;
+    std::string title;
+    std::string defaultExtension;
+    std::string initialFolder;
+};
+
+// Asks the user for an existing file; an empty answer means the dialog was cancelled.
+class FileDialogPort
+{
+public:
+    virtual ~FileDialogPort() = default;
+    virtual std::string getOpenFileName(const OpenFileRequest &request) = 0;
+};
+
+} // namespace areamaker

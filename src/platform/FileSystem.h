@@ -1,0 +1,35 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace areamaker {
+
+// Outcome of a file operation: empty error on success, else a French description.
+struct IoResult
+{
+    std::string error;
+    bool ok() const { return error.empty(); }
+    static IoResult failure(std::string description) { return IoResult{std::move(description)}; }
+};
+
+// A last-write time in calendar form (UTC, as stored by the file system).
+struct FileTime
+{
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+};
+
+// The file system as the document core needs it: whole-file reads and atomic replaces.
+class FileSystem
+{
+public:
+    virtual ~FileSystem() = default;
+    virtual bool fileExists(const std::string &path) const = 0;
+    virtual IoResult readFile(const std::string &path, std::string &bytes) const = 0;
+    // Replaces the file's contents all at once: either the old or the new bytes survive.
+    virtual IoResult replaceFile(const std::string &path, std::string_view bytes) = 0;
+    virtual std::optional<FileTime> lastWriteTime(const std::string &path) const = 0;
+};
+
+} // namespace areamaker

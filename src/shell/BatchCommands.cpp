@@ -1,0 +1,100 @@
+#include "shell/BatchCommands.h"
+
+#include "document/DocumentLifecycle.h"
+#include "document/MapDocument.h"
+#include "document/PageEncoding.h"
+#include "shell/HeadlessViews.h"
+#include "shell/JsonWriter.h"
+
+#include <ostream>
+
+namespace areamaker {
+
+namespace {
+
+constexpr const char *shapeNames[] = {"", "rect", "circle", "poly"};
+constexpr const char *attributeKeys[] = {"href",    "target",      "alt",       "title",
+                                         "onclick", "onmouseover", "onmouseout"};
+
+EditorPorts headlessPorts(HeadlessViews &views, FileSystem &files, ImageProbe &images)
+{
+    return {&views, &views, &images, &files, &views, &views, &views, &views, &views, &views, &views};
+}
+
+std::string attributesJson(const AreaAttributes &attributes, const PageEncoding &encoding)
+{
+    std::string json;
+    for (std::size_t k = 0; k < attributes.size(); ++k) {
+        json += k == 0 ? "" : ",";
+        json += jsonString(attributeKeys[k]) + ':' + jsonString(encoding.decode(attributes[k]));
+    }
+    return json;
+}
+
+std::string pointsJson(const Zone &zone)
+{
+    const int count = zone.hForme() == ShapePolygon ? zone.hNCoords() : 2;
+    std::string json = "[";
+    for (int i = 0; i < count; ++i) {
+        json += i == 0 ? "[" : ",[";
+        json += std::to_string(zone.getXCoord(i)) + ',' + std::to_string(zone.getYCoord(i)) + ']';
+    }
+    return json + ']';
+}
+
+std::string zoneJson(const Zone &zone, const PageEncoding &encoding)
+{
+    return "{\"shape\":" + jsonString(shapeNames[zone.hForme()]) + ",\"points\":" + pointsJson(zone) +
+           ',' + attributesJson(zone.attributes(), encoding) + '}';
+}
+
+std::string mapJson(const ImageMap &map, int index, const PageEncoding &encoding)
+{
+    std::string json = "{\"index\":" + std::to_string(index) + ",\"name\":" +
+                       jsonString(encoding.decode(map.Name)) + ",\"image\":" +
+                       jsonString(PageEncoding().decode(map.ImagePath)) + ",\"zones\":[";
+    for (std::size_t z = 0; z < map.Zones.size(); ++z)
+        json += (z == 0 ? "" : ",") + zoneJson(map.Zones[z], encoding);
+    return json + "],\"default\":{" + attributesJson(map.DefaultRegion, encoding) + "}}";
+}
+
+} // namespace
+
+int BatchCommands::list(const std::string &page, std::ostream &out, std::ostream &err)
+{
+    HeadlessViews views;
+    MapDocument document;
+    DocumentLifecycle lifecycle(document, headlessPorts(views, mFiles, mImages));
+    if (!lifecycle.OpenDocument(page, true)) {
+        err << page << ": " << lifecycle.lastError() << '\n';
+        return 1;
+    }
+    const PageEncoding &encoding = document.Encoding;
+    std::string json = "{\"maps\":[";
+    for (int i = 0; i < document.MapCount(); ++i)
+        json += (i == 0 ? "" : ",") + mapJson(document.Maps[static_cast<std::size_t>(i)], i, encoding);
+    out << json << "]}\n";
+    return 0;
+}
+
+int BatchCommands::rewrite(const std::string &page, std::ostream &err)
+{
+    HeadlessViews views;
+    MapDocument document;
+    DocumentLifecycle lifecycle(document, headlessPorts(views, mFiles, mImages));
+    if (!lifecycle.OpenDocument(page, true)) {
+        err << page << ": " << lifecycle.lastError() << '\n';
+        return 1;
+    }
+    for (ImageMap &map : document.Maps) {
+        if (map.Alive)
+            map.Modified = true;
+    }
+    if (!lifecycle.SaveDocument()) {
+        err << page << ": " << lifecycle.lastError() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace areamaker

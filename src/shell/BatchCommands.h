@@ -1,0 +1,27 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+namespace areamaker {
+
+class FileSystem;
+class ImageProbe;
+
+// The commands run without a window, for scripts: list a page's maps, or rewrite them.
+class BatchCommands
+{
+public:
+    BatchCommands(FileSystem &files, ImageProbe &images) : mFiles(files), mImages(images) {}
+
+    // Prints the page's maps as one JSON object; 0, or 1 with the reason on `err`.
+    int list(const std::string &page, std::ostream &out, std::ostream &err);
+    // Regenerates every MAP block of the page with the editor's own save.
+    int rewrite(const std::string &page, std::ostream &err);
+
+private:
+    FileSystem &mFiles;
+    ImageProbe &mImages;
+};
+
+} // namespace areamaker
