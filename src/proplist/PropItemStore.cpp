@@ -56,10 +56,9 @@ int PropItemStore::findTag(qint32 tag) const
 
 size_t PropItemStore::freeSlot()
 {
-    for (size_t i = 0; i < mSlots.size(); ++i) {
-        if (!mSlots[i].used)
-            return i;
-    }
-    mSlots.emplace_back();
-    return mSlots.size() - 1;
+    // Items fill the slots from 0 without gaps, so the first free slot follows the last item.
+    const auto first = static_cast<size_t>(mCount);
+    if (first == mSlots.size())
+        mSlots.emplace_back();
+    return first;
 }

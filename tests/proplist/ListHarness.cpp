@@ -15,9 +15,15 @@ ListHarness::ListHarness(int rows) : mList(new PropertyList(&mWindow))
     [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&mWindow);
 }
 
-QWidget *ListHarness::surface() const { return mList->picControl()->viewport(); }
+QWidget *ListHarness::surface() const
+{
+    return mList->picControl()->viewport();
+}
 
-int ListHarness::surfaceWidth() const { return surface()->width(); }
+int ListHarness::surfaceWidth() const
+{
+    return surface()->width();
+}
 
 void ListHarness::fill(int count, EPropItemType kind)
 {
@@ -31,4 +37,7 @@ QImage ListHarness::render() const
     return surface()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-QPoint ListHarness::rowCentre(int row) const { return QPoint(surfaceWidth() / 2, 16 * row + 8); }
+QPoint ListHarness::rowCentre(int row) const
+{
+    return QPoint(surfaceWidth() / 2, 16 * row + 8);
+}

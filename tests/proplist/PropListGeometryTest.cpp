@@ -7,16 +7,17 @@ using namespace PropListGeometry;
 TEST(PropListGeometry, SplitIsFortyFivePercentRoundedHalfToEven)
 {
     // 9w/20: w=2 -> 0.9, w=10 -> 4.5 (to 4), w=30 -> 13.5 (to 14), w=50 -> 22.5 (to 22).
-    const std::pair<int, int> cases[] = {{0, 0},   {1, 0},   {2, 1},     {10, 4},   {30, 14},
-                                         {50, 22}, {70, 32}, {200, 90},  {201, 90}, {203, 91},
-                                         {278, 125}};
+    const std::pair<int, int> cases[] = {{0, 0},    {1, 0},    {2, 1},    {10, 4},
+                                         {30, 14},  {50, 22},  {70, 32},  {200, 90},
+                                         {201, 90}, {203, 91}, {278, 125}};
     for (auto [width, split] : cases)
         EXPECT_EQ(splitX(width), split) << "width " << width;
 }
 
 TEST(PropListGeometry, VisibleRowsIgnoreThePartialStrip)
 {
-    const std::pair<int, int> cases[] = {{-5, 0}, {0, 0}, {15, 0}, {16, 1}, {31, 1}, {32, 2}, {84, 5}};
+    const std::pair<int, int> cases[] = {{-5, 0}, {0, 0},  {15, 0}, {16, 1},
+                                         {31, 1}, {32, 2}, {84, 5}};
     for (auto [height, rows] : cases)
         EXPECT_EQ(visibleRows(height), rows) << "height " << height;
 }
