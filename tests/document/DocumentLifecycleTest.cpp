@@ -1,0 +1,270 @@
+#include "document/DocumentLifecycle.h"
+
+#include "DocumentFixture.h"
+#include "document/TreeKeys.h"
+
+namespace areamaker {
+namespace {
+
+class DocumentLifecycleTest : public testing::DocumentFixture
+{
+protected:
+    static constexpr const char *TwoMaps =
+        "<body>\n<IMG SRC=\"img/menu.gif\" USEMAP=\"#menu\">\n"
+        "<MAP NAME=\"menu\">\n<!--Source Map:|img/menu.gif|-->\n"
+        "<AREA SHAPE=\"RECT\" COORDS=\"1,2,3,4\" HREF=\"a.htm\">\n</MAP>\n"
+        "<MAP NAME=\"lost\">\n<!--Source Map:|img/lost.gif|-->\n</MAP>\n</body>\n";
+
+    const std::string SavePrompt = "'/SITE/PAGE.HTM'\n\nDésirez-vous enregistrer les modifications apportées au document ?";
+};
+
+TEST_F(DocumentLifecycleTest, OpenSetsTheDocumentUp)
+{
+    open(TwoMaps);
+    EXPECT_EQ(document.DocumentState, DocumentOpen);
+    EXPECT_FALSE(document.DocumentModified);
+    EXPECT_EQ(document.Folder, "/site/");
+    EXPECT_FALSE(document.DocumentStamp.empty());
+    EXPECT_EQ(views.status, "Prêt");
+    EXPECT_EQ(views.toolbarStates.back(), ToolbarState::DocumentOpen);
+    EXPECT_EQ(views.recent, std::vector<std::string>{PagePath});
+    EXPECT_GT(views.titleRefreshes, 0);
+    EXPECT_EQ(document.MapCount(), 2);
+}
+
+TEST_F(DocumentLifecycleTest, OpenDialogCancelledEndsSilently)
+{
+    open(TwoMaps);
+    EXPECT_FALSE(lifecycle.OpenDocument("NONE", true));
+    ASSERT_EQ(views.dialogs.size(), 1u);
+    EXPECT_EQ(views.dialogs[0].filter, "Page web  (*.html; *.htm)|*.html;*.htm|Tous  (*.*)|*.*|");
+    EXPECT_EQ(views.dialogs[0].initialFolder, "/site/");
+    EXPECT_TRUE(views.messages.empty());
+    EXPECT_EQ(document.MapCount(), 2) << "the open document stays";
+}
+
+TEST_F(DocumentLifecycleTest, MissingFileLeavesTheOpenDocumentAlone)
+{
+    open(TwoMaps);
+    views.answers = {MessageAnswer::Ok};
+    EXPECT_FALSE(lifecycle.OpenDocument("/nowhere.htm", true));
+    EXPECT_EQ(document.Path, PagePath);
+    EXPECT_EQ(document.MapCount(), 2);
+    EXPECT_EQ(views.messages.at(0).icon, MessageIcon::Critical);
+}
+
+TEST_F(DocumentLifecycleTest, SavePromptAsksOnceAndCancelKeepsEverything)
+{
+    open(TwoMaps);
+    document.markMapModified(0);
+    document.markMapModified(1);
+    files.put("/site/other.htm", "<body></body>");
+    views.answers = {MessageAnswer::Cancel};
+    EXPECT_FALSE(lifecycle.OpenDocument("/site/other.htm", false));
+    ASSERT_EQ(views.messages.size(), 1u);
+    EXPECT_EQ(views.messages[0].text, SavePrompt);
+    EXPECT_EQ(views.messages[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(views.messages[0].title, "Confirmation");
+    EXPECT_EQ(document.Path, PagePath);
+    EXPECT_TRUE(document.Maps[0].Modified);
+
+    views.answers = {MessageAnswer::No};
+    EXPECT_TRUE(lifecycle.OpenDocument("/site/other.htm", false));
+    EXPECT_EQ(saved(), TwoMaps) << "No does not save";
+}
+
+TEST_F(DocumentLifecycleTest, YesWithAFailedSaveCancelsTheCommand)
+{
+    open(TwoMaps);
+    document.markMapModified(0);
+    files.put("/site/other.htm", "<body></body>");
+    files.failReplaces = true;
+    views.answers = {MessageAnswer::Yes, MessageAnswer::Cancel};
+    EXPECT_FALSE(lifecycle.OpenDocument("/site/other.htm", false));
+    EXPECT_EQ(document.Path, PagePath);
+    EXPECT_TRUE(document.Maps[0].Modified);
+    EXPECT_TRUE(document.DocumentModified);
+}
+
+TEST_F(DocumentLifecycleTest, FailedWriteKeepsEditsAndRetrySavesThemAll)
+{
+    open(TwoMaps);
+    document.Maps[0].Name = "nav";
+    document.markMapModified(0);
+    files.failReplaces = true;
+    views.answers = {MessageAnswer::Cancel};
+    EXPECT_FALSE(lifecycle.SaveDocument());
+    EXPECT_EQ(saved(), TwoMaps);
+    ASSERT_EQ(views.messages.size(), 1u);
+    EXPECT_EQ(views.messages[0].text, "/SITE/PAGE.HTM\n\nLe document n'est pas accessible ou n'existe pas !\n"
+                                      "Veuillez rétablir l'accès au fichier pour enregistrer les modifications.");
+    EXPECT_EQ(views.messages[0].title, "Erreur: Écriture impossible : disque plein");
+    EXPECT_EQ(views.messages[0].buttons, MessageButtons::RetryCancel);
+    EXPECT_TRUE(document.Maps[0].Modified);
+    EXPECT_EQ(document.Maps[0].NameAsRead, "menu") << "the next save must still find the old tags";
+
+    files.failReplaces = false;
+    EXPECT_TRUE(lifecycle.SaveDocument());
+    EXPECT_NE(saved().find("<IMG SRC=\"img/menu.gif\" USEMAP=\"#nav\">"), std::string::npos) << saved();
+    EXPECT_NE(saved().find("<MAP NAME=\"nav\">"), std::string::npos);
+    EXPECT_FALSE(document.Maps[0].Modified);
+    EXPECT_FALSE(document.DocumentModified);
+}
+
+TEST_F(DocumentLifecycleTest, RetryAfterTheFileCameBackSaves)
+{
+    open(TwoMaps);
+    document.markMapModified(0);
+    files.remove(PagePath);
+    views.answers = {MessageAnswer::Retry, MessageAnswer::Cancel};
+    EXPECT_FALSE(lifecycle.SaveDocument());
+    EXPECT_EQ(views.messages.size(), 2u) << "Retry runs the save again";
+
+    views.answers = {MessageAnswer::Retry};
+    views.onMessage = [&] { files.put(PagePath, TwoMaps); };
+    EXPECT_TRUE(lifecycle.SaveDocument());
+    EXPECT_EQ(views.messages.size(), 3u);
+    EXPECT_EQ(files.replaceCount, 1);
+}
+
+TEST_F(DocumentLifecycleTest, ActivationFindsOrAsksForTheImage)
+{
+    open(TwoMaps);
+    ASSERT_TRUE(lifecycle.ActivateMap(0, true));
+    EXPECT_EQ(views.shownImages.back(), "/site/img/menu.gif");
+    EXPECT_EQ(document.ActiveZoneCount(), 1);
+    EXPECT_EQ(document.SelectedZoneIndex, -1);
+    EXPECT_EQ(views.canvasMode, 0);
+    EXPECT_EQ(views.expanded.back(), "GEN-0");
+    EXPECT_EQ(views.gridFills.back(), GridFill::Selection);
+    EXPECT_EQ(views.toolbarStates.back(), ToolbarState::MapActive);
+
+    const auto shown = views.shownImages.size();
+    EXPECT_FALSE(lifecycle.ActivateMap(0, true)) << "the active map stays as it is";
+    EXPECT_EQ(views.shownImages.size(), shown);
+
+    views.answers = {MessageAnswer::Cancel};
+    EXPECT_FALSE(lifecycle.ActivateMap(1, false));
+    EXPECT_EQ(views.messages.back().text, "L'image associée à la map 'lost' est introuvable.\n\nVeuillez "
+                                          "spécifier le chemin d'accès à l'image afin de pouvoir utiliser "
+                                          "l'éditeur.");
+    EXPECT_EQ(views.status, "Veuillez indiquer la source de l'image pour cette map");
+    EXPECT_EQ(document.ActiveMapIndex, -1);
+    EXPECT_EQ(views.canvasMode, -1);
+    EXPECT_EQ(views.toolbarStates.back(), ToolbarState::NoPicture);
+
+    views.answers = {MessageAnswer::Ok};
+    views.chosenFiles = {"/site/img/menu.gif"};
+    ASSERT_TRUE(lifecycle.ActivateMap(1, false));
+    EXPECT_EQ(document.Maps[1].ImagePath, "/site/img/menu.gif");
+    EXPECT_TRUE(document.Maps[1].Modified);
+    EXPECT_TRUE(document.DocumentModified);
+    EXPECT_EQ(views.dialogs.back().filter, "Images  (*.gif; *.jpg)|*.gif;*.jpg|Tous  (*.*)|*.*|");
+}
+
+TEST_F(DocumentLifecycleTest, PictureThatDoesNotLoadLeavesNoActiveMap)
+{
+    open(TwoMaps);
+    views.imagesLoad = false;
+    EXPECT_FALSE(lifecycle.ActivateMap(0, false));
+    EXPECT_EQ(document.Maps[0].ImagePath, NoImage);
+    EXPECT_EQ(document.ActiveMapIndex, -1);
+    document.markMapModified(0);
+    EXPECT_TRUE(lifecycle.SaveDocument());
+    EXPECT_NE(saved().find("<IMG SRC=\"img/menu.gif\""), std::string::npos)
+        << "an image that failed to load never reaches the page as <NONE>";
+    EXPECT_NE(saved().find("<!--Source Map:|img/menu.gif|-->"), std::string::npos) << saved();
+}
+
+TEST_F(DocumentLifecycleTest, OutsideChangeOffersToReloadOnce)
+{
+    open(TwoMaps);
+    ASSERT_TRUE(lifecycle.ActivateMap(0, false));
+    lifecycle.checkForOutsideChange();
+    EXPECT_TRUE(views.messages.empty()) << "nothing changed";
+
+    document.ActiveZones.clear();
+    document.markMapModified(0);
+    files.touch(PagePath);
+    views.answers = {MessageAnswer::No};
+    lifecycle.checkForOutsideChange();
+    lifecycle.checkForOutsideChange();
+    EXPECT_EQ(views.messages.size(), 1u) << "No is not asked again until the next change";
+    EXPECT_EQ(views.messages[0].text, "'/SITE/PAGE.HTM'\n\nCe document a été modifié par une autre "
+                                      "application.\nDésirez-vous recharger le document maintenant ?");
+
+    files.touch(PagePath);
+    views.answers = {MessageAnswer::Yes};
+    lifecycle.checkForOutsideChange();
+    EXPECT_EQ(views.messages.size(), 2u) << "the reload drops edits without asking";
+    EXPECT_EQ(document.ActiveMapIndex, 0);
+    EXPECT_EQ(document.ActiveZoneCount(), 1);
+    EXPECT_FALSE(document.DocumentModified);
+}
+
+TEST_F(DocumentLifecycleTest, TreeDeletionsAskFirst)
+{
+    open("<MAP NAME=\"m\"><AREA SHAPE=DEFAULT HREF=\"d.htm\"></MAP>");
+    views.answers = {MessageAnswer::No};
+    lifecycle.deleteFromTree(defaultRegionKey(0));
+    EXPECT_TRUE(document.Maps[0].hasDefaultRegion());
+    EXPECT_EQ(views.messages[0].text, "Désirez-vous supprimer la région par défaut de l'image map ?");
+
+    views.answers = {MessageAnswer::Yes};
+    lifecycle.deleteFromTree(defaultRegionKey(0));
+    EXPECT_FALSE(document.Maps[0].hasDefaultRegion());
+    EXPECT_EQ(views.node(defaultRegionKey(0)), nullptr);
+    EXPECT_TRUE(document.Maps[0].Modified);
+
+    lifecycle.deleteFromTree(zoneKey(0, 3));
+    EXPECT_EQ(views.zoneDeletions, 1);
+
+    views.answers = {MessageAnswer::Yes};
+    lifecycle.deleteFromTree(mapKey(0));
+    EXPECT_EQ(views.messages.back().text, "Désirez-vous supprimer l'image map 'm' ?\n\nCette opération est irréversible.");
+    EXPECT_FALSE(document.Maps[0].Alive);
+    EXPECT_EQ(document.MapCount(), 1);
+}
+
+TEST_F(DocumentLifecycleTest, ClosingForgetsTheDocumentAndKeepsItUnmodified)
+{
+    open(TwoMaps);
+    document.markMapModified(0);
+    lifecycle.CloseDocument(true);
+    EXPECT_EQ(document.DocumentState, DocumentClosed);
+    EXPECT_EQ(document.MapCount(), 0);
+    EXPECT_TRUE(document.Path.empty());
+    EXPECT_TRUE(document.DocumentStamp.empty());
+    EXPECT_EQ(views.status, "Aucun document ouvert");
+    EXPECT_EQ(views.toolbarStates.back(), ToolbarState::NoDocument);
+    EXPECT_TRUE(views.nodes.empty());
+    EXPECT_FALSE(document.DocumentModified);
+    document.SetDocumentModified(true);
+    EXPECT_FALSE(document.DocumentModified) << "a closed document is never modified";
+}
+
+TEST_F(DocumentLifecycleTest, TreeKeysDecodeByTheirShape)
+{
+    struct Case
+    {
+        std::string key;
+        TreeKey::Kind kind;
+        int map, zone;
+    };
+    const Case cases[] = {
+        {mapKey(12), TreeKey::Kind::Map, 12, -1},
+        {zoneKey(3, 40), TreeKey::Kind::Zone, 3, 40},
+        {defaultRegionKey(7), TreeKey::Kind::DefaultRegion, 7, -1},
+        {"GEN-x", TreeKey::Kind::None, -1, -1},
+        {"ROOT", TreeKey::Kind::None, -1, -1},
+    };
+    for (const Case &c : cases) {
+        const TreeKey key = decodeTreeKey(c.key);
+        EXPECT_EQ(key.kind, c.kind) << c.key;
+        EXPECT_EQ(key.mapIndex, c.map) << c.key;
+        EXPECT_EQ(key.zoneIndex, c.zone) << c.key;
+    }
+}
+
+} // namespace
+} // namespace areamaker

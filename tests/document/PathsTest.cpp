@@ -1,0 +1,83 @@
+#include "document/Paths.h"
+
+#include "FakeFileSystem.h"
+
+#include <gtest/gtest.h>
+
+namespace areamaker {
+namespace {
+
+struct PathCase
+{
+    PathStyle style;
+    const char *input;
+    const char *document;
+    const char *expected;
+};
+
+TEST(PathsTest, ResolvePathFollowsTheDocumentFolder)
+{
+    const PathCase cases[] = {
+        {PathStyle::Windows, "images/pic.gif", "C:\\site\\page.htm", "C:\\site\\images\\pic.gif"},
+        {PathStyle::Windows, "../img/a.gif", "C:\\site\\pages\\p.htm", "C:\\site\\img\\a.gif"},
+        {PathStyle::Windows, "../../a.gif", "C:\\x\\y\\p.htm", "C:\\a.gif"},
+        {PathStyle::Windows, "/img/a.gif", "C:\\site\\p.htm", "C:\\site\\img\\a.gif"},
+        {PathStyle::Windows, "D:\\art\\a.gif", "C:\\site\\p.htm", "D:\\art\\a.gif"},
+        {PathStyle::Posix, "images/pic.gif", "/srv/site/page.htm", "/srv/site/images/pic.gif"},
+        {PathStyle::Posix, "../img/a.gif", "/srv/site/pages/p.htm", "/srv/site/img/a.gif"},
+        {PathStyle::Posix, "/img/a.gif", "/srv/site/p.htm", "/srv/site/img/a.gif"},
+        {PathStyle::Posix, "img\\a.gif", "/srv/site/p.htm", "/srv/site/img/a.gif"},
+    };
+    for (const PathCase &c : cases)
+        EXPECT_EQ(ResolvePath(c.input, c.document, c.style), c.expected) << c.input;
+}
+
+TEST(PathsTest, RelativePathUsesSlashesAndNeverAnAbsolutePath)
+{
+    const PathCase cases[] = {
+        {PathStyle::Windows, "C:\\site\\img\\a.gif", "C:\\site\\page.htm", "img/a.gif"},
+        {PathStyle::Windows, "C:\\img\\a.gif", "C:\\site\\page.htm", "../img/a.gif"},
+        {PathStyle::Windows, "D:\\a.gif", "C:\\site\\page.htm", "a.gif"},
+        {PathStyle::Windows, "c:\\SITE\\a.gif", "C:\\site\\page.htm", "a.gif"},
+        {PathStyle::Windows, "C:\\site\\a.gif", "", "a.gif"},
+        {PathStyle::Posix, "/srv/site/img/a.gif", "/srv/site/page.htm", "img/a.gif"},
+        {PathStyle::Posix, "/srv/img/a.gif", "/srv/site/page.htm", "../img/a.gif"},
+        {PathStyle::Posix, "/other/a.gif", "/srv/site/page.htm", "../../other/a.gif"},
+        {PathStyle::Posix, "/srv/site/a.gif", "/srv/site/page.htm", "a.gif"},
+        {PathStyle::Posix, "/srv/site/a.gif", "", "a.gif"},
+    };
+    for (const PathCase &c : cases)
+        EXPECT_EQ(RelativePath(c.input, c.document, c.style), c.expected) << c.input;
+}
+
+TEST(PathsTest, RelativeThenResolvedGivesTheImageBack)
+{
+    const char *document = "/srv/site/pages/p.htm";
+    for (const char *image : {"/srv/site/pages/a.gif", "/srv/site/img/b.png", "/c.jpg"})
+        EXPECT_EQ(ResolvePath(RelativePath(image, document, PathStyle::Posix), document, PathStyle::Posix), image);
+}
+
+TEST(PathsTest, SplittingPathsInBothStyles)
+{
+    EXPECT_EQ(ParentFolder("C:\\site\\page.htm", PathStyle::Windows), "C:\\site\\");
+    EXPECT_EQ(ParentFolder("page.htm", PathStyle::Windows), "");
+    EXPECT_EQ(FileNamePart("C:\\site\\page.htm", PathStyle::Windows), "page.htm");
+    EXPECT_EQ(FileNamePart("page.htm", PathStyle::Windows), "page.htm");
+    EXPECT_EQ(ParentFolder("/srv/site/page.htm", PathStyle::Posix), "/srv/site/");
+    EXPECT_EQ(FileNamePart("/srv/site/page.htm", PathStyle::Posix), "page.htm");
+    EXPECT_EQ(SwapSeparators("a/b\\c/d", true), "a\\b\\c\\d");
+    EXPECT_EQ(SwapSeparators("a/b\\c/d", false), "a/b/c/d");
+}
+
+TEST(PathsTest, FileStampFormatsHoursWithoutLeadingZero)
+{
+    testing::FakeFileSystem files;
+    files.put("/p.htm", "x");
+    for (int i = 0; i < 4; ++i)
+        files.touch("/p.htm");
+    EXPECT_EQ(FileStamp("/p.htm", files), "2003/05/17 9:00:05");
+    EXPECT_EQ(FileStamp("/missing.htm", files), "");
+}
+
+} // namespace
+} // namespace areamaker

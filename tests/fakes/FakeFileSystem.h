@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+
+#include <map>
+#include <string>
+
+namespace areamaker::testing {
+
+// An in-memory file system whose reads and replaces can be made to fail.
+class FakeFileSystem : public FileSystem
+{
+public:
+    void put(const std::string &path, std::string bytes);
+    // Moves the file's time stamp on, as another program's write would.
+    void touch(const std::string &path);
+    void remove(const std::string &path) { mFiles.erase(path); }
+    const std::string &bytes(const std::string &path) const { return mFiles.at(path).bytes; }
+    bool has(const std::string &path) const { return mFiles.count(path) != 0; }
+
+    bool failReads = false;
+    bool failReplaces = false;
+    int replaceCount = 0;
+
+    bool fileExists(const std::string &path) const override { return has(path); }
+    IoResult readFile(const std::string &path, std::string &bytes) const override;
+    IoResult replaceFile(const std::string &path, std::string_view bytes) override;
+    std::optional<FileTime> lastWriteTime(const std::string &path) const override;
+
+private:
+    struct File
+    {
+        std::string bytes;
+        int stamp = 0;
+    };
+    std::map<std::string, File> mFiles;
+    int mClock = 0;
+};
+
+} // namespace areamaker::testing
