@@ -162,5 +162,22 @@ TEST_F(MapReaderTest, MalformedBlocksFailTheOpenWithAClearMessage)
     }
 }
 
+TEST_F(MapReaderTest, CountsPastTheLimitAreAClearError)
+{
+    document.attachViews(nullptr, nullptr, nullptr);
+    std::string manyMaps;
+    for (int i = 0; i <= MapDocument::MaxCount; ++i)
+        manyMaps += "<map name=m></map>";
+    std::string manyZones = "<map name=z>";
+    for (int i = 0; i <= MapDocument::MaxCount; ++i)
+        manyZones += "<area coords=\"1,1,2,2\">";
+    for (const std::string &page : {manyMaps, manyZones + "</map>"}) {
+        views.answers = {MessageAnswer::Ok, MessageAnswer::Ok};
+        files.put(PagePath, page);
+        EXPECT_FALSE(lifecycle.OpenDocument(PagePath, true));
+        EXPECT_NE(lifecycle.lastError().find("32 767"), std::string::npos) << lifecycle.lastError();
+    }
+}
+
 } // namespace
 } // namespace areamaker
