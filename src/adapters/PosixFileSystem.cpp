@@ -6,8 +6,6 @@
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace areamaker {
 
@@ -28,31 +26,15 @@ std::string resolvedTarget(const std::string &path)
 std::string folderOf(const std::string &path)
 {
     const auto slash = path.rfind('/');
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+    return slash == std::string::npos ? std::string("./") : path.substr(0, slash + 1);
 }
 
-IoResult writeAll(int fd, std::string_view bytes)
+// Beside the page, hidden, and named after it so a user who finds one knows what it was.
+std::string temporaryTemplate(const std::string &target)
 {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return systemFailure("Écriture impossible");
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return {};
-}
-
-// Makes the rename itself durable.
-void syncFolder(const std::string &folder)
-{
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
+    const auto slash = target.rfind('/');
+    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    return folderOf(target) + "." + name + ".areamaker-XXXXXX";
 }
 
 } // namespace
@@ -60,72 +42,113 @@ void syncFolder(const std::string &folder)
 bool PosixFileSystem::fileExists(const std::string &path) const
 {
     struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    return mCalls.statPath(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 IoResult PosixFileSystem::readFile(const std::string &path, std::string &bytes) const
 {
-    const int fd = ::open(path.c_str(), O_RDONLY);
+    const int fd = mCalls.openFile(path.c_str(), O_RDONLY);
     if (fd < 0)
         return systemFailure("Ouverture impossible");
+    const IoResult result = readOpenFile(fd, bytes);
+    mCalls.closeFile(fd);
+    return result;
+}
+
+IoResult PosixFileSystem::readOpenFile(int fd, std::string &bytes) const
+{
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
+    if (mCalls.statFile(fd, &info) != 0 || !S_ISREG(info.st_mode))
         return IoResult::failure("Ce n'est pas un fichier ordinaire.");
-    }
-    bytes.clear();
-    bytes.reserve(static_cast<std::size_t>(info.st_size));
+    std::string content;
+    content.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[1 << 16];
     while (true) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        const ssize_t got = mCalls.readFile(fd, buffer, sizeof buffer);
         if (got == 0)
             break;
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            const IoResult failure = systemFailure("Lecture impossible");
-            ::close(fd);
-            return failure;
+            return systemFailure("Lecture impossible");
         }
-        bytes.append(buffer, static_cast<std::size_t>(got));
+        content.append(buffer, static_cast<std::size_t>(got));
     }
-    ::close(fd);
+    bytes = std::move(content);
     return {};
+}
+
+IoResult PosixFileSystem::writeAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = mCalls.writeFile(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return systemFailure("Écriture impossible");
+        }
+        if (written == 0) {
+            errno = ENOSPC;
+            return systemFailure("Écriture impossible");
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return {};
+}
+
+IoResult PosixFileSystem::writeTemporary(const std::string &temporary, int fd,
+                                         std::string_view bytes, const struct stat *original)
+{
+    IoResult result = writeAll(fd, bytes);
+    if (result.ok() && original && mCalls.changeMode(fd, original->st_mode & 07777) != 0)
+        result = systemFailure("Permissions impossibles à conserver");
+    if (result.ok() && mCalls.syncFile(fd) != 0)
+        result = systemFailure("Écriture sur le disque impossible");
+    if (mCalls.closeFile(fd) != 0 && result.ok())
+        result = systemFailure("Fermeture impossible");
+    if (!result.ok())
+        mCalls.unlinkFile(temporary.c_str());
+    return result;
 }
 
 IoResult PosixFileSystem::replaceFile(const std::string &path, std::string_view bytes)
 {
     const std::string target = resolvedTarget(path);
     struct stat original {};
-    const bool existed = ::stat(target.c_str(), &original) == 0;
+    const bool existed = mCalls.statPath(target.c_str(), &original) == 0;
     if (existed && !S_ISREG(original.st_mode))
         return IoResult::failure("Ce n'est pas un fichier ordinaire.");
 
-    std::string temporary = folderOf(target) + ".areamaker-XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
+    std::string temporary = temporaryTemplate(target);
+    const int fd = mCalls.makeTemporary(temporary.data());
     if (fd < 0)
         return systemFailure("Création du fichier temporaire impossible");
-    IoResult result = writeAll(fd, bytes);
-    if (result.ok() && existed && ::fchmod(fd, original.st_mode & 07777) != 0)
-        result = systemFailure("Permissions impossibles à conserver");
-    if (result.ok() && ::fsync(fd) != 0)
-        result = systemFailure("Écriture sur le disque impossible");
-    if (::close(fd) != 0 && result.ok())
-        result = systemFailure("Fermeture impossible");
-    if (result.ok() && ::rename(temporary.c_str(), target.c_str()) != 0)
-        result = systemFailure("Remplacement du fichier impossible");
-    if (!result.ok()) {
-        ::unlink(temporary.c_str());
-        return result;
+    const IoResult written = writeTemporary(temporary, fd, bytes, existed ? &original : nullptr);
+    if (!written.ok())
+        return written;
+    if (mCalls.renameFile(temporary.c_str(), target.c_str()) != 0) {
+        const IoResult failure = systemFailure("Remplacement du fichier impossible");
+        mCalls.unlinkFile(temporary.c_str());
+        return failure;
     }
     syncFolder(folderOf(target));
     return {};
 }
 
+// Makes the rename itself durable.
+void PosixFileSystem::syncFolder(const std::string &folder)
+{
+    const int fd = mCalls.openFile(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        mCalls.syncFile(fd);
+        mCalls.closeFile(fd);
+    }
+}
+
 std::optional<FileTime> PosixFileSystem::lastWriteTime(const std::string &path) const
 {
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0)
+    if (mCalls.statPath(path.c_str(), &info) != 0)
         return std::nullopt;
     std::tm calendar {};
     if (!gmtime_r(&info.st_mtime, &calendar))

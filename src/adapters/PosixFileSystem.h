@@ -1,5 +1,6 @@
 #pragma once
 
+#include "adapters/SystemCalls.h"
 #include "platform/FileSystem.h"
 
 namespace areamaker {
@@ -9,10 +10,21 @@ namespace areamaker {
 class PosixFileSystem : public FileSystem
 {
 public:
+    explicit PosixFileSystem(SystemCalls &calls = SystemCalls::real()) : mCalls(calls) {}
+
     bool fileExists(const std::string &path) const override;
     IoResult readFile(const std::string &path, std::string &bytes) const override;
     IoResult replaceFile(const std::string &path, std::string_view bytes) override;
     std::optional<FileTime> lastWriteTime(const std::string &path) const override;
+
+private:
+    IoResult readOpenFile(int fd, std::string &bytes) const;
+    IoResult writeAll(int fd, std::string_view bytes);
+    IoResult writeTemporary(const std::string &temporary, int fd, std::string_view bytes,
+                            const struct stat *original);
+    void syncFolder(const std::string &folder);
+
+    SystemCalls &mCalls;
 };
 
 } // namespace areamaker

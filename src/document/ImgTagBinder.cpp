@@ -1,5 +1,6 @@
 #include "document/ImgTagBinder.h"
 
+#include "document/AreaAttributes.h"
 #include "document/AsciiText.h"
 #include "document/MapDocument.h"
 #include "document/MarkupScanner.h"
@@ -12,7 +13,7 @@ namespace {
 
 std::string attributeText(std::string_view name, const std::string &value)
 {
-    return std::string(name) + "=\"" + value + '"';
+    return quotedAttribute(std::string(name).c_str(), value).substr(1);
 }
 
 // Puts NAME="value" in place of the attribute, or after the last attribute when absent.

@@ -137,7 +137,7 @@ std::string MapWriter::sourcePathText(const ImageMap &map) const
 
 std::string MapWriter::mapBlock(const ImageMap &map, std::string_view eol)
 {
-    std::string block = "<MAP NAME=\"" + map.Name + "\">";
+    std::string block = "<MAP" + quotedAttribute("NAME", map.Name) + ">";
     block += eol;
     block += "<!--Source Map:|" + sourcePathText(map) + "|-->";
     block += eol;

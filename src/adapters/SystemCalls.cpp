@@ -1,0 +1,71 @@
+#include "adapters/SystemCalls.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace areamaker {
+
+int SystemCalls::openFile(const char *path, int flags)
+{
+    return ::open(path, flags | O_CLOEXEC);
+}
+
+ssize_t SystemCalls::readFile(int fd, void *buffer, std::size_t size)
+{
+    return ::read(fd, buffer, size);
+}
+
+ssize_t SystemCalls::writeFile(int fd, const void *buffer, std::size_t size)
+{
+    return ::write(fd, buffer, size);
+}
+
+int SystemCalls::makeTemporary(char *pathTemplate)
+{
+    return ::mkostemp(pathTemplate, O_CLOEXEC);
+}
+
+int SystemCalls::syncFile(int fd)
+{
+    return ::fsync(fd);
+}
+
+int SystemCalls::changeMode(int fd, mode_t mode)
+{
+    return ::fchmod(fd, mode);
+}
+
+int SystemCalls::closeFile(int fd)
+{
+    return ::close(fd);
+}
+
+int SystemCalls::renameFile(const char *from, const char *to)
+{
+    return std::rename(from, to);
+}
+
+int SystemCalls::statPath(const char *path, struct stat *info)
+{
+    return ::stat(path, info);
+}
+
+int SystemCalls::statFile(int fd, struct stat *info)
+{
+    return ::fstat(fd, info);
+}
+
+int SystemCalls::unlinkFile(const char *path)
+{
+    return ::unlink(path);
+}
+
+SystemCalls &SystemCalls::real()
+{
+    static SystemCalls calls;
+    return calls;
+}
+
+} // namespace areamaker

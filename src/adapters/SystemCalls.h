@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstddef>
+#include <sys/stat.h>
+#include <sys/types.h>
+
+namespace areamaker {
+
+// The operating system calls behind file access, one virtual function each, so that tests
+// can make any single step of a save fail.
+class SystemCalls
+{
+public:
+    virtual ~SystemCalls() = default;
+
+    virtual int openFile(const char *path, int flags);
+    virtual ssize_t readFile(int fd, void *buffer, std::size_t size);
+    virtual ssize_t writeFile(int fd, const void *buffer, std::size_t size);
+    virtual int makeTemporary(char *pathTemplate);
+    virtual int syncFile(int fd);
+    virtual int changeMode(int fd, mode_t mode);
+    virtual int closeFile(int fd);
+    virtual int renameFile(const char *from, const char *to);
+    virtual int statPath(const char *path, struct stat *info);
+    virtual int statFile(int fd, struct stat *info);
+    virtual int unlinkFile(const char *path);
+
+    // The calls as the system makes them.
+    static SystemCalls &real();
+};
+
+} // namespace areamaker
