@@ -160,12 +160,15 @@ std::string MapWriter::defaultRegionLine(const ImageMap &map)
 {
     if (!map.hasDefaultRegion())
         return {};
+    const std::string attributes = quotedAttribute("HREF", map.DefaultRegion[AttrHref]) +
+                                   writeAttributes(map.DefaultRegion, true) + '>';
+    // Without the image's size the region cannot be written as a full rectangle; the
+    // DEFAULT shape keeps its link rather than dropping it.
     const auto size = mImages.GetImageSize(map.ImagePath);
     if (!size)
-        return {};
+        return "<AREA SHAPE=\"DEFAULT\"" + attributes;
     return "<AREA SHAPE=\"RECT\" COORDS=\"0,0," + std::to_string(size->width) + ',' +
-           std::to_string(size->height) + '"' + quotedAttribute("HREF", map.DefaultRegion[AttrHref]) +
-           writeAttributes(map.DefaultRegion, true) + '>';
+           std::to_string(size->height) + '"' + attributes;
 }
 
 void MapWriter::rebindImgTags(std::string &text)

@@ -58,8 +58,30 @@ std::size_t MarkupScanner::skipNonMarkup(std::string_view text, std::size_t lt)
     return lt;
 }
 
-std::size_t MarkupScanner::findStartTag(std::string_view text, std::string_view name,
-                                        std::size_t from)
+bool MarkupScanner::endTagAt(std::string_view text, std::size_t lt, std::string_view name)
+{
+    if (lt + 1 >= text.size() || text[lt + 1] != '/' ||
+        !startsWithIgnoreAsciiCase(text.substr(lt + 2), name))
+        return false;
+    std::size_t q = lt + 2 + name.size();
+    while (q < text.size() && isAsciiSpace(text[q]))
+        ++q;
+    return q < text.size() && text[q] == '>';
+}
+
+// Where the search goes on after the '<' at `lt`: past the whole tag when it opens one, so
+// that a '<' inside a quoted value is never taken for markup.
+std::size_t MarkupScanner::nextAfter(std::string_view text, std::size_t lt)
+{
+    const char next = lt + 1 < text.size() ? text[lt + 1] : '\0';
+    const bool opensTag = (next >= 'A' && next <= 'Z') || (next >= 'a' && next <= 'z') ||
+                          next == '/' || next == '!';
+    const std::size_t end = opensTag ? tagEnd(text, lt) : npos;
+    return end == npos ? lt + 1 : end;
+}
+
+template<typename Matches>
+std::size_t MarkupScanner::findMarkup(std::string_view text, std::size_t from, Matches matches)
 {
     std::size_t p = text.find('<', from);
     while (p != npos) {
@@ -68,26 +90,23 @@ std::size_t MarkupScanner::findStartTag(std::string_view text, std::string_view 
             p = text.find('<', resume);
             continue;
         }
-        if (tagNameAt(text, p, name))
+        if (matches(p))
             return p;
-        p = text.find('<', p + 1);
+        p = text.find('<', nextAfter(text, p));
     }
     return npos;
+}
+
+std::size_t MarkupScanner::findStartTag(std::string_view text, std::string_view name,
+                                        std::size_t from)
+{
+    return findMarkup(text, from, [&](std::size_t p) { return tagNameAt(text, p, name); });
 }
 
 std::size_t MarkupScanner::findEndTag(std::string_view text, std::string_view name,
                                       std::size_t from)
 {
-    for (std::size_t p = text.find("</", from); p != npos; p = text.find("</", p + 2)) {
-        if (!startsWithIgnoreAsciiCase(text.substr(p + 2), name))
-            continue;
-        std::size_t q = p + 2 + name.size();
-        while (q < text.size() && isAsciiSpace(text[q]))
-            ++q;
-        if (q < text.size() && text[q] == '>')
-            return p;
-    }
-    return npos;
+    return findMarkup(text, from, [&](std::size_t p) { return endTagAt(text, p, name); });
 }
 
 std::size_t MarkupScanner::tagEnd(std::string_view text, std::size_t lt)

@@ -44,6 +44,10 @@ public:
 private:
     static std::size_t skipNonMarkup(std::string_view text, std::size_t lt);
     static bool tagNameAt(std::string_view text, std::size_t lt, std::string_view name);
+    static bool endTagAt(std::string_view text, std::size_t lt, std::string_view name);
+    static std::size_t nextAfter(std::string_view text, std::size_t lt);
+    template<typename Matches>
+    static std::size_t findMarkup(std::string_view text, std::size_t from, Matches matches);
 };
 
 } // namespace areamaker

@@ -121,7 +121,8 @@ TEST_F(MapReaderTest, MapsInCommentsAndScriptsAreNotMaps)
 {
     open("<!-- <map name=\"old\"> --><script>document.write('<map name=\"js\">');</script>"
          "<style>/* <map */</style><?php echo '<map name=\"php\">'; ?>"
-         "<MAP NAME=\"real\"><!-- <area shape=rect coords=\"1,1,2,2\"> --></MAP>"
+         "<a title=\"<map name='t'>\" href=x>link</a>"
+         "<MAP NAME=\"real\"><!-- <area shape=rect coords=\"1,1,2,2\"> </map> --></MAP>"
          "<MAP NAME=\"real\"></MAP>");
     ASSERT_EQ(document.MapCount(), 2) << "two maps of one name are two maps";
     EXPECT_EQ(document.Maps[0].Name, "real");

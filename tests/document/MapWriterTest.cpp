@@ -102,10 +102,11 @@ TEST_F(MapWriterTest, NewMapGoesOnItsOwnLinesBeforeTheBodyEnd)
 TEST_F(MapWriterTest, EmptyMapAndMissingImage)
 {
     open("<body>\n</body>");
-    document.AddImageMap("vide", NoImage, "ignored.htm");
+    document.AddImageMap("vide", NoImage, "kept.htm");
     save();
-    EXPECT_EQ(saved(), "<body>\n\n<MAP NAME=\"vide\">\n<!--Source Map:|<NONE>|-->\n</MAP>\n</body>\n")
-        << "a default region needs the image's size";
+    EXPECT_EQ(saved(), "<body>\n\n<MAP NAME=\"vide\">\n<!--Source Map:|<NONE>|-->\n"
+                       "<AREA SHAPE=\"DEFAULT\" HREF=\"kept.htm\">\n</MAP>\n</body>\n")
+        << "without the image's size the default region keeps its link";
 }
 
 TEST_F(MapWriterTest, UnfoundImageKeepsTheAuthorsSourcePath)
@@ -186,6 +187,15 @@ TEST_F(MapWriterTest, NewImageRewritesSourceCommentAndImgTag)
     EXPECT_NE(saved().find("<!--Source Map:|art/big.png|-->"), std::string::npos);
     EXPECT_EQ(saved().find("COORDS=\"0,0,200,100\""), std::string::npos) << "the default follows the new size";
     EXPECT_NE(saved().find("COORDS=\"0,0,640,480\""), std::string::npos);
+}
+
+TEST_F(MapWriterTest, BlocksEndWhereTheBrowserEndsThem)
+{
+    open("<a title=\"<map name=a>\">x</a>\n<map name=\"a\"><!-- </map> --><area coords=\"1,1,2,2\"></map>\n");
+    document.markMapModified(0);
+    save();
+    EXPECT_EQ(saved(), "<a title=\"<map name=a>\">x</a>\n<MAP NAME=\"a\">\n<!--Source Map:|<NONE>|-->\n"
+                       "<AREA SHAPE=\"RECT\" COORDS=\"1,1,2,2\">\n</MAP>\n");
 }
 
 } // namespace
