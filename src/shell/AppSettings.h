@@ -1,0 +1,48 @@
+#pragma once
+
+#include "document/ZoneColours.h"
+
+#include <array>
+#include <string>
+
+namespace areamaker {
+
+inline constexpr const char *EmptySlot = "NONE";
+
+// The in-memory copy of the "System" settings; each field bears its stored value's name.
+struct AppSettings
+{
+    std::array<std::string, 6> RecentDocuments{EmptySlot, EmptySlot, EmptySlot,
+                                               EmptySlot, EmptySlot, EmptySlot};
+    std::string DefPath = "C:\\";
+    int ExplorateurWidth = 2960;
+    int ExplorateurHeight = 5000;
+    std::string NavPath;
+    bool AutoProp = true;
+    bool ZoneExplorer = true;
+    bool ZoneProperties = true;
+    bool AutoWiz = true;
+    bool NewNoBorder = true;
+    int ClrSelBorderId = 9;
+    int ClrDefBorderId = 12;
+    int ClrDefTrameId = 12;
+    int ClrDefHandleId = 13;
+    int ClrSelHandleId = 6;
+    int LinPtSel = 1;
+    int LinPtDef = 1;
+
+    // The colours and widths in the form the zones draw with.
+    ZoneColours zoneColours() const;
+};
+
+// The main window's placement, in twips, as stored between runs.
+struct WindowPlacement
+{
+    bool maximized = true;
+    float left = 0;
+    float top = 0;
+    float width = 0;
+    float height = 0;
+};
+
+} // namespace areamaker

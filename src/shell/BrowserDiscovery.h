@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+
+namespace areamaker {
+
+class BrowserLookup;
+class FileSystem;
+class MessageBoxPort;
+
+// Browser kinds: 1 and 2 the two browsers known by their executable's name, 3 any other
+// program that exists (launched with the page's file URL), 0 none.
+enum BrowserKindCode : int
+{
+    NoBrowser = 0,
+    BrowserNetscape = 1,
+    BrowserExplorer = 2,
+    OtherBrowser = 3
+};
+
+// Finds the browser to preview pages with, from the settings or else from the desktop.
+class BrowserDiscovery
+{
+public:
+    BrowserDiscovery(BrowserLookup &lookup, const FileSystem &files, MessageBoxPort &messages)
+        : mLookup(lookup), mFiles(files), mMessages(messages)
+    {
+    }
+
+    // Fills an empty `navPath` from the desktop, then returns its kind; a path of no
+    // usable kind is emptied.
+    int discover(std::string &navPath);
+    int kindOf(const std::string &navPath) const;
+
+private:
+    BrowserLookup &mLookup;
+    const FileSystem &mFiles;
+    MessageBoxPort &mMessages;
+};
+
+} // namespace areamaker

@@ -1,0 +1,76 @@
+#include "shell/StartupSequence.h"
+
+#include "document/DocumentLifecycle.h"
+#include "document/MapDocument.h"
+#include "platform/AssistantPort.h"
+#include "platform/SettingsStore.h"
+#include "shell/BrowserDiscovery.h"
+#include "shell/CommandLine.h"
+#include "shell/SettingsTable.h"
+#include "shell/ShellState.h"
+#include "shell/StartupHost.h"
+
+namespace areamaker {
+
+namespace {
+
+void showAssistant(ShellState &shell, AssistantPort *assistant, int step)
+{
+    shell.AssistantMode = step;
+    if (assistant)
+        assistant->showAssistant(step);
+}
+
+} // namespace
+
+std::string appFolderOf(const std::string &folder, char separator)
+{
+    if (folder.empty() || folder.back() != separator)
+        return folder + separator;
+    return folder;
+}
+
+void StartupSequence::readSettings(const std::string &programFolder, const std::string &programName,
+                                   const std::string &version, BrowserDiscovery &browsers)
+{
+    mShell.AppFolder = appFolderOf(programFolder, separatorOf(nativePathStyle()));
+    mShell.MenuStyleFlag = false;
+    mStore.write(ExternalSection, "AppEXE", mShell.AppFolder + programName);
+    mStore.write(ExternalSection, "AppVER", version);
+    mShell.Settings = SettingsTable::read(mStore);
+    mShell.BrowserKind = browsers.discover(mShell.Settings.NavPath);
+    mDocument.DocumentModified = false;
+}
+
+void StartupSequence::showMainWindow(StartupHost &host)
+{
+    host.loadMainWindow();
+    host.showSplash();
+    host.placeMainWindow(
+        SettingsTable::readPlacement(mStore, host.screenWidth(), host.screenHeight()));
+    host.showMainWindow();
+}
+
+void StartupSequence::openCommandLine(const CommandLine &line, DocumentLifecycle &lifecycle,
+                                      AssistantPort *assistant)
+{
+    if (line.kind == CommandLine::Kind::None) {
+        if (mShell.Settings.AutoWiz)
+            showAssistant(mShell, assistant, 0);
+        return;
+    }
+    if (line.kind == CommandLine::Kind::Invalid || !lifecycle.OpenDocument(line.page, true))
+        return;
+    if (line.mapName.empty()) {
+        showAssistant(mShell, assistant, 1);
+        return;
+    }
+    for (int index = 0; index < mDocument.MapCount(); ++index) {
+        if (mDocument.Maps[static_cast<std::size_t>(index)].NameAsRead == line.mapName) {
+            lifecycle.ActivateMap(index, true);
+            return;
+        }
+    }
+}
+
+} // namespace areamaker
