@@ -1,0 +1,55 @@
+#pragma once
+
+#include "canvas/CanvasState.h"
+#include "canvas/ScrollModel.h"
+#include "platform/EditorPorts.h"
+
+#include <cstdint>
+
+namespace areamaker {
+
+class CanvasHost;
+class CanvasSurfaces;
+class MapDocument;
+struct AppSettings;
+
+// The canvas behind the window: puts the active map's picture on it, recomposes the
+// visible block with the zones over it, and scrolls.
+class CanvasModel : public CanvasPort
+{
+public:
+    CanvasModel(MapDocument &document, const AppSettings &settings, CanvasSurfaces &surfaces,
+                CanvasHost &host, const EditorPorts &ports);
+
+    bool ShowImage(const std::string &path) override;
+    void clearSelection() override;
+    void DeleteSelectedZone(bool ask) override;
+    void setCanvasMode(int mode) override { mState.CanvasMode = static_cast<std::int16_t>(mode); }
+    void startDisplayTimer() override;
+
+    void RedrawCanvas();
+    // Brings the coordinate into 0..the picture's width (or height); true when it moved.
+    bool ClampToImage(std::int32_t &value, bool horizontal) const;
+
+    // The workspace's inner size and the scroll bars' thickness, from the window.
+    void setWorkspace(ImageSize workspace, int horizontalBarHeight, int verticalBarWidth);
+    ScrollModel::Layout layOutScrollBars();
+    // A scroll bar's change: moves the picture and defers the redraw.
+    ScrollBarState scrolled(bool vertical, int value);
+    // The picture's top-left corner in the workspace.
+    Point picturePosition() const;
+
+    CanvasState &state() { return mState; }
+    const CanvasState &state() const { return mState; }
+
+private:
+    MapDocument &mDocument;
+    const AppSettings &mSettings;
+    CanvasSurfaces &mSurfaces;
+    CanvasHost &mHost;
+    EditorPorts mPorts;
+    CanvasState mState;
+    ScrollModel mScroll;
+};
+
+} // namespace areamaker

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "platform/CanvasSurfaces.h"
+
+#include <string>
+#include <vector>
+
+namespace areamaker::testing {
+
+// Three canvas surfaces writing every call, in order, to one shared log; pictures load
+// from a table of sizes.
+class FakeCanvasSurfaces : public CanvasSurfaces, public CanvasHost
+{
+public:
+    class Surface : public DrawingSurface
+    {
+    public:
+        Surface(std::string name, std::vector<std::string> &log) : mName(std::move(name)), mLog(log)
+        {
+        }
+        void setPen(const Pen &) override {}
+        void setBrush(const Brush &) override {}
+        void drawRectangle(Point a, Point b) override { record("rectangle", a, b); }
+        void drawEllipse(Point a, Point b) override { record("ellipse", a, b); }
+        void drawPolygon(const std::vector<Point> &points) override
+        {
+            record("polygon", points.front(), points.back());
+        }
+        void drawLine(Point a, Point b) override { record("line", a, b); }
+        void copyBlock(const DrawingSurface &source, Point from, Point to, int width,
+                       int height) override
+        {
+            mLog.push_back(mName + " <- " + static_cast<const Surface &>(source).mName + " " +
+                           text(from) + " " + text(to) + " " + std::to_string(width) + "x" +
+                           std::to_string(height));
+        }
+
+    private:
+        static std::string text(Point p) { return std::to_string(p.x) + "," + std::to_string(p.y); }
+        void record(const char *shape, Point a, Point b)
+        {
+            mLog.push_back(mName + " " + shape + " " + text(a) + " " + text(b));
+        }
+        std::string mName;
+        std::vector<std::string> &mLog;
+    };
+
+    std::vector<std::string> log;
+    ImageSize loadedSize{300, 200};
+    bool loads = true;
+    int layOuts = 0;
+    int repaints = 0;
+    int timerStarts = 0;
+
+    bool loadPicture(const std::string &) override
+    {
+        mSize = loads ? loadedSize : ImageSize{};
+        return loads;
+    }
+    void clearPicture() override { mSize = {}; }
+    ImageSize pictureSize() const override { return mSize; }
+    DrawingSurface &picture() override { return mPicture; }
+    DrawingSurface &backBuffer() override { return mBack; }
+    DrawingSurface &visible() override { return mVisible; }
+    void layOut() override { ++layOuts; }
+    void repaintWorkspace() override { ++repaints; }
+    void startRedrawTimer() override { ++timerStarts; }
+
+private:
+    ImageSize mSize;
+    Surface mPicture{"picture", log};
+    Surface mBack{"back", log};
+    Surface mVisible{"visible", log};
+};
+
+} // namespace areamaker::testing
