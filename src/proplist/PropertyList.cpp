@@ -76,10 +76,7 @@ bool PropertyList::RemoveItem(int Index, bool bUpdateGUI)
         mEditItem = -1;
     else if (Index < mEditItem)
         --mEditItem;
-    mSelected = -1;
-    mTop = 0;
-    mScrollBars->SetValue(kVertical, 0);
-    bUpdateGUI ? refresh() : placeEditors();
+    unselectToTop(bUpdateGUI);
     return true;
 }
 
@@ -87,10 +84,7 @@ bool PropertyList::ClearItem(bool bUpdateGUI)
 {
     mItems.clear();
     mEditItem = -1;
-    mSelected = -1;
-    mTop = 0;
-    mScrollBars->SetValue(kVertical, 0);
-    bUpdateGUI ? refresh() : placeEditors();
+    unselectToTop(bUpdateGUI);
     return true;
 }
 
@@ -218,6 +212,15 @@ void PropertyList::connectParts()
     connect(mTxtItem, &ItemEditBox::enterPressed, this,
             [this] { mPicControl->setFocus(Qt::OtherFocusReason); });
     connect(mCmdItem, &QPushButton::clicked, this, &PropertyList::onMoreClicked);
+}
+
+void PropertyList::unselectToTop(bool bUpdateGUI)
+{
+    mSelected = -1;
+    mTop = 0;
+    // The bar moves with the rows, so the next scroll starts from the top too.
+    mScrollBars->SetValue(kVertical, 0);
+    bUpdateGUI ? refresh() : placeEditors();
 }
 
 int PropertyList::listWidth() const

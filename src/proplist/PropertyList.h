@@ -62,6 +62,7 @@ protected:
 private:
     void setUpScrollBars();
     void connectParts();
+    void unselectToTop(bool bUpdateGUI);
     int listWidth() const;
     int visibleRows() const;
     int rowOf(int index) const;

@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -147,4 +148,24 @@ TEST_F(PropertyListPaint, FrameHasARaisedEdgeAroundTheInsetList)
     EXPECT_EQ(list().picControl()->geometry(),
               QRect(kInset, kInset, right + 1 - 8, bottom + 1 - 8));
     EXPECT_EQ(frame.pixel(kInset, kInset), role(QPalette::Base));
+}
+
+TEST_F(PropertyListPaint, AnIdleListStopsRepainting)
+{
+    mHarness.fill(12, E_ITEM_TEXT);
+    list().SelectItem(9);
+    QTest::qWait(50);
+    struct PaintCounter : QObject
+    {
+        int paints = 0;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            paints += event->type() == QEvent::Paint ? 1 : 0;
+            return false;
+        }
+    } counter;
+    mHarness.surface()->installEventFilter(&counter);
+    mHarness.surface()->update();
+    QTest::qWait(100);
+    EXPECT_EQ(counter.paints, 1) << "painting must not schedule another paint";
 }

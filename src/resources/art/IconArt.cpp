@@ -1,34 +1,15 @@
 #include "IconArt.h"
 
 #include "ArtPalette.h"
+#include "ArtTools.h"
 
 #include <QPainter>
 #include <QPolygon>
 
 using namespace ArtPalette;
+using namespace ArtTools;
 
 namespace {
-
-QImage canvas(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(kFace);
-    return image;
-}
-
-// A 3 by 3 selection handle centred on a point, as the editor draws them.
-void handle(QPainter &painter, QPoint centre)
-{
-    painter.fillRect(centre.x() - 1, centre.y() - 1, 3, 3, kBlack);
-}
-
-void outlinedPolygon(QPainter &painter, const QPolygon &polygon, const QColor &line,
-                     const QBrush &fill)
-{
-    painter.setPen(line);
-    painter.setBrush(fill);
-    painter.drawPolygon(polygon);
-}
 
 // Sky, sun and hills inside a black-framed white picture.
 void landscape(QPainter &painter, const QRect &frame, int sunSize)
@@ -49,7 +30,7 @@ void landscape(QPainter &painter, const QRect &frame, int sunSize)
                          {inside.left() + w * 3 / 4, base - w / 3},
                          {inside.right(), base - w / 6},
                          {inside.right(), base}};
-    outlinedPolygon(painter, hills, kGreen, QBrush(kGreen));
+    drawZone(painter, hills, kGreen, QBrush(kGreen), 0);
 }
 
 // A double-headed arrow along one axis, heads two pixels wide on each side.
@@ -99,7 +80,7 @@ namespace IconArt {
 
 QImage smallImageMap()
 {
-    QImage image = canvas(13, 11);
+    QImage image = blankCanvas(13, 11);
     QPainter painter(&image);
     landscape(painter, QRect(0, 0, 13, 11), 2);
     painter.setPen(kRed);
@@ -110,18 +91,16 @@ QImage smallImageMap()
 
 QImage smallZone()
 {
-    QImage image = canvas(13, 11);
+    QImage image = blankCanvas(13, 11);
     QPainter painter(&image);
     const QPolygon zone{{1, 1}, {11, 1}, {11, 9}, {1, 9}};
-    outlinedPolygon(painter, zone, kNavy, QBrush(kAqua));
-    for (const QPoint &corner : zone)
-        handle(painter, corner);
+    drawZone(painter, zone, kNavy, QBrush(kAqua), 3);
     return image;
 }
 
 QImage picture()
 {
-    QImage image = canvas(16, 16);
+    QImage image = blankCanvas(16, 16);
     QPainter painter(&image);
     landscape(painter, QRect(1, 2, 14, 12), 3);
     return image;
@@ -129,10 +108,10 @@ QImage picture()
 
 QImage htmlPage()
 {
-    QImage image = canvas(16, 16);
+    QImage image = blankCanvas(16, 16);
     QPainter painter(&image);
     const QPolygon page{{3, 1}, {10, 1}, {13, 4}, {13, 14}, {3, 14}};
-    outlinedPolygon(painter, page, kBlack, QBrush(kWhite));
+    drawZone(painter, page, kBlack, QBrush(kWhite), 0);
     painter.setPen(kShadow);
     painter.drawLine(10, 2, 10, 4);
     painter.drawLine(10, 4, 12, 4);
@@ -145,7 +124,7 @@ QImage htmlPage()
 
 QImage position()
 {
-    QImage image = canvas(16, 16);
+    QImage image = blankCanvas(16, 16);
     QPainter painter(&image);
     painter.setPen(kBlack);
     painter.drawLine(3, 1, 3, 13);
@@ -163,7 +142,7 @@ QImage position()
 
 QImage circleCentre()
 {
-    QImage image = canvas(16, 16);
+    QImage image = blankCanvas(16, 16);
     QPainter painter(&image);
     whiteCircle(painter, QPoint(7, 7), 6);
     painter.setPen(kRed);
@@ -174,7 +153,7 @@ QImage circleCentre()
 
 QImage dimensions()
 {
-    QImage image = canvas(16, 16);
+    QImage image = blankCanvas(16, 16);
     QPainter painter(&image);
     painter.fillRect(2, 2, 10, 10, kWhite);
     painter.setPen(kNavy);
@@ -186,7 +165,7 @@ QImage dimensions()
 
 QImage radius()
 {
-    QImage image = canvas(16, 16);
+    QImage image = blankCanvas(16, 16);
     QPainter painter(&image);
     whiteCircle(painter, QPoint(7, 7), 6);
     painter.setPen(kRed);
@@ -197,18 +176,16 @@ QImage radius()
 
 QImage polygonPoints()
 {
-    QImage image = canvas(16, 16);
+    QImage image = blankCanvas(16, 16);
     QPainter painter(&image);
     const QPolygon zone{{2, 12}, {5, 2}, {13, 5}, {13, 13}, {8, 10}};
-    outlinedPolygon(painter, zone, kNavy, QBrush(kWhite));
-    for (const QPoint &corner : zone)
-        handle(painter, corner);
+    drawZone(painter, zone, kNavy, QBrush(kWhite), 3);
     return image;
 }
 
 QImage upDownArrows()
 {
-    QImage image = canvas(16, 28);
+    QImage image = blankCanvas(16, 28);
     QPainter painter(&image);
     raisedButton(painter, QRect(0, 0, 16, 14));
     raisedButton(painter, QRect(0, 14, 16, 14));

@@ -1,26 +1,16 @@
 #include "PictureArt.h"
 
 #include "ArtPalette.h"
+#include "ArtTools.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygon>
 
 using namespace ArtPalette;
+using namespace ArtTools;
 
 namespace {
-
-QImage canvas(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(kFace);
-    return image;
-}
-
-void handle(QPainter &painter, QPoint centre, int size = 3)
-{
-    painter.fillRect(centre.x() - size / 2, centre.y() - size / 2, size, size, kBlack);
-}
 
 // A browser window: title bar, address line and an empty white page, ready for its emblem.
 void browserWindow(QPainter &painter)
@@ -67,6 +57,16 @@ void compass(QPainter &painter, QPointF centre, double radius)
                                   centre + QPointF(-2.2, 0)});
     painter.setBrush(kWhite);
     painter.drawEllipse(centre, 1.2, 1.2);
+}
+
+// A browser window showing an emblem on its page.
+QImage browser(void (*emblem)(QPainter &, QPointF, double))
+{
+    QImage image = blankCanvas(32, 32);
+    QPainter painter(&image);
+    browserWindow(painter);
+    emblem(painter, QPointF(16, 20.5), 7.5);
+    return image;
 }
 
 // A landscape picture: sky, sun, hills and a house, in the sixteen colours, no smoothing.
@@ -116,13 +116,6 @@ void framedPicture(QPainter &painter, const QRect &frame)
     landscape(painter, frame.adjusted(1, 1, -1, -1));
 }
 
-void hatchedZone(QPainter &painter, const QPolygon &zone, const QColor &colour)
-{
-    painter.setPen(colour);
-    painter.setBrush(QBrush(colour, Qt::DiagCrossPattern));
-    painter.drawPolygon(zone);
-}
-
 // The editor's arrow pointer, white with a black outline.
 void pointer(QPainter &painter, QPoint tip, int scale)
 {
@@ -157,25 +150,17 @@ namespace PictureArt {
 
 QImage browserGlobe()
 {
-    QImage image = canvas(32, 32);
-    QPainter painter(&image);
-    browserWindow(painter);
-    globe(painter, QPointF(16, 20.5), 7.5);
-    return image;
+    return browser(globe);
 }
 
 QImage browserCompass()
 {
-    QImage image = canvas(32, 32);
-    QPainter painter(&image);
-    browserWindow(painter);
-    compass(painter, QPointF(16, 20.5), 7.5);
-    return image;
+    return browser(compass);
 }
 
 QImage imageMap()
 {
-    QImage image = canvas(32, 32);
+    QImage image = blankCanvas(32, 32);
     QPainter painter(&image);
     framedPicture(painter, QRect(1, 3, 30, 26));
     house(painter, QPoint(5, 25), 7);
@@ -185,28 +170,26 @@ QImage imageMap()
     painter.setPen(kNavy);
     painter.drawEllipse(QPoint(24, 10), 5, 5);
     for (QPoint corner : {QPoint(2, 13), QPoint(14, 13), QPoint(2, 27), QPoint(14, 27)})
-        handle(painter, corner);
+        drawHandle(painter, corner);
     return image;
 }
 
 QImage zone()
 {
-    QImage image = canvas(32, 32);
+    QImage image = blankCanvas(32, 32);
     QPainter painter(&image);
     painter.fillRect(1, 1, 30, 30, kWhite);
     painter.setPen(kShadow);
     painter.drawRect(1, 1, 29, 29);
     const QPolygon outline{{4, 24}, {8, 5}, {22, 3}, {27, 14}, {17, 17}, {15, 26}};
-    hatchedZone(painter, outline, kNavy);
-    for (const QPoint &corner : outline)
-        handle(painter, corner);
+    drawZone(painter, outline, kNavy, QBrush(kNavy, Qt::DiagCrossPattern), 3);
     pointer(painter, QPoint(19, 18), 1);
     return image;
 }
 
 QImage assistant()
 {
-    QImage image = canvas(193, 234);
+    QImage image = blankCanvas(193, 234);
     QPainter painter(&image);
     const QRect sheet(8, 6, 170, 214);
     page(painter, sheet);
@@ -220,7 +203,7 @@ QImage assistant()
     painter.drawRect(houseZone);
     for (QPoint corner : {houseZone.topLeft(), houseZone.topRight(), houseZone.bottomLeft(),
                           houseZone.bottomRight()})
-        handle(painter, corner, 5);
+        drawHandle(painter, corner, 5);
 
     painter.setPen(QPen(kNavy, 2));
     painter.drawEllipse(QPoint(picture.left() + picture.width() * 3 / 4, picture.top() + 25), 18,
@@ -230,9 +213,7 @@ QImage assistant()
                         {picture.left() + 96, picture.top() + 52},
                         {picture.left() + 126, picture.top() + 62},
                         {picture.right() - 6, picture.bottom() - 8}};
-    hatchedZone(painter, hill, kPurple);
-    for (const QPoint &corner : hill)
-        handle(painter, corner, 5);
+    drawZone(painter, hill, kPurple, QBrush(kPurple, Qt::DiagCrossPattern), 5);
 
     pointer(painter, QPoint(picture.right() - 12, picture.bottom() - 10), 3);
     return image;
