@@ -142,6 +142,19 @@ TEST_F(PropertyListInput, LosingFocusCommitsTheText)
     EXPECT_EQ(list().ItemValue(0), "abc");
 }
 
+TEST_F(PropertyListInput, ClickingAnotherRowCommitsTheEditFirst)
+{
+    surface()->setFocus();
+    list().SelectItem(0);
+    type("typed");
+    QTest::mouseClick(list().picControl()->viewport(), Qt::LeftButton, {}, QPoint(20, 16 * 3 + 8));
+    EXPECT_EQ(list().SelectedIndex(), 3);
+    ASSERT_EQ(mChanged.count(), 1);
+    EXPECT_EQ(mChanged.at(0).at(0).toInt(), 1);
+    EXPECT_EQ(list().ItemValue(0), "typed");
+    EXPECT_FALSE(editor()->isVisible());
+}
+
 TEST_F(PropertyListInput, EscapeAndCancelKeepTheStoredValue)
 {
     surface()->setFocus();
