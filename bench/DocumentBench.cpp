@@ -1,0 +1,114 @@
+#include "LargePage.h"
+
+#include "adapters/PosixFileSystem.h"
+#include "adapters/QtImageProbe.h"
+#include "document/DocumentLifecycle.h"
+#include "document/MapDocument.h"
+#include "shell/HeadlessViews.h"
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <memory>
+#include <stdexcept>
+
+using namespace areamaker;
+
+namespace {
+
+constexpr int areasPerMap = 20;
+
+// One generated page per size, kept for the whole run.
+const LargePage &pageWithAreas(int areas)
+{
+    static std::map<int, std::unique_ptr<LargePage>> pages;
+    auto &page = pages[areas];
+    if (!page)
+        page = std::make_unique<LargePage>(areas / areasPerMap, areasPerMap);
+    return *page;
+}
+
+// The editor's document with the real adapters and no window.
+struct Editor
+{
+    HeadlessViews views;
+    PosixFileSystem files;
+    QtImageProbe images;
+    MapDocument document;
+    DocumentLifecycle lifecycle{
+        document,
+        {&views, &views, &images, &files, &views, &views, &views, &views, &views, &views, &views}};
+
+    void open(const std::string &path)
+    {
+        if (!lifecycle.OpenDocument(path, true))
+            throw std::runtime_error("open failed: " + lifecycle.lastError());
+    }
+    void save()
+    {
+        if (!lifecycle.SaveDocument())
+            throw std::runtime_error("save failed: " + lifecycle.lastError());
+    }
+};
+
+void setCounters(benchmark::State &state, const LargePage &page)
+{
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * page.bytes()));
+    state.counters["MB"] = static_cast<double>(page.bytes()) / 1e6;
+    state.SetComplexityN(state.range(0));
+}
+
+void OpenDocument(benchmark::State &state)
+{
+    const LargePage &page = pageWithAreas(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        Editor editor;
+        editor.open(page.path());
+        benchmark::DoNotOptimize(editor.document.Maps.data());
+    }
+    setCounters(state, page);
+}
+
+void SaveEveryMapModified(benchmark::State &state)
+{
+    const LargePage &page = pageWithAreas(static_cast<int>(state.range(0)));
+    Editor editor;
+    editor.open(page.path());
+    for (auto _ : state) {
+        for (int i = 0; i < editor.document.MapCount(); ++i)
+            editor.document.markMapModified(i);
+        editor.save();
+    }
+    setCounters(state, page);
+}
+
+// Renaming rewrites every IMG tag as well as every block; names alternate so that each
+// iteration really renames.
+void SaveEveryMapRenamed(benchmark::State &state)
+{
+    const LargePage &page = pageWithAreas(static_cast<int>(state.range(0)));
+    Editor editor;
+    editor.open(page.path());
+    int round = 0;
+    for (auto _ : state) {
+        ++round;
+        for (int i = 0; i < editor.document.MapCount(); ++i) {
+            editor.document.Maps[static_cast<std::size_t>(i)].Name =
+                "carte-" + std::to_string(i) + (round % 2 ? "-bis" : "");
+            editor.document.markMapModified(i);
+        }
+        editor.save();
+    }
+    setCounters(state, page);
+}
+
+} // namespace
+
+BENCHMARK(OpenDocument)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+BENCHMARK(SaveEveryMapModified)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(SaveEveryMapRenamed)->Arg(100000)->Unit(benchmark::kMillisecond);
