@@ -1,12 +1,23 @@
 #include "adapters/PosixFileSystem.h"
+#include "adapters/QtFileDialog.h"
 #include "adapters/QtImageProbe.h"
+#include "adapters/QtMessageBox.h"
+#include "adapters/QtSettingsStore.h"
+#include "adapters/XdgBrowserLookup.h"
 #include "shell/BatchCommands.h"
+#include "widgets/EditorSession.h"
+#include "widgets/MainWindow.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QScreen>
+#include <QTimer>
 
 #include <filesystem>
 #include <iostream>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -22,14 +33,14 @@ std::string absolutePath(const char *path)
     return std::filesystem::absolute(path).lexically_normal().string();
 }
 
-} // namespace
+bool isBatchCommand(std::string_view argument)
+{
+    return argument == "--list" || argument == "--rewrite";
+}
 
-int main(int argc, char *argv[])
+int runBatch(int argc, char *argv[])
 {
     if (argc != 3)
-        return usage();
-    const std::string_view command = argv[1];
-    if (command != "--list" && command != "--rewrite")
         return usage();
     // The image readers are plugins: an application object finds them, no display needed.
     QCoreApplication app(argc, argv);
@@ -37,7 +48,58 @@ int main(int argc, char *argv[])
     areamaker::QtImageProbe images;
     areamaker::BatchCommands batch(files, images);
     const std::string page = absolutePath(argv[2]);
-    if (command == "--list")
+    if (std::string_view(argv[1]) == "--list")
         return batch.list(page, std::cout, std::cerr);
     return batch.rewrite(page, std::cerr);
+}
+
+// The page first, made absolute, then the map option as given. A hidden
+// "--screenshot FILE" saves the screen once the window has settled, then quits.
+std::vector<std::string> editorArguments(int argc, char *argv[], QString &screenshot)
+{
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "--screenshot" && i + 1 < argc) {
+            screenshot = QString::fromLocal8Bit(argv[++i]);
+            continue;
+        }
+        const bool isPage = arguments.empty() && argv[i][0] != '\0' && argv[i][0] != '-';
+        arguments.push_back(isPage ? absolutePath(argv[i]) : argv[i]);
+    }
+    return arguments;
+}
+
+void takeScreenshotLater(const QString &file, QWidget *window)
+{
+    QTimer::singleShot(1500, window, [file, window] {
+        QScreen *screen = window->screen();
+        const bool saved = screen && screen->grabWindow(window->winId()).save(file);
+        QCoreApplication::exit(saved ? 0 : 1);
+    });
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc > 1 && isBatchCommand(argv[1]))
+        return runBatch(argc, argv);
+    QApplication app(argc, argv);
+    QString screenshot;
+    const std::vector<std::string> arguments = editorArguments(argc, argv, screenshot);
+    areamaker::QtSettingsStore store;
+    areamaker::XdgBrowserLookup browsers;
+    areamaker::QtMessageBox messages;
+    areamaker::QtFileDialog dialogs;
+    areamaker::PosixFileSystem files;
+    areamaker::QtImageProbe images;
+    areamaker::EditorSession session({store, browsers, messages, dialogs, files, images});
+    messages.setOwner(&session.window());
+    dialogs.setOwner(&session.window());
+    const QFileInfo program(QCoreApplication::applicationFilePath());
+    session.start(arguments, program.absolutePath().toStdString(),
+                  program.fileName().toStdString());
+    if (!screenshot.isEmpty())
+        takeScreenshotLater(screenshot, &session.window());
+    return app.exec();
 }

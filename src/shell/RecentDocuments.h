@@ -17,8 +17,8 @@ public:
     static constexpr int FirstItem = 10;
     static constexpr int SeparatorItem = 9;
 
-    RecentDocuments(std::array<std::string, SlotCount> &slots, CommandBarPort *menu)
-        : mSlots(slots), mMenu(menu)
+    RecentDocuments(std::array<std::string, SlotCount> &paths, CommandBarPort *menu)
+        : mSlots(paths), mMenu(menu)
     {
     }
 

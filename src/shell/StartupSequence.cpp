@@ -62,7 +62,11 @@ void StartupSequence::openCommandLine(const CommandLine &line, DocumentLifecycle
     if (line.kind == CommandLine::Kind::Invalid || !lifecycle.OpenDocument(line.page, true))
         return;
     if (line.mapName.empty()) {
-        showAssistant(mShell, assistant, 1);
+        // Without the assistant the page is shown as the Open command shows it.
+        if (assistant)
+            showAssistant(mShell, assistant, 1);
+        else
+            lifecycle.ActivateMap(0, true);
         return;
     }
     for (int index = 0; index < mDocument.MapCount(); ++index) {

@@ -18,13 +18,14 @@ struct NoBrowserLookup : BrowserLookup
 class StartupExitTest : public testing::ShellFixture
 {
 protected:
-    void start(const std::vector<std::string> &arguments)
+    void start(const std::vector<std::string> &arguments, bool withAssistant = true)
     {
         NoBrowserLookup lookup;
         BrowserDiscovery browsers(lookup, files, views);
         StartupSequence startup(shell, store, document);
         startup.readSettings("/opt/areamaker", "areamkr", "0.1.0", browsers);
-        startup.openCommandLine(CommandLine::parse(arguments), lifecycle, &assistant);
+        startup.openCommandLine(CommandLine::parse(arguments), lifecycle,
+                                withAssistant ? &assistant : nullptr);
     }
     bool exit(CloseReason reason = CloseReason::User)
     {
@@ -52,24 +53,26 @@ TEST_F(StartupExitTest, CommandLineOpensThePageThenActivatesOrAssists)
     {
         std::vector<std::string> arguments;
         bool autoWiz;
+        bool withAssistant;
         int activeMap;
         std::vector<int> assistantSteps;
     };
     const Case cases[] = {
-        {{PagePath}, true, -1, {1}},
-        {{PagePath, "-P", "Village"}, true, 1, {}},
-        {{PagePath, "-p", "village"}, true, -1, {}},
-        {{}, true, -1, {0}},
-        {{}, false, -1, {}},
-        {{"", "-p", "Plan"}, true, -1, {}},
-        {{"/site/missing.htm", "-p", "Plan"}, true, -1, {}},
+        {{PagePath}, true, true, -1, {1}},
+        {{PagePath}, true, false, 0, {}},
+        {{PagePath, "-P", "Village"}, true, true, 1, {}},
+        {{PagePath, "-p", "village"}, true, true, -1, {}},
+        {{}, true, true, -1, {0}},
+        {{}, false, true, -1, {}},
+        {{"", "-p", "Plan"}, true, true, -1, {}},
+        {{"/site/missing.htm", "-p", "Plan"}, true, true, -1, {}},
     };
     for (const Case &c : cases) {
         document.close();
         assistant.steps.clear();
         views.answers = {MessageAnswer::Ok};
         store.values[{"System", "AutoWiz"}] = c.autoWiz ? "1" : "0";
-        start(c.arguments);
+        start(c.arguments, c.withAssistant);
         EXPECT_EQ(document.ActiveMapIndex, c.activeMap) << ::testing::PrintToString(c.arguments);
         EXPECT_EQ(assistant.steps, c.assistantSteps) << ::testing::PrintToString(c.arguments);
     }

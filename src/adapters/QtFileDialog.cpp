@@ -1,0 +1,38 @@
+#include "adapters/QtFileDialog.h"
+
+#include <QFileDialog>
+#include <QStringList>
+
+namespace areamaker {
+
+QString QtFileDialog::qtFilter(const std::string &filter)
+{
+    const QStringList parts = QString::fromStdString(filter).split('|');
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString label = parts[i].trimmed();
+        // The label often shows its patterns already; Qt reads them from the last brackets.
+        const qsizetype bracket = label.lastIndexOf('(');
+        if (bracket > 0 && label.endsWith(')'))
+            label = label.left(bracket).trimmed();
+        QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
+        for (QString &pattern : patterns)
+            pattern = pattern.trimmed();
+        entries << label + " (" + patterns.join(' ') + ")";
+    }
+    return entries.join(";;");
+}
+
+std::string QtFileDialog::getOpenFileName(const OpenFileRequest &request)
+{
+    QFileDialog dialog(mOwner, QString::fromStdString(request.title),
+                       QString::fromStdString(request.initialFolder), qtFilter(request.filter));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().front().toStdString();
+}
+
+} // namespace areamaker

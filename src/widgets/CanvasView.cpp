@@ -1,0 +1,173 @@
+#include "widgets/CanvasView.h"
+
+#include "canvas/CanvasModel.h"
+#include "canvas/WorkspaceLedges.h"
+
+#include <QImageReader>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+namespace areamaker {
+
+namespace {
+
+// Shows the visible surface; every zone drawing reaches the screen through it.
+class PictureWidget : public QWidget
+{
+public:
+    PictureWidget(const QImage &image, QWidget *parent) : QWidget(parent), mImage(image)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setObjectName(QStringLiteral("picMain"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QPainter painter(this);
+        painter.drawImage(event->rect(), mImage, event->rect());
+    }
+
+private:
+    const QImage &mImage;
+};
+
+QColor shadeOf(const QPalette &palette, WorkspaceLedges::Shade shade)
+{
+    switch (shade) {
+    case WorkspaceLedges::Shade::Highlight:
+        return palette.color(QPalette::Light);
+    case WorkspaceLedges::Shade::Shadow:
+        return palette.color(QPalette::Mid);
+    case WorkspaceLedges::Shade::DarkShadow:
+        return palette.color(QPalette::Shadow);
+    case WorkspaceLedges::Shade::Face:
+        break;
+    }
+    return palette.color(QPalette::Button);
+}
+
+void placeBar(QScrollBar *bar, const ScrollBarState &state, const QRect &where)
+{
+    bar->setGeometry(where);
+    bar->setMaximum(state.maximum);
+    bar->setValue(state.value);
+    bar->setVisible(state.visible);
+}
+
+} // namespace
+
+CanvasView::CanvasView(QWidget *parent)
+    : QWidget(parent), mPicMain(new PictureWidget(mVisible.image(), this)),
+      mHorizontal(new QScrollBar(Qt::Horizontal, this)),
+      mVertical(new QScrollBar(Qt::Vertical, this)), mCorner(new QWidget(this))
+{
+    setObjectName(QStringLiteral("picWorkspace"));
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Window);
+    mCorner->setAutoFillBackground(true);
+    mCorner->setBackgroundRole(QPalette::Button);
+    for (QWidget *part : {static_cast<QWidget *>(mHorizontal), static_cast<QWidget *>(mVertical),
+                          mCorner, mPicMain})
+        part->hide();
+    mVisible.setChangeListener([this](const QRect &area) { mPicMain->update(area); });
+    connect(mHorizontal, &QScrollBar::valueChanged, this, [this](int v) { onScroll(false, v); });
+    connect(mVertical, &QScrollBar::valueChanged, this, [this](int v) { onScroll(true, v); });
+}
+
+bool CanvasView::loadPicture(const std::string &path)
+{
+    QImageReader reader(QString::fromStdString(path));
+    QImage loaded = reader.read();
+    if (loaded.isNull())
+        return false;
+    mPicture.image() = loaded.convertToFormat(QImage::Format_RGB32);
+    mBackBuffer.image() = mPicture.image().copy();
+    mVisible.image() = mPicture.image().copy();
+    mPicMain->setGeometry(0, 0, loaded.width(), loaded.height());
+    return true;
+}
+
+void CanvasView::clearPicture()
+{
+    mPicture.image() = QImage();
+    mBackBuffer.image() = QImage();
+    mVisible.image() = QImage();
+}
+
+ImageSize CanvasView::pictureSize() const
+{
+    return {mPicture.image().width(), mPicture.image().height()};
+}
+
+void CanvasView::layOutCanvas()
+{
+    if (!mModel)
+        return;
+    const int barHeight = mHorizontal->sizeHint().height();
+    const int barWidth = mVertical->sizeHint().width();
+    mModel->setWorkspace({width(), height()}, barHeight, barWidth);
+    if (!mModel->state().ImageShown) {
+        for (QWidget *part : {static_cast<QWidget *>(mHorizontal),
+                              static_cast<QWidget *>(mVertical), mCorner, mPicMain})
+            part->hide();
+        update();
+        return;
+    }
+    mPicMain->show();
+    const ScrollModel::Layout layout = mModel->layOutScrollBars();
+    const int right = width() - barWidth;
+    const int bottom = height() - barHeight;
+    const int viewWidth = layout.vertical.visible ? right : width();
+    const int viewHeight = layout.horizontal.visible ? bottom : height();
+    mLayingOut = true;
+    placeBar(mVertical, layout.vertical, QRect(right, 0, barWidth, viewHeight));
+    placeBar(mHorizontal, layout.horizontal, QRect(0, bottom, viewWidth, barHeight));
+    mLayingOut = false;
+    mCorner->setGeometry(right, bottom, barWidth, barHeight);
+    mCorner->setVisible(layout.cornerVisible);
+    const Point at = mModel->picturePosition();
+    mPicMain->move(at.x, at.y);
+    mPicMain->lower();
+    update();
+}
+
+void CanvasView::onScroll(bool vertical, int value)
+{
+    if (mLayingOut || !mModel)
+        return;
+    const ScrollBarState state = mModel->scrolled(vertical, value);
+    QScrollBar *bar = vertical ? mVertical : mHorizontal;
+    if (bar->maximum() != state.maximum) {
+        const QSignalBlocker quiet(bar);
+        bar->setMaximum(state.maximum);
+    }
+    const Point at = mModel->picturePosition();
+    mPicMain->move(at.x, at.y);
+}
+
+void CanvasView::paintEvent(QPaintEvent *)
+{
+    if (mModel && mModel->state().ImageShown) {
+        QPainter painter(this);
+        paintLedges(painter);
+    }
+    emit painted();
+}
+
+void CanvasView::paintLedges(QPainter &painter)
+{
+    const CanvasState &state = mModel->state();
+    for (const WorkspaceLedges::Line &line : WorkspaceLedges::lines(
+             pictureSize(), {width(), height()}, state.VScrollMax != 0, state.HScrollMax != 0)) {
+        const int before = (line.width - 1) / 2;
+        const QRect band =
+            line.from.y == line.to.y
+                ? QRect(line.from.x, line.from.y - before, line.to.x - line.from.x, line.width)
+                : QRect(line.from.x - before, line.from.y, line.width, line.to.y - line.from.y);
+        painter.fillRect(band, shadeOf(palette(), line.shade));
+    }
+}
+
+} // namespace areamaker

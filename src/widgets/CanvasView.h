@@ -1,0 +1,63 @@
+#pragma once
+
+#include "adapters/QtDrawingSurface.h"
+#include "platform/CanvasSurfaces.h"
+
+#include <QWidget>
+
+class QScrollBar;
+
+namespace areamaker {
+
+class CanvasModel;
+
+// The canvas area (the workspace): the picture widget at its scroll position, the two
+// scroll bars and the corner square, over the picture, back buffer and visible surface.
+class CanvasView : public QWidget, public CanvasSurfaces
+{
+    Q_OBJECT
+
+public:
+    explicit CanvasView(QWidget *parent = nullptr);
+
+    void setModel(CanvasModel *model) { mModel = model; }
+    // Places the picture and the scroll bars for the workspace's current size.
+    void layOutCanvas();
+
+    bool loadPicture(const std::string &path) override;
+    void clearPicture() override;
+    ImageSize pictureSize() const override;
+    DrawingSurface &picture() override { return mPicture; }
+    DrawingSurface &backBuffer() override { return mBackBuffer; }
+    DrawingSurface &visible() override { return mVisible; }
+
+    QWidget *picMain() const { return mPicMain; }
+    QScrollBar *hsbMain() const { return mHorizontal; }
+    QScrollBar *vsbMain() const { return mVertical; }
+    QWidget *picScroll() const { return mCorner; }
+    const QImage &visibleImage() const { return mVisible.image(); }
+
+signals:
+    // Every paint of the workspace asks for the deferred redraw.
+    void painted();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void onScroll(bool vertical, int value);
+    void paintLedges(QPainter &painter);
+
+    CanvasModel *mModel = nullptr;
+    QtDrawingSurface mPicture;
+    QtDrawingSurface mBackBuffer;
+    QtDrawingSurface mVisible;
+    QWidget *mPicMain;
+    QScrollBar *mHorizontal;
+    QScrollBar *mVertical;
+    QWidget *mCorner;
+    // Set while the layout moves the bars, whose own change handling it does itself.
+    bool mLayingOut = false;
+};
+
+} // namespace areamaker

@@ -1,0 +1,135 @@
+#include "widgets/EditorSession.h"
+
+#include "canvas/CanvasModel.h"
+#include "document/DocumentLifecycle.h"
+#include "shell/BrowserDiscovery.h"
+#include "shell/CommandLine.h"
+#include "shell/ExitSequence.h"
+#include "shell/MainCommands.h"
+#include "shell/MainWindowRules.h"
+#include "shell/PaneLayout.h"
+#include "shell/StartupSequence.h"
+#include "widgets/CanvasView.h"
+#include "widgets/CommandBar.h"
+#include "widgets/MainWindow.h"
+#include "widgets/SidePane.h"
+#include "widgets/SubclassService.h"
+#include "widgets/ZoneTree.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace areamaker {
+
+EditorSession::EditorSession(const SessionPorts &ports)
+    : mPorts(ports), mWindow(std::make_unique<MainWindow>(mShell.Settings)),
+      mRecent(mShell.Settings.RecentDocuments, &mWindow->commandBar())
+{
+    MainWindow &window = *mWindow;
+    ZoneTree *tree = window.sidePane().tree();
+    const EditorPorts editor{&ports.messages, &ports.dialogs, &ports.images, &ports.files, tree,
+                             &window,         &window,        &window,       nullptr,      &window,
+                             &mRecent};
+    mCanvas = std::make_unique<CanvasModel>(mDocument, mShell.Settings, window.canvasView(), window,
+                                            editor);
+    EditorPorts withCanvas = editor;
+    withCanvas.canvas = mCanvas.get();
+    mLifecycle = std::make_unique<DocumentLifecycle>(mDocument, withCanvas);
+    mCommands = std::make_unique<MainCommands>(MainCommands::Parts{
+        mShell, mDocument, *mLifecycle, mRecent, ports.messages, ports.files, nullptr});
+    mDocument.attachViews(tree, &window, &window.canvasView().backBuffer());
+    window.setCanvasModel(mCanvas.get());
+    window.closeRequested = [this](CloseReason reason) { return closeRequested(reason); };
+    window.activated = [this] { mLifecycle->checkForOutsideChange(); };
+    connectCommands();
+}
+
+EditorSession::~EditorSession() = default;
+
+void EditorSession::start(const std::vector<std::string> &arguments,
+                          const std::string &programFolder, const std::string &programName)
+{
+    BrowserDiscovery browsers(mPorts.browsers, mPorts.files, mPorts.messages);
+    StartupSequence startup(mShell, mPorts.store, mDocument);
+    startup.readSettings(programFolder, programName, AREAMAKER_VERSION, browsers);
+    mLifecycle->setNewNoBorder(mShell.Settings.NewNoBorder);
+    startup.showMainWindow(*this);
+    startup.openCommandLine(CommandLine::parse(arguments), *mLifecycle, nullptr);
+}
+
+void EditorSession::connectCommands()
+{
+    CommandBar &bar = mWindow->commandBar();
+    bar.setCommand({3}, {"1"}, [this] { mCommands->Open(); });
+    bar.setCommand({4}, {"2"}, [this] { mCommands->Save(); });
+    bar.setCommand({6}, {}, [this] { mCommands->Close(); });
+    bar.setCommand({17}, {}, [this] { mWindow->close(); });
+    for (int slot = 0; slot < RecentDocuments::SlotCount; ++slot)
+        bar.setCommand({RecentDocuments::FirstItem + slot}, {},
+                       [this, slot] { mCommands->openRecent(slot); });
+    // The selection tool is a mode of the canvas, with no command of its own.
+    bar.setCommand({}, {"11"}, [] {});
+    QObject::connect(&bar, &CommandBar::mainMenuAboutToShow, mWindow.get(),
+                     [this] { beforeMainMenu(); });
+}
+
+void EditorSession::beforeMainMenu()
+{
+    CommandBar &bar = mWindow->commandBar();
+    MainWindowRules::updateDocumentItems(mDocument.DocumentState, bar);
+    CanvasState &state = mCanvas->state();
+    const bool clipboard = state.ClipboardZone.hForme() != ShapeNone;
+    if (state.CanvasMode == NoPicture) {
+        MainWindowRules::updateEditMenu(3, clipboard, bar);
+    } else if (state.CanvasMode == Idle) {
+        MainWindowRules::updateEditMenu(0, clipboard, bar);
+        state.MapFocus = 1;
+    } else if (state.CanvasMode == ZoneSelected) {
+        MainWindowRules::updateEditMenu(1, clipboard, bar);
+        state.MapFocus = 0;
+    }
+}
+
+void EditorSession::loadMainWindow()
+{
+    mRecent.addDocument(EmptySlot);
+    mLifecycle->CloseDocument(true);
+    mWindow->setPanelText("CAP", "");
+    SubclassService::instance().attach(mWindow.get(), mWindow.get(), SubclassService::Activation);
+    mWindow->DimensionForm();
+    MainWindowRules::UpdateNavigatorIcon(mShell.BrowserKind, mWindow->commandBar());
+}
+
+void EditorSession::showSplash()
+{
+    // The splash window comes with the about window; start-up goes straight on meanwhile.
+}
+
+void EditorSession::placeMainWindow(const WindowPlacement &placement)
+{
+    mWindow->place(placement);
+}
+
+void EditorSession::showMainWindow()
+{
+    mWindow->show();
+}
+
+float EditorSession::screenWidth() const
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? static_cast<float>(screen->availableGeometry().width() * TwipsPerPixel) : 0;
+}
+
+float EditorSession::screenHeight() const
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? static_cast<float>(screen->availableGeometry().height() * TwipsPerPixel) : 0;
+}
+
+bool EditorSession::closeRequested(CloseReason reason)
+{
+    return ExitSequence(mShell, mPorts.store, *mLifecycle).run(reason, mWindow->placement());
+}
+
+} // namespace areamaker

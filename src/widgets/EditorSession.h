@@ -1,0 +1,78 @@
+#pragma once
+
+#include "document/MapDocument.h"
+#include "shell/RecentDocuments.h"
+#include "shell/ShellState.h"
+#include "shell/StartupHost.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace areamaker {
+
+class BrowserLookup;
+class CanvasModel;
+class DocumentLifecycle;
+class FileDialogPort;
+class FileSystem;
+class ImageProbe;
+class MainCommands;
+class MainWindow;
+class MessageBoxPort;
+class SettingsStore;
+enum class CloseReason;
+
+// The outside world as the editor reaches it.
+struct SessionPorts
+{
+    SettingsStore &store;
+    BrowserLookup &browsers;
+    MessageBoxPort &messages;
+    FileDialogPort &dialogs;
+    FileSystem &files;
+    ImageProbe &images;
+};
+
+// One run of the editor: the settings, the document, the canvas and the main window,
+// wired together, from start-up to exit.
+class EditorSession : public StartupHost
+{
+public:
+    explicit EditorSession(const SessionPorts &ports);
+    ~EditorSession() override;
+
+    // Reads the settings, shows the window and opens what the command line names.
+    void start(const std::vector<std::string> &arguments, const std::string &programFolder,
+               const std::string &programName);
+
+    MainWindow &window() const { return *mWindow; }
+    MapDocument &document() { return mDocument; }
+    ShellState &shell() { return mShell; }
+    CanvasModel &canvas() const { return *mCanvas; }
+    MainCommands &commands() const { return *mCommands; }
+    DocumentLifecycle &lifecycle() const { return *mLifecycle; }
+
+    void loadMainWindow() override;
+    void showSplash() override;
+    void placeMainWindow(const WindowPlacement &placement) override;
+    void showMainWindow() override;
+    float screenWidth() const override;
+    float screenHeight() const override;
+
+private:
+    void connectCommands();
+    void beforeMainMenu();
+    bool closeRequested(CloseReason reason);
+
+    SessionPorts mPorts;
+    ShellState mShell;
+    MapDocument mDocument;
+    std::unique_ptr<MainWindow> mWindow;
+    RecentDocuments mRecent;
+    std::unique_ptr<CanvasModel> mCanvas;
+    std::unique_ptr<DocumentLifecycle> mLifecycle;
+    std::unique_ptr<MainCommands> mCommands;
+};
+
+} // namespace areamaker

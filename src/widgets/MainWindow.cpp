@@ -1,0 +1,209 @@
+#include "widgets/MainWindow.h"
+
+#include "PropertyList.h"
+#include "canvas/CanvasModel.h"
+#include "shell/MainWindowRules.h"
+#include "shell/PaneLayout.h"
+#include "widgets/CanvasView.h"
+#include "widgets/CommandBar.h"
+#include "widgets/SidePane.h"
+#include "widgets/SubclassService.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+
+namespace areamaker {
+
+namespace {
+
+constexpr int RedrawDelay = 50;
+// The lock bit of the X11 keyboard state that comes with each key event.
+constexpr quint32 X11LockMask = 0x2;
+
+int twips(int pixels)
+{
+    return pixels * TwipsPerPixel;
+}
+
+QRect pixelsOf(const TwipRect &r)
+{
+    return QRect(r.left / TwipsPerPixel, r.top / TwipsPerPixel, r.width / TwipsPerPixel,
+                 r.height / TwipsPerPixel);
+}
+
+} // namespace
+
+MainWindow::MainWindow(AppSettings &settings)
+    : mSettings(settings), mCommands(new CommandBar(this)), mClient(new QWidget(this)),
+      mSidePane(new SidePane(settings, this)), mCanvas(new CanvasView(mClient)),
+      mStatus(new QLabel(this)), mCaps(new QLabel(this))
+{
+    setObjectName(QStringLiteral("frmMap"));
+    setWindowTitle(QString::fromUtf8(MainWindowRules::ProductTitle));
+    setCentralWidget(mClient);
+    mSidePane->setParent(mClient);
+    mStatus->setObjectName(QStringLiteral("ETAT"));
+    mCaps->setObjectName(QStringLiteral("CAP"));
+    mCaps->setAlignment(Qt::AlignCenter);
+    mCaps->setMinimumWidth(mCaps->fontMetrics().horizontalAdvance(QStringLiteral("MAJ")) + 16);
+    statusBar()->setObjectName(QStringLiteral("stbMain"));
+    statusBar()->addWidget(mStatus, 1);
+    statusBar()->addPermanentWidget(mCaps);
+    mRedrawTimer.setSingleShot(true);
+    mRedrawTimer.setInterval(RedrawDelay);
+    connect(&mRedrawTimer, &QTimer::timeout, this, [this] {
+        if (mModel)
+            mModel->RedrawCanvas();
+    });
+    connect(mCanvas, &CanvasView::painted, this, [this] { startRedrawTimer(); });
+    connect(mSidePane, &SidePane::resized, this, &MainWindow::DimensionForm);
+    mCommands->setCommand({}, {"9"},
+                          [this] { onExplorerToggled(mCommands->button("9")->isChecked()); });
+    mClient->installEventFilter(this);
+    qApp->installEventFilter(this);
+    resize(800, 600);
+}
+
+MainWindow::~MainWindow()
+{
+    qApp->removeEventFilter(this);
+}
+
+void MainWindow::setCanvasModel(CanvasModel *model)
+{
+    mModel = model;
+    mCanvas->setModel(model);
+}
+
+void MainWindow::DimensionForm()
+{
+    // Before the window is shown its client area has no real size yet, and the section
+    // clamp would shrink the stored height for good.
+    if (!mClient->isVisible())
+        return;
+    PaneLayout::Input in;
+    in.width = twips(mClient->width());
+    in.height = twips(mClient->height());
+    in.top = 30;
+    in.zoneExplorer = mSettings.ZoneExplorer;
+    in.zoneProperties = mSettings.ZoneProperties;
+    in.explorateurWidth = mSettings.ExplorateurWidth;
+    in.explorateurHeight = mSettings.ExplorateurHeight;
+    const PaneLayout layout = PaneLayout::DimensionForm(in);
+    mSettings.ExplorateurHeight = layout.explorateurHeight;
+    mSidePane->setGeometry(pixelsOf(layout.pane));
+    mSidePane->setVisible(layout.pane.visible);
+    mSidePane->windowInnerWidth = in.width;
+    mSidePane->applyLayout(layout);
+    mCommands->setButtonPressed("9", layout.explorerPressed);
+    mCanvas->setGeometry(pixelsOf(layout.workspace));
+    mCanvas->layOutCanvas();
+}
+
+void MainWindow::onExplorerToggled(bool pressed)
+{
+    mSettings.ZoneExplorer = pressed;
+    mSettings.ZoneProperties = pressed;
+    DimensionForm();
+}
+
+void MainWindow::place(const WindowPlacement &placement)
+{
+    setGeometry(static_cast<int>(placement.left) / TwipsPerPixel,
+                static_cast<int>(placement.top) / TwipsPerPixel,
+                static_cast<int>(placement.width) / TwipsPerPixel,
+                static_cast<int>(placement.height) / TwipsPerPixel);
+    setWindowState(placement.maximized ? Qt::WindowMaximized : Qt::WindowNoState);
+}
+
+WindowPlacement MainWindow::placement() const
+{
+    const QRect normal = isMaximized() || isMinimized() ? normalGeometry() : geometry();
+    return {isMaximized(), static_cast<float>(twips(normal.x())),
+            static_cast<float>(twips(normal.y())), static_cast<float>(twips(normal.width())),
+            static_cast<float>(twips(normal.height()))};
+}
+
+QString MainWindow::panelText(const std::string &panel) const
+{
+    return panel == "CAP" ? mCaps->text() : mStatus->text();
+}
+
+void MainWindow::setPanelText(const std::string &panel, const std::string &text)
+{
+    (panel == "CAP" ? mCaps : mStatus)->setText(QString::fromStdString(text));
+}
+
+void MainWindow::setToolbarState(ToolbarState state)
+{
+    MainWindowRules::applyToolbarState(state, *mCommands);
+}
+
+void MainWindow::refreshTitle(const MapDocument &document)
+{
+    setWindowTitle(QString::fromStdString(MainWindowRules::windowTitle(document)));
+}
+
+void MainWindow::fill(GridFill)
+{
+    // Every fill starts from an empty grid; the rows of each mode come with the grid binding.
+    mSidePane->propertyList()->ClearItem(true);
+}
+
+void MainWindow::repaintWorkspace()
+{
+    mCanvas->update();
+}
+
+int MainWindow::MsgResponse() const
+{
+    return SubclassService::instance().currentMessage() == SubclassService::Activation
+               ? ISubclass::BeforeOwn
+               : ISubclass::AfterOwn;
+}
+
+qintptr MainWindow::WindowProc(QObject *, int message, QEvent *)
+{
+    if (message == SubclassService::Activation && activated)
+        activated();
+    return 0;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    CloseReason reason = event->spontaneous() ? CloseReason::User : CloseReason::Program;
+    if (qApp->isSavingSession())
+        reason = CloseReason::Session;
+    if (closeRequested && !closeRequested(reason)) {
+        event->ignore();
+        return;
+    }
+    SubclassService::instance().detach(this, this, SubclassService::Activation);
+    event->accept();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == mClient && event->type() == QEvent::Resize)
+        DimensionForm();
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool locked = key->nativeModifiers() & X11LockMask;
+        // The state comes from before the key: the Caps Lock key itself turns it over.
+        const bool turning = key->key() == Qt::Key_CapsLock && event->type() == QEvent::KeyPress;
+        showCapsLock(turning ? !locked : locked);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::showCapsLock(bool on)
+{
+    mCaps->setText(on ? QStringLiteral("MAJ") : QString());
+}
+
+} // namespace areamaker

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "platform/CanvasSurfaces.h"
+#include "platform/EditorViews.h"
+#include "shell/AppSettings.h"
+#include "shell/ExitSequence.h"
+#include "widgets/ISubclass.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <functional>
+
+class QLabel;
+
+namespace areamaker {
+
+class CanvasModel;
+class CanvasView;
+class CommandBar;
+class SidePane;
+
+// The main window: menus and toolbar, the side pane, the canvas and the status bar. It
+// shows what the editor's logic tells it and hands every command back to it.
+class MainWindow : public QMainWindow,
+                   public StatusBarPort,
+                   public CommandStatePort,
+                   public WindowTitlePort,
+                   public PropertyGridPort,
+                   public CanvasHost,
+                   public ISubclass
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(AppSettings &settings);
+    ~MainWindow() override;
+
+    CommandBar &commandBar() const { return *mCommands; }
+    SidePane &sidePane() const { return *mSidePane; }
+    CanvasView &canvasView() const { return *mCanvas; }
+    void setCanvasModel(CanvasModel *model);
+
+    // Asked when the window is about to close; false keeps it open.
+    std::function<bool(CloseReason)> closeRequested;
+    // The application was activated.
+    std::function<void()> activated;
+
+    // The layout pass over the side pane and the canvas area.
+    void DimensionForm();
+    void place(const WindowPlacement &placement);
+    // The window's state and normal geometry in twips.
+    WindowPlacement placement() const;
+    QString panelText(const std::string &panel) const;
+    bool redrawPending() const { return mRedrawTimer.isActive(); }
+
+    void setPanelText(const std::string &panel, const std::string &text) override;
+    void setToolbarState(ToolbarState state) override;
+    void refreshTitle(const MapDocument &document) override;
+    void fill(GridFill mode) override;
+    void layOut() override { DimensionForm(); }
+    void repaintWorkspace() override;
+    void startRedrawTimer() override { mRedrawTimer.start(); }
+    int MsgResponse() const override;
+    qintptr WindowProc(QObject *window, int message, QEvent *event) override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void showCapsLock(bool on);
+    void onExplorerToggled(bool pressed);
+
+    AppSettings &mSettings;
+    CommandBar *mCommands;
+    QWidget *mClient;
+    SidePane *mSidePane;
+    CanvasView *mCanvas;
+    QLabel *mStatus;
+    QLabel *mCaps;
+    QTimer mRedrawTimer;
+    CanvasModel *mModel = nullptr;
+};
+
+} // namespace areamaker

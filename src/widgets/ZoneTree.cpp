@@ -1,0 +1,73 @@
+#include "widgets/ZoneTree.h"
+
+#include "document/TreeKeys.h"
+#include "widgets/IconSet.h"
+
+namespace areamaker {
+
+namespace {
+
+constexpr int KeyRole = Qt::UserRole;
+
+} // namespace
+
+ZoneTree::ZoneTree(QWidget *parent) : QTreeWidget(parent)
+{
+    setObjectName(QStringLiteral("trvMap"));
+    setHeaderHidden(true);
+    setColumnCount(1);
+    setIconSize(QSize(16, 16));
+}
+
+void ZoneTree::clear()
+{
+    QTreeWidget::clear();
+    mNodes.clear();
+}
+
+QTreeWidgetItem *ZoneTree::node(const std::string &key) const
+{
+    const auto found = mNodes.find(key);
+    return found == mNodes.end() ? nullptr : found->second;
+}
+
+void ZoneTree::addNode(const std::string &parentKey, const std::string &key,
+                       const std::string &text, int image)
+{
+    QTreeWidgetItem *parent = node(parentKey);
+    auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
+    item->setText(0, QString::fromStdString(text));
+    item->setData(0, KeyRole, QString::fromStdString(key));
+    item->setIcon(0, IconSet::icon(image == MapNodeImage ? IconSet::Explorer : IconSet::Polygon));
+    mNodes[key] = item;
+}
+
+void ZoneTree::setNodeText(const std::string &key, const std::string &text)
+{
+    if (QTreeWidgetItem *item = node(key))
+        item->setText(0, QString::fromStdString(text));
+}
+
+void ZoneTree::removeNode(const std::string &key)
+{
+    QTreeWidgetItem *item = node(key);
+    if (!item)
+        return;
+    forget(item);
+    delete item;
+}
+
+void ZoneTree::forget(QTreeWidgetItem *item)
+{
+    for (int i = 0; i < item->childCount(); ++i)
+        forget(item->child(i));
+    mNodes.erase(item->data(0, KeyRole).toString().toStdString());
+}
+
+void ZoneTree::expandNode(const std::string &key)
+{
+    if (QTreeWidgetItem *item = node(key))
+        item->setExpanded(true);
+}
+
+} // namespace areamaker
