@@ -1,6 +1,7 @@
 #include "ChildProcess.h"
 #include "ListingJson.h"
 #include "ProgramRun.h"
+#include "ScratchFolder.h"
 #include "SiteCopy.h"
 
 #include <gtest/gtest.h>
@@ -83,4 +84,21 @@ TEST(BatchRewrite, DISABLED_LeavesAReadOnlyPageUnchanged)
     ChildProcess::handOver(site.folder().path());
     ::chmod(site.page().c_str(), 0444);
     expectRewriteRefused(site, before);
+}
+
+// An end tag inside a comment is not markup: the map keeps the AREA that follows the
+// comment, and the rewrite leaves no stray "-->" or second "</MAP>" behind.
+TEST(BatchRewrite, EndTagInsideACommentDoesNotCloseTheMap)
+{
+    ScratchFolder scratch;
+    const std::string page = scratch.write(
+        "page.htm", "<HTML><BODY>\r\n<MAP NAME=\"a\">\r\n<!-- ancienne fin : </MAP> -->\r\n"
+                    "<AREA SHAPE=\"RECT\" COORDS=\"1,2,3,4\" HREF=\"a.htm\">\r\n</MAP>\r\n"
+                    "</BODY></HTML>\r\n");
+    EXPECT_EQ(zoneCounts(listing(page)), std::vector<int>{1});
+    EXPECT_EQ(ProgramRun::run({"--rewrite", page}).exitCode, 0);
+    EXPECT_EQ(ScratchFolder::readBytes(page),
+              "<HTML><BODY>\r\n<MAP NAME=\"a\">\r\n<!--Source Map:|<NONE>|-->\r\n"
+              "<AREA SHAPE=\"RECT\" COORDS=\"1,2,3,4\" HREF=\"a.htm\">\r\n</MAP>\r\n"
+              "</BODY></HTML>\r\n");
 }
