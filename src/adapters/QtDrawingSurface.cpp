@@ -57,24 +57,27 @@ void QtDrawingSurface::changed(const QRect &area)
 
 void QtDrawingSurface::drawRectangle(Point topLeft, Point bottomRight)
 {
-    if (mImage.isNull())
-        return;
-    const QRect box = boxOf(topLeft, bottomRight);
-    QPainter painter(&mImage);
-    prepare(painter);
-    // A rectangle of N pixels is drawn from its first pixel to its N-th.
-    painter.drawRect(box.adjusted(0, 0, -1, -1));
-    changed(box);
+    drawBox(topLeft, bottomRight, false);
 }
 
 void QtDrawingSurface::drawEllipse(Point topLeft, Point bottomRight)
+{
+    drawBox(topLeft, bottomRight, true);
+}
+
+void QtDrawingSurface::drawBox(Point topLeft, Point bottomRight, bool ellipse)
 {
     if (mImage.isNull())
         return;
     const QRect box = boxOf(topLeft, bottomRight);
     QPainter painter(&mImage);
     prepare(painter);
-    painter.drawEllipse(box.adjusted(0, 0, -1, -1));
+    // A box of N pixels is drawn from its first pixel to its N-th.
+    const QRect outline = box.adjusted(0, 0, -1, -1);
+    if (ellipse)
+        painter.drawEllipse(outline);
+    else
+        painter.drawRect(outline);
     changed(box);
 }
 

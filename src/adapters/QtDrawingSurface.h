@@ -32,6 +32,7 @@ public:
     static QColor colourOf(Rgb colour);
 
 private:
+    void drawBox(Point topLeft, Point bottomRight, bool ellipse);
     void prepare(QPainter &painter) const;
     void changed(const QRect &area);
 

@@ -10,7 +10,8 @@ namespace areamaker {
 inline constexpr const char *EmptySlot = "NONE";
 
 // The in-memory copy of the "System" settings; each field bears its stored value's name.
-struct AppSettings
+// The colours and widths of the drawing are those of ZoneColours, with its defaults.
+struct AppSettings : ZoneColours
 {
     std::array<std::string, 6> RecentDocuments{EmptySlot, EmptySlot, EmptySlot,
                                                EmptySlot, EmptySlot, EmptySlot};
@@ -23,16 +24,9 @@ struct AppSettings
     bool ZoneProperties = true;
     bool AutoWiz = true;
     bool NewNoBorder = true;
-    int ClrSelBorderId = 9;
-    int ClrDefBorderId = 12;
-    int ClrDefTrameId = 12;
-    int ClrDefHandleId = 13;
-    int ClrSelHandleId = 6;
-    int LinPtSel = 1;
-    int LinPtDef = 1;
 
     // The colours and widths in the form the zones draw with.
-    ZoneColours zoneColours() const;
+    ZoneColours zoneColours() const { return *this; }
 };
 
 // The main window's placement, in twips, as stored between runs.
