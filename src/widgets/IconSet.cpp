@@ -16,7 +16,6 @@ const QColor Paper(255, 255, 255);
 const QColor Folder(242, 193, 78);
 const QColor Blue(59, 111, 182);
 const QColor LightBlue(164, 198, 238);
-const QColor Green(70, 150, 90);
 const QColor Red(200, 55, 50);
 const QColor Hatch(59, 111, 182, 110);
 
