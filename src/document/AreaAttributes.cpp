@@ -10,6 +10,8 @@ std::string quotedAttribute(const char *name, const std::string &value)
     for (char c : value) {
         if (c == '"')
             text += "&quot;";
+        else if (c == '<')
+            text += "&lt;";
         else
             text += c;
     }

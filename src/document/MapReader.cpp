@@ -50,10 +50,14 @@ MapReader::MapReader(MapDocument &document, ImageSizeCache &images, MessageBoxPo
 
 std::string MapReader::GetAreaAttribute(std::string_view tag, int index)
 {
+    return areaAttribute(TagView(tag), index);
+}
+
+std::string MapReader::areaAttribute(const TagView &tag, int index)
+{
     if (index < 0 || index >= static_cast<int>(attributeNames.size()))
         return {};
-    const auto attribute = MarkupScanner::findAttribute(tag, attributeNames[static_cast<std::size_t>(index)]);
-    return attribute ? std::string(MarkupScanner::valueOf(tag, *attribute)) : std::string();
+    return std::string(tag.value(attributeNames[static_cast<std::size_t>(index)]).value_or(""));
 }
 
 bool MapReader::readPage(std::string_view page)
@@ -143,13 +147,11 @@ void MapReader::readImagePath(std::string_view block, ImageMap &map)
         map.SourceAsRead = map.ImagePath = path;
 }
 
-void MapReader::readArea(std::string_view tag, int mapIndex)
+void MapReader::readArea(std::string_view text, int mapIndex)
 {
-    const auto shapeAttribute = MarkupScanner::findAttribute(tag, "SHAPE");
-    const std::string shape = shapeAttribute
-                                  ? toUpperAscii(MarkupScanner::valueOf(tag, *shapeAttribute))
-                                  : std::string("RECT");
-    const std::string coords = GetAreaAttribute(tag, 7);
+    const TagView tag(text);
+    const std::string shape = toUpperAscii(tag.value("SHAPE").value_or("RECT"));
+    const std::string coords = areaAttribute(tag, 7);
     Zone zone;
     zone.setHSelection(false);
     zone.setHRegion(KindRegion);
@@ -194,7 +196,7 @@ void MapReader::readArea(std::string_view tag, int mapIndex)
     addZone(std::move(zone), tag, mapIndex);
 }
 
-bool MapReader::readDefaultRectangle(std::string_view tag, int mapIndex, std::string_view coords)
+bool MapReader::readDefaultRectangle(const TagView &tag, int mapIndex, std::string_view coords)
 {
     if (!startsWith(coords, "0,0"))
         return false;
@@ -209,11 +211,11 @@ bool MapReader::readDefaultRectangle(std::string_view tag, int mapIndex, std::st
     return true;
 }
 
-void MapReader::setDefaultRegion(std::string_view tag, int mapIndex)
+void MapReader::setDefaultRegion(const TagView &tag, int mapIndex)
 {
     ImageMap &map = mDocument.Maps[static_cast<std::size_t>(mapIndex)];
     for (int k = 0; k < 7; ++k)
-        map.DefaultRegion[static_cast<std::size_t>(k)] = GetAreaAttribute(tag, k);
+        map.DefaultRegion[static_cast<std::size_t>(k)] = areaAttribute(tag, k);
     auto *tree = mDocument.tree();
     if (!tree)
         return;
@@ -226,14 +228,14 @@ void MapReader::setDefaultRegion(std::string_view tag, int mapIndex)
     }
 }
 
-void MapReader::addZone(Zone zone, std::string_view tag, int mapIndex)
+void MapReader::addZone(Zone zone, const TagView &tag, int mapIndex)
 {
     ImageMap &map = mDocument.Maps[static_cast<std::size_t>(mapIndex)];
     if (map.Zones.size() >= MapDocument::MaxCount)
         throw CoreError(ErrOverflow, "Dépassement de capacité : la map « " + map.Name +
                                          " » ne peut contenir plus de 32 767 zones.");
     for (int k = 0; k < 7; ++k)
-        zone.SetData(k, GetAreaAttribute(tag, k));
+        zone.SetData(k, areaAttribute(tag, k));
     const int zoneIndex = map.ZoneCount();
     if (auto *tree = mDocument.tree())
         tree->addNode(mapKey(mapIndex), zoneKey(mapIndex, zoneIndex),

@@ -15,6 +15,7 @@ class MapDocument;
 class MessageBoxPort;
 struct ImageMap;
 class Zone;
+class TagView;
 
 // Reads the MAP blocks of a page into the document, adding their tree nodes.
 class MapReader
@@ -35,10 +36,11 @@ public:
 private:
     void readBlock(std::string_view block, int mapIndex);
     void readImagePath(std::string_view block, ImageMap &map);
-    void readArea(std::string_view tag, int mapIndex);
-    bool readDefaultRectangle(std::string_view tag, int mapIndex, std::string_view coords);
-    void setDefaultRegion(std::string_view tag, int mapIndex);
-    void addZone(Zone zone, std::string_view tag, int mapIndex);
+    static std::string areaAttribute(const TagView &tag, int index);
+    void readArea(std::string_view text, int mapIndex);
+    bool readDefaultRectangle(const TagView &tag, int mapIndex, std::string_view coords);
+    void setDefaultRegion(const TagView &tag, int mapIndex);
+    void addZone(Zone zone, const TagView &tag, int mapIndex);
     void fail(const CoreError &error);
 
     MapDocument &mDocument;

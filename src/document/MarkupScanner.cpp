@@ -2,6 +2,7 @@
 
 #include "document/AsciiText.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace areamaker {
@@ -33,9 +34,10 @@ std::size_t skipRawTextElement(std::string_view text, std::size_t lt, std::strin
 
 bool MarkupScanner::tagNameAt(std::string_view text, std::size_t lt, std::string_view name)
 {
+    // A name cut short by the end of the page still names the tag.
     const std::size_t nameEnd = lt + 1 + name.size();
-    return nameEnd < text.size() && startsWithIgnoreAsciiCase(text.substr(lt + 1), name) &&
-           endsName(text[nameEnd]);
+    return nameEnd <= text.size() && startsWithIgnoreAsciiCase(text.substr(lt + 1), name) &&
+           (nameEnd == text.size() || endsName(text[nameEnd]));
 }
 
 // Returns where scanning resumes when `lt` opens something that is not a tag to look at,
@@ -111,17 +113,19 @@ std::size_t MarkupScanner::findEndTag(std::string_view text, std::string_view na
 
 std::size_t MarkupScanner::tagEnd(std::string_view text, std::size_t lt)
 {
-    // A quote that stays open this long is a stray one: fall back to the first '>'.
-    constexpr std::size_t longestQuotedScan = 64 * 1024;
     char quote = 0;
-    for (std::size_t p = lt + 1; p < text.size() && p - lt < longestQuotedScan; ++p) {
+    for (std::size_t p = lt + 1; p < text.size(); ++p) {
         const char c = text[p];
         if (quote) {
+            // A quote still open at the next '<' is a stray one: stopping there keeps the
+            // reading of a tag independent of whatever markup follows it.
+            if (c == '<')
+                break;
             if (c == quote)
                 quote = 0;
         } else if (c == '>') {
             return p + 1;
-        } else if ((c == '"' || c == '\'') && p > 0 && text[p - 1] == '=') {
+        } else if ((c == '"' || c == '\'') && text[p - 1] == '=') {
             quote = c;
         }
     }
@@ -153,9 +157,11 @@ std::vector<TagAttribute> MarkupScanner::attributes(std::string_view tag)
             if (p < tag.size() && (tag[p] == '"' || tag[p] == '\'')) {
                 a.quote = tag[p];
                 a.valueBegin = p + 1;
+                // A quote that never closes stops at the tag's '>', which stays the tag's.
+                const std::size_t unclosed = tag.ends_with('>') ? tag.size() - 1 : tag.size();
                 const std::size_t close = tag.find(a.quote, a.valueBegin);
-                a.valueEnd = close == npos ? tag.size() : close;
-                p = close == npos ? tag.size() : close + 1;
+                a.valueEnd = close == npos ? std::max(unclosed, a.valueBegin) : close;
+                p = close == npos ? a.valueEnd : close + 1;
             } else {
                 a.valueBegin = p;
                 while (p < tag.size() && !isAsciiSpace(tag[p]) && tag[p] != '>')
@@ -180,6 +186,17 @@ std::optional<TagAttribute> MarkupScanner::findAttribute(std::string_view tag,
     for (const TagAttribute &a : attributes(tag)) {
         if (equalsIgnoreAsciiCase(tag.substr(a.nameBegin, a.nameEnd - a.nameBegin), name))
             return a;
+    }
+    return std::nullopt;
+}
+
+TagView::TagView(std::string_view tag) : mTag(tag), mAttributes(MarkupScanner::attributes(tag)) {}
+
+std::optional<std::string_view> TagView::value(std::string_view name) const
+{
+    for (const TagAttribute &a : mAttributes) {
+        if (equalsIgnoreAsciiCase(mTag.substr(a.nameBegin, a.nameEnd - a.nameBegin), name))
+            return MarkupScanner::valueOf(mTag, a);
     }
     return std::nullopt;
 }

@@ -20,6 +20,19 @@ struct TagAttribute
     bool hasValue = false;
 };
 
+// A tag with its attributes parsed once, for tags whose attributes are looked up often.
+class TagView
+{
+public:
+    explicit TagView(std::string_view tag);
+    // The value of the first attribute of that name (ASCII case folded), as written.
+    std::optional<std::string_view> value(std::string_view name) const;
+
+private:
+    std::string_view mTag;
+    std::vector<TagAttribute> mAttributes;
+};
+
 // Finds tags in a page the way a browser sees them: markup inside comments, scripts,
 // styles and processing instructions is not markup. Matching folds ASCII case only.
 class MarkupScanner
