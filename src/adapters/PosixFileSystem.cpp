@@ -97,10 +97,10 @@ IoResult PosixFileSystem::writeAll(int fd, std::string_view bytes)
 }
 
 IoResult PosixFileSystem::writeTemporary(const std::string &temporary, int fd,
-                                         std::string_view bytes, const struct stat *original)
+                                         std::string_view bytes, mode_t mode)
 {
     IoResult result = writeAll(fd, bytes);
-    if (result.ok() && original && mCalls.changeMode(fd, original->st_mode & 07777) != 0)
+    if (result.ok() && mCalls.changeMode(fd, mode) != 0)
         result = systemFailure("Permissions impossibles à conserver");
     if (result.ok() && mCalls.syncFile(fd) != 0)
         result = systemFailure("Écriture sur le disque impossible");
@@ -118,12 +118,18 @@ IoResult PosixFileSystem::replaceFile(const std::string &path, std::string_view 
     const bool existed = mCalls.statPath(target.c_str(), &original) == 0;
     if (existed && !S_ISREG(original.st_mode))
         return IoResult::failure("Ce n'est pas un fichier ordinaire.");
+    // The folder's permissions would let the rename through; the page's own must decide.
+    if (existed && !mCalls.mayWrite(target.c_str())) {
+        errno = EACCES;
+        return systemFailure("Fichier en lecture seule");
+    }
 
     std::string temporary = temporaryTemplate(target);
     const int fd = mCalls.makeTemporary(temporary.data());
     if (fd < 0)
         return systemFailure("Création du fichier temporaire impossible");
-    const IoResult written = writeTemporary(temporary, fd, bytes, existed ? &original : nullptr);
+    const mode_t mode = existed ? original.st_mode & 07777 : mCalls.newFileMode();
+    const IoResult written = writeTemporary(temporary, fd, bytes, mode);
     if (!written.ok())
         return written;
     if (mCalls.renameFile(temporary.c_str(), target.c_str()) != 0) {

@@ -6,7 +6,8 @@
 namespace areamaker {
 
 // The real file system: a page is replaced through a synced temporary file renamed over it,
-// keeping its permissions and writing through a symbolic link to its target.
+// keeping its permissions, writing through a symbolic link to its target, and refusing a
+// page its user may not write.
 class PosixFileSystem : public FileSystem
 {
 public:
@@ -21,7 +22,7 @@ private:
     IoResult readOpenFile(int fd, std::string &bytes) const;
     IoResult writeAll(int fd, std::string_view bytes);
     IoResult writeTemporary(const std::string &temporary, int fd, std::string_view bytes,
-                            const struct stat *original);
+                            mode_t mode);
     void syncFolder(const std::string &folder);
 
     SystemCalls &mCalls;

@@ -62,6 +62,19 @@ int SystemCalls::unlinkFile(const char *path)
     return ::unlink(path);
 }
 
+bool SystemCalls::mayWrite(const char *path)
+{
+    return ::access(path, W_OK) == 0;
+}
+
+mode_t SystemCalls::newFileMode()
+{
+    // The umask can only be read by setting it; it is put back at once.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
 SystemCalls &SystemCalls::real()
 {
     static SystemCalls calls;

@@ -24,6 +24,10 @@ public:
     virtual int statPath(const char *path, struct stat *info);
     virtual int statFile(int fd, struct stat *info);
     virtual int unlinkFile(const char *path);
+    // Whether the calling user may write the file (access(2) with W_OK).
+    virtual bool mayWrite(const char *path);
+    // The mode a newly created file gets: 0666 less the process's umask.
+    virtual mode_t newFileMode();
 
     // The calls as the system makes them.
     static SystemCalls &real();

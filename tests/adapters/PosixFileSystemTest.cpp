@@ -171,9 +171,9 @@ TEST(PosixFileSystem, FailedWriteLeavesTheOriginalAndNoTemporaryFile)
     EXPECT_EQ(site.scratch.list("site"), std::vector<std::string>{"page.htm"});
 }
 
-// Expected: a page the user may not write is refused, as editors do, instead of being
+// A page the user may not write is refused, as editors do, instead of being
 // replaced by a rename that the folder's permissions allow.
-TEST(PosixFileSystem, DISABLED_ReplaceRefusesAReadOnlyFile)
+TEST(PosixFileSystem, ReplaceRefusesAReadOnlyFile)
 {
     PageInFolder site;
     ::chmod(site.page.c_str(), 0444);
@@ -185,9 +185,9 @@ TEST(PosixFileSystem, DISABLED_ReplaceRefusesAReadOnlyFile)
     EXPECT_EQ(ScratchFolder::readBytes(site.page), "<html>original</html>\r\n");
 }
 
-// Expected: a file that did not exist is created with the usual permissions (0666 less the
+// A file that did not exist is created with the usual permissions (0666 less the
 // umask), not the owner-only mode of the temporary file, so that a web server can read it.
-TEST(PosixFileSystem, DISABLED_ReplaceCreatesANewFileWithTheUsualPermissions)
+TEST(PosixFileSystem, ReplaceCreatesANewFileWithTheUsualPermissions)
 {
     ScratchFolder scratch;
     const mode_t mask = ::umask(022);

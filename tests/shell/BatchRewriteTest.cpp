@@ -75,9 +75,9 @@ TEST(BatchRewrite, LeavesAPageInAReadOnlyFolderUnchanged)
     EXPECT_EQ(site.folder().list(), (std::vector<std::string>{"images", "page.htm"}));
 }
 
-// Expected: a page without write permission is refused and stays as it was; the save must
+// A page without write permission is refused and stays as it was; the save must
 // not replace it through its folder's permission.
-TEST(BatchRewrite, DISABLED_LeavesAReadOnlyPageUnchanged)
+TEST(BatchRewrite, LeavesAReadOnlyPageUnchanged)
 {
     const SiteCopy site(handwrittenPage);
     const std::string before = site.bytes();
