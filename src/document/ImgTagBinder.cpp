@@ -82,11 +82,13 @@ void ImgTagBinder::UpdateImgTags(std::string &text, const UpdatesByOldName &upda
         const std::size_t end = MarkupScanner::tagEnd(text, p);
         if (end == MarkupScanner::npos)
             break;
-        std::string tag = text.substr(p, end - p);
-        const auto name = usemapName(tag);
+        const auto name = usemapName(std::string_view(text).substr(p, end - p));
         const auto update = name ? updates.find(*name) : updates.end();
         if (update != updates.end()) {
+            std::string tag = text.substr(p, end - p);
             RewriteImgTag(tag, update->second);
+            if (result.empty())
+                result.reserve(text.size() + text.size() / 16);
             result.append(text, copied, p - copied);
             result += tag;
             copied = end;
