@@ -3,7 +3,7 @@
 #include "document/DocumentLifecycle.h"
 #include "document/MapDocument.h"
 #include "document/PageEncoding.h"
-#include "shell/HeadlessViews.h"
+#include "shell/HeadlessSession.h"
 #include "shell/JsonWriter.h"
 
 #include <ostream>
@@ -15,11 +15,6 @@ namespace {
 constexpr const char *shapeNames[] = {"", "rect", "circle", "poly"};
 constexpr const char *attributeKeys[] = {"href",    "target",      "alt",       "title",
                                          "onclick", "onmouseover", "onmouseout"};
-
-EditorPorts headlessPorts(HeadlessViews &views, FileSystem &files, ImageProbe &images)
-{
-    return {&views, &views, &images, &files, &views, &views, &views, &views, &views, &views, &views};
-}
 
 std::string attributesJson(const AreaAttributes &attributes, const PageEncoding &encoding)
 {
@@ -58,42 +53,41 @@ std::string mapJson(const ImageMap &map, int index, const PageEncoding &encoding
     return json + "],\"default\":{" + attributesJson(map.DefaultRegion, encoding) + "}}";
 }
 
+// One line naming the page and the reason; the exit code of a failed command.
+int reportFailure(const std::string &page, const DocumentLifecycle &lifecycle, std::ostream &err)
+{
+    err << page << ": " << lifecycle.lastError() << '\n';
+    return 1;
+}
+
 } // namespace
 
 int BatchCommands::list(const std::string &page, std::ostream &out, std::ostream &err)
 {
-    HeadlessViews views;
-    MapDocument document;
-    DocumentLifecycle lifecycle(document, headlessPorts(views, mFiles, mImages));
-    if (!lifecycle.OpenDocument(page, true)) {
-        err << page << ": " << lifecycle.lastError() << '\n';
-        return 1;
-    }
-    const PageEncoding &encoding = document.Encoding;
+    HeadlessSession session(mFiles, mImages);
+    if (!session.lifecycle().OpenDocument(page, true))
+        return reportFailure(page, session.lifecycle(), err);
+    const MapDocument &document = session.document();
     std::string json = "{\"maps\":[";
     for (int i = 0; i < document.MapCount(); ++i)
-        json += (i == 0 ? "" : ",") + mapJson(document.Maps[static_cast<std::size_t>(i)], i, encoding);
+        json += (i == 0 ? "" : ",") +
+                mapJson(document.Maps[static_cast<std::size_t>(i)], i, document.Encoding);
     out << json << "]}\n";
     return 0;
 }
 
 int BatchCommands::rewrite(const std::string &page, std::ostream &err)
 {
-    HeadlessViews views;
-    MapDocument document;
-    DocumentLifecycle lifecycle(document, headlessPorts(views, mFiles, mImages));
-    if (!lifecycle.OpenDocument(page, true)) {
-        err << page << ": " << lifecycle.lastError() << '\n';
-        return 1;
-    }
-    for (ImageMap &map : document.Maps) {
+    HeadlessSession session(mFiles, mImages);
+    DocumentLifecycle &lifecycle = session.lifecycle();
+    if (!lifecycle.OpenDocument(page, true))
+        return reportFailure(page, lifecycle, err);
+    for (ImageMap &map : session.document().Maps) {
         if (map.Alive)
             map.Modified = true;
     }
-    if (!lifecycle.SaveDocument()) {
-        err << page << ": " << lifecycle.lastError() << '\n';
-        return 1;
-    }
+    if (!lifecycle.SaveDocument())
+        return reportFailure(page, lifecycle, err);
     return 0;
 }
 

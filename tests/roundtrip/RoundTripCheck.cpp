@@ -7,7 +7,7 @@
 #include "document/MapDocument.h"
 #include "document/MarkupScanner.h"
 #include "shell/BatchCommands.h"
-#include "shell/HeadlessViews.h"
+#include "shell/HeadlessSession.h"
 
 #include <sstream>
 
@@ -90,12 +90,9 @@ struct Session
 {
     FakeFileSystem files;
     FakeImageProbe images;
-    HeadlessViews views;
-    MapDocument document;
-    DocumentLifecycle lifecycle{document,
-                                {&views, &views, &images, &files, &views, &views, &views, &views,
-                                 &views, &views, &views},
-                                PathStyle::Posix};
+    HeadlessSession headless{files, images, PathStyle::Posix};
+    MapDocument &document = headless.document();
+    DocumentLifecycle &lifecycle = headless.lifecycle();
 
     explicit Session(std::string page)
     {
