@@ -111,20 +111,30 @@ std::size_t MarkupScanner::findEndTag(std::string_view text, std::string_view na
     return findMarkup(text, from, [&](std::size_t p) { return endTagAt(text, p, name); });
 }
 
+bool MarkupScanner::startsEditedTag(std::string_view text, std::size_t lt)
+{
+    const std::size_t name = lt + 1 < text.size() && text[lt + 1] == '/' ? lt + 1 : lt;
+    return tagNameAt(text, name, "MAP") || tagNameAt(text, name, "AREA") ||
+           tagNameAt(text, name, "IMG");
+}
+
 std::size_t MarkupScanner::tagEnd(std::string_view text, std::size_t lt)
 {
     char quote = 0;
     for (std::size_t p = lt + 1; p < text.size(); ++p) {
         const char c = text[p];
         if (quote) {
-            // A quote still open at the next '<' is a stray one: stopping there keeps the
-            // reading of a tag independent of whatever markup follows it.
+            // A quote still open at the next '<' is a stray one: the tag ends at its first '>'.
             if (c == '<')
                 break;
             if (c == quote)
                 quote = 0;
         } else if (c == '>') {
             return p + 1;
+        } else if (c == '<' && startsEditedTag(text, p)) {
+            // A tag left open ends before the next tag the editor rewrites, so that what a
+            // tag covers never depends on the markup the editor writes after it.
+            return p;
         } else if ((c == '"' || c == '\'') && text[p - 1] == '=') {
             quote = c;
         }

@@ -45,8 +45,9 @@ public:
                                     std::size_t from);
     // Position of the next end tag "</name>" at or after `from`.
     static std::size_t findEndTag(std::string_view text, std::string_view name, std::size_t from);
-    // Position just past the '>' that closes the tag opened at `lt`; a '>' inside a quoted
-    // value does not close it unless the quote never closes.
+    // Position just past the '>' that closes the tag opened at `lt`, where a '>' inside a
+    // quoted value does not close it; for a tag left open, the position of the next MAP, AREA
+    // or IMG tag; past the first '>' when a quote is left open; npos when no '>' follows.
     static std::size_t tagEnd(std::string_view text, std::size_t lt);
 
     static std::vector<TagAttribute> attributes(std::string_view tag);
@@ -58,6 +59,7 @@ private:
     static std::size_t skipNonMarkup(std::string_view text, std::size_t lt);
     static bool tagNameAt(std::string_view text, std::size_t lt, std::string_view name);
     static bool endTagAt(std::string_view text, std::size_t lt, std::string_view name);
+    static bool startsEditedTag(std::string_view text, std::size_t lt);
     static std::size_t nextAfter(std::string_view text, std::size_t lt);
     template<typename Matches>
     static std::size_t findMarkup(std::string_view text, std::size_t from, Matches matches);
