@@ -62,6 +62,13 @@ std::string MapReader::areaAttribute(const TagView &tag, int index)
 
 bool MapReader::readPage(std::string_view page)
 {
+    // Markup is searched byte by byte: a page of 16-bit characters would be read as having
+    // no maps, and a map added to it would be written in the wrong encoding.
+    if (page.starts_with("\xFF\xFE") || page.starts_with("\xFE\xFF")) {
+        fail(CoreError(ErrTypeMismatch, "Le document est enregistré en UTF-16 : l'éditeur ne "
+                                        "peut pas le modifier sans risque."));
+        return false;
+    }
     mEncoding = PageEncoding::detect(page);
     mDocument.Encoding = mEncoding;
     mDocumentPath = mDocument.Path;
