@@ -146,7 +146,8 @@ void MapReader::readImagePath(std::string_view block, ImageMap &map)
         return;
     const std::size_t start = comment + sourceCommentStart.size();
     const std::size_t end = block.find(sourceCommentEnd, start);
-    if (end == std::string_view::npos)
+    // The comment ends at its first "-->": a path end found after it is not the comment's.
+    if (end == std::string_view::npos || block.find("-->", start) < end + 1)
         throw CoreError(ErrInvalidCall, "Commentaire de source d'image non terminé (« |--> » manquant).");
     map.SourceTextAsRead = block.substr(start, end - start);
     const std::string path = ResolvePath(mEncoding.decode(map.SourceTextAsRead), mDocumentPath, mStyle);

@@ -146,6 +146,7 @@ TEST_F(MapReaderTest, MalformedBlocksFailTheOpenWithAClearMessage)
         {"<MAP NAME=\"a\"><AREA SHAPE=CIRCLE COORDS=\"1,2\"></MAP>", "Cercle incomplet"},
         {"<MAP NAME=\"a\"><AREA SHAPE=RECT COORDS=\"1,2,3,99999999999\"></MAP>", "Dépassement"},
         {"<MAP NAME=\"a\"><!--Source Map:|img/a.gif--></MAP>", "|-->"},
+        {"<MAP NAME=\"a\"><!--Source Map:|a.gif--><AREA SHAPE=RECT COORDS=\"1,2,3,4\">|--></MAP>", "|-->"},
         {"\xFF\xFE<\0", "UTF-16"},
     };
     for (const Case &c : cases) {
