@@ -1,7 +1,8 @@
 #include "SiteCopy.h"
 
-SiteCopy::SiteCopy(const std::string &sourcePage, const std::string &name)
+SiteCopy::SiteCopy(const std::string &sourcePage, const std::string &name,
+                   const std::string &imagesFolder)
 {
-    mFolder.copyIn(DEMO_DIR "/images", "images");
+    mFolder.copyIn(imagesFolder, "images");
     mPage = mFolder.copyIn(sourcePage, name);
 }
