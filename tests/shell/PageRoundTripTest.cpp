@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 
 // Pages written the way sites write them. Each folder under pages/ holds the page and the
 // exact page a rewrite must leave; the pages find their pictures in pages/images/.
@@ -100,6 +101,12 @@ void openAndSave(const std::string &page)
     areamaker::DocumentLifecycle &lifecycle = session.lifecycle();
     ASSERT_TRUE(lifecycle.OpenDocument(page, true)) << lifecycle.lastError();
     EXPECT_TRUE(lifecycle.SaveDocument()) << lifecycle.lastError();
+}
+
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const PageCase &c, std::ostream *out)
+{
+    *out << c.name;
 }
 
 std::string testName(const testing::TestParamInfo<PageCase> &info)
