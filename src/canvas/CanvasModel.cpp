@@ -1,5 +1,8 @@
 #include "canvas/CanvasModel.h"
 
+#include "canvas/ZoneClamps.h"
+#include "document/ZoneGeometry.h"
+
 #include "document/MapDocument.h"
 #include "document/TreeKeys.h"
 #include "platform/CanvasSurfaces.h"
@@ -40,8 +43,131 @@ void CanvasModel::clearSelection()
     for (Zone &zone : mDocument.ActiveZones)
         zone.setHSelection(false);
     mDocument.SelectedZoneIndex = -1;
-    mState.HandleCount = 0;
     mState.ActiveHandleIndex = -1;
+    mState.HandleCount = 0;
+    mHost.setMousePointer(PointerNone);
+    mState.Handles.clear();
+}
+
+void CanvasModel::selectZone(int index)
+{
+    clearSelection();
+    mDocument.ActiveZones.at(static_cast<std::size_t>(index)).setHSelection(true);
+    mDocument.SelectedZoneIndex = static_cast<std::int16_t>(index);
+    mState.CanvasMode = ZoneSelected;
+    BuildHandles();
+}
+
+Zone *CanvasModel::selectedZone()
+{
+    const int index = mDocument.SelectedZoneIndex;
+    if (index < 0 || index >= mDocument.ActiveZoneCount())
+        return nullptr;
+    return &mDocument.ActiveZones[static_cast<std::size_t>(index)];
+}
+
+namespace {
+
+struct HandleSpot
+{
+    Point at;
+    std::int32_t pointer;
+};
+
+std::vector<HandleSpot> handleSpots(const Zone &zone)
+{
+    if (zone.hForme() == ShapePolygon) {
+        std::vector<HandleSpot> spots;
+        for (int i = 0; i < zone.hNCoords(); ++i)
+            spots.push_back({zone.point(i), PointerCustom});
+        return spots;
+    }
+    const Point a = zone.point(0);
+    const Point b = zone.point(1);
+    if (zone.hForme() == ShapeCircle) {
+        const Circle c = circleFromCorners(a, b);
+        return {{{c.cx, a.y}, PointerSizeNS},
+                {{b.x, c.cy}, PointerSizeWE},
+                {{c.cx, b.y}, PointerSizeNS},
+                {{a.x, c.cy}, PointerSizeWE}};
+    }
+    return {{a, PointerSizeNWSE},
+            {{b.x, a.y}, PointerSizeNESW},
+            {b, PointerSizeNWSE},
+            {{a.x, b.y}, PointerSizeNESW}};
+}
+
+} // namespace
+
+void CanvasModel::BuildHandles()
+{
+    const Zone *zone = selectedZone();
+    if (!zone)
+        return;
+    const std::vector<HandleSpot> spots = handleSpots(*zone);
+    mState.ActiveHandleIndex = -1;
+    mState.Handles.assign(spots.size(), Zone{});
+    for (std::size_t i = 0; i < spots.size(); ++i) {
+        Zone &handle = mState.Handles[i];
+        handle.setHRegion(KindHandle);
+        handle.setHDevice(&mSurfaces.backBuffer());
+        handle.AddXCoord(spots[i].at.x, 0);
+        handle.AddYCoord(spots[i].at.y, 0);
+        handle.setHMPointer(spots[i].pointer);
+    }
+    mState.HandleCount = static_cast<std::int16_t>(spots.size());
+}
+
+void CanvasModel::placeHandles()
+{
+    const Zone *zone = selectedZone();
+    if (!zone)
+        return;
+    const std::vector<HandleSpot> spots = handleSpots(*zone);
+    for (std::size_t i = 0; i < spots.size() && i < mState.Handles.size(); ++i) {
+        mState.Handles[i].AddXCoord(spots[i].at.x, 0);
+        mState.Handles[i].AddYCoord(spots[i].at.y, 0);
+    }
+}
+
+void CanvasModel::ClampResizedZone()
+{
+    if (Zone *zone = selectedZone())
+        clampResizedZone(*zone, mSurfaces.pictureSize(), mState.ActiveHandleIndex);
+    RefreshZoneRows(ZoneRows::Size);
+    RefreshZoneRows(ZoneRows::Position);
+}
+
+void CanvasModel::ClampMovedZone()
+{
+    if (Zone *zone = selectedZone())
+        clampMovedZone(*zone, mSurfaces.pictureSize());
+    RefreshZoneRows(ZoneRows::Position);
+}
+
+void CanvasModel::RefreshZoneRows(ZoneRows group)
+{
+    const Zone *zone = selectedZone();
+    if (!zone)
+        return;
+    for (const RowValue &row : zoneRowValues(*zone, group))
+        mPorts.grid->setRowValue(row.tag, row.value);
+}
+
+void CanvasModel::markActiveMapModified()
+{
+    if (mDocument.ActiveMapIndex != -1)
+        mDocument.markMapModified(mDocument.ActiveMapIndex);
+}
+
+DrawingSurface &CanvasModel::backBuffer()
+{
+    return mSurfaces.backBuffer();
+}
+
+ImageSize CanvasModel::pictureSize() const
+{
+    return mSurfaces.pictureSize();
 }
 
 void CanvasModel::DeleteSelectedZone(bool ask)
@@ -59,8 +185,7 @@ void CanvasModel::DeleteSelectedZone(bool ask)
     clearSelection();
     mState.CanvasMode = Idle;
     mPorts.grid->fill(GridFill::Selection);
-    if (mDocument.ActiveMapIndex != -1)
-        mDocument.markMapModified(mDocument.ActiveMapIndex);
+    markActiveMapModified();
     RedrawCanvas();
 }
 
@@ -91,16 +216,7 @@ void CanvasModel::RedrawCanvas()
 bool CanvasModel::ClampToImage(std::int32_t &value, bool horizontal) const
 {
     const ImageSize size = mSurfaces.pictureSize();
-    const std::int32_t limit = horizontal ? size.width : size.height;
-    if (value < 0) {
-        value = 0;
-        return true;
-    }
-    if (value > limit) {
-        value = limit;
-        return true;
-    }
-    return false;
+    return clampCoordinate(value, horizontal ? size.width : size.height);
 }
 
 void CanvasModel::setWorkspace(ImageSize workspace, int horizontalBarHeight, int verticalBarWidth)

@@ -2,6 +2,7 @@
 
 #include "canvas/CanvasState.h"
 #include "canvas/ScrollModel.h"
+#include "canvas/ZoneRowValues.h"
 #include "platform/EditorPorts.h"
 
 #include <cstdint>
@@ -31,6 +32,19 @@ public:
     // Brings the coordinate into 0..the picture's width (or height); true when it moved.
     bool ClampToImage(std::int32_t &value, bool horizontal) const;
 
+    // Makes the zone the one selected zone, with its handles; the caller refills and redraws.
+    void selectZone(int index);
+    void BuildHandles();
+    // Re-centres the existing handles on the selected zone's points, as a resize step does.
+    void placeHandles();
+    Zone *selectedZone();
+    void ClampResizedZone();
+    void ClampMovedZone();
+    // Rewrites one group of the selected zone's grid rows from the zone.
+    void RefreshZoneRows(ZoneRows group);
+    // Every edit of a zone marks its map, and so the document, modified.
+    void markActiveMapModified();
+
     // The workspace's inner size and the scroll bars' thickness, from the window.
     void setWorkspace(ImageSize workspace, int horizontalBarHeight, int verticalBarWidth);
     ScrollModel::Layout layOutScrollBars();
@@ -41,6 +55,12 @@ public:
 
     CanvasState &state() { return mState; }
     const CanvasState &state() const { return mState; }
+    MapDocument &document() { return mDocument; }
+    const AppSettings &settings() const { return mSettings; }
+    const EditorPorts &ports() const { return mPorts; }
+    CanvasHost &host() { return mHost; }
+    DrawingSurface &backBuffer();
+    ImageSize pictureSize() const;
 
 private:
     MapDocument &mDocument;

@@ -30,7 +30,13 @@ enum ZoneKind : std::int16_t {
 enum PointerCode : std::int32_t {
     PointerNone = 0,
     PointerArrow = 1,
+    PointerCross = 2,
+    PointerSizeNESW = 6,
+    PointerSizeNS = 7,
+    PointerSizeNWSE = 8,
+    PointerSizeWE = 9,
     PointerSizeAll = 15,
+    PointerCustom = 99,
 };
 
 // The one geometric object: a map region, a traced outline or a selection handle.

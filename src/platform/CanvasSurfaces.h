@@ -32,6 +32,14 @@ public:
     virtual void repaintWorkspace() = 0;
     // Starts the one-shot deferred redraw.
     virtual void startRedrawTimer() = 0;
+    // The pointer shown over the picture, by code (0 default, 2 cross, 6 to 9 sizes,
+    // 15 move, 99 the program's own).
+    virtual void setMousePointer(int code) = 0;
+    virtual int mousePointer() const = 0;
+    // A disabled picture ignores the mouse.
+    virtual void setPictureEnabled(bool enabled) = 0;
+    // Starts the one-shot timer that follows a traced zone.
+    virtual void startAutoPropTimer() = 0;
 };
 
 } // namespace areamaker

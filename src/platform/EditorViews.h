@@ -28,6 +28,8 @@ class PropertyGridPort
 public:
     virtual ~PropertyGridPort() = default;
     virtual void fill(GridFill mode) = 0;
+    // Rewrites the value of the row with this tag, leaving the other rows as they are.
+    virtual void setRowValue(int tag, const std::string &value) = 0;
 };
 
 // The status bar's panels, addressed by key ("ETAT", "CAP").
@@ -46,6 +48,8 @@ class CommandStatePort
 public:
     virtual ~CommandStatePort() = default;
     virtual void setToolbarState(ToolbarState state) = 0;
+    // Presses one of the canvas tool buttons ("11" selection to "14" polygon).
+    virtual void pressToolButton(const std::string &key) = 0;
 };
 
 // The parts of the canvas that the document lifecycle drives.

@@ -25,8 +25,10 @@ public:
     void removeNode(const std::string &) override {}
     void expandNode(const std::string &) override {}
     void fill(GridFill) override {}
+    void setRowValue(int, const std::string &) override {}
     void setPanelText(const std::string &, const std::string &) override {}
     void setToolbarState(ToolbarState) override {}
+    void pressToolButton(const std::string &) override {}
     bool ShowImage(const std::string &path) override { return !path.empty(); }
     void clearSelection() override {}
     void DeleteSelectedZone(bool) override {}

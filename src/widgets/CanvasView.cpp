@@ -1,18 +1,24 @@
 #include "widgets/CanvasView.h"
 
+#include "canvas/CanvasEditor.h"
 #include "canvas/CanvasModel.h"
 #include "canvas/WorkspaceLedges.h"
 
+#include <QBitmap>
 #include <QImageReader>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+
+#include <cmath>
 
 namespace areamaker {
 
 namespace {
 
-// Shows the visible surface; every zone drawing reaches the screen through it.
+// Shows the visible surface, through which every zone drawing reaches the screen, and
+// hands the mouse to the editor in picture pixels.
 class PictureWidget : public QWidget
 {
 public:
@@ -20,7 +26,10 @@ public:
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
         setObjectName(QStringLiteral("picMain"));
+        setMouseTracking(true);
     }
+
+    CanvasEditor *editor = nullptr;
 
 protected:
     void paintEvent(QPaintEvent *event) override
@@ -28,10 +37,77 @@ protected:
         QPainter painter(this);
         painter.drawImage(event->rect(), mImage, event->rect());
     }
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        if (editor && event->button() == Qt::LeftButton)
+            editor->leftPress(pixelOf(event));
+    }
+    void mouseMoveEvent(QMouseEvent *event) override
+    {
+        if (editor)
+            editor->mouseMove(pixelOf(event), event->buttons() & Qt::LeftButton);
+    }
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        if (editor && event->button() == Qt::LeftButton)
+            editor->leftRelease(pixelOf(event));
+    }
 
 private:
+    // Halves go to the even neighbour, as every canvas position does.
+    static Point pixelOf(const QMouseEvent *event)
+    {
+        const QPointF at = event->position();
+        return {static_cast<std::int32_t>(std::nearbyint(at.x())),
+                static_cast<std::int32_t>(std::nearbyint(at.y()))};
+    }
+
     const QImage &mImage;
 };
+
+// The program's own pointer: an arrow to the top-left with a small hollow square below
+// right of it, hot spot on the arrow's tip.
+QCursor vertexCursor()
+{
+    QBitmap shape(32, 32);
+    QBitmap mask(32, 32);
+    shape.fill(Qt::color0);
+    mask.fill(Qt::color0);
+    const QPolygon arrow({{0, 0}, {0, 15}, {4, 11}, {7, 17}, {9, 16}, {6, 10}, {11, 10}});
+    for (QBitmap *bitmap : {&shape, &mask}) {
+        QPainter painter(bitmap);
+        painter.setPen(Qt::color1);
+        painter.setBrush(bitmap == &mask ? Qt::color1 : Qt::color0);
+        painter.drawPolygon(arrow);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(13, 17, 7, 7);
+        if (bitmap == &mask)
+            painter.drawRect(12, 16, 9, 9);
+    }
+    return QCursor(shape, mask, 0, 0);
+}
+
+QCursor cursorOf(int code)
+{
+    switch (code) {
+    case PointerCross:
+        return Qt::CrossCursor;
+    case PointerSizeNESW:
+        return Qt::SizeBDiagCursor;
+    case PointerSizeNS:
+        return Qt::SizeVerCursor;
+    case PointerSizeNWSE:
+        return Qt::SizeFDiagCursor;
+    case PointerSizeWE:
+        return Qt::SizeHorCursor;
+    case PointerSizeAll:
+        return Qt::SizeAllCursor;
+    case PointerCustom:
+        return vertexCursor();
+    default:
+        return Qt::ArrowCursor;
+    }
+}
 
 QColor shadeOf(const QPalette &palette, WorkspaceLedges::Shade shade)
 {
@@ -74,6 +150,20 @@ CanvasView::CanvasView(QWidget *parent)
     mVisible.setChangeListener([this](const QRect &area) { mPicMain->update(area); });
     connect(mHorizontal, &QScrollBar::valueChanged, this, [this](int v) { onScroll(false, v); });
     connect(mVertical, &QScrollBar::valueChanged, this, [this](int v) { onScroll(true, v); });
+}
+
+void CanvasView::setEditor(CanvasEditor *editor)
+{
+    static_cast<PictureWidget *>(mPicMain)->editor = editor;
+}
+
+void CanvasView::setPointer(int code)
+{
+    mPointer = code;
+    if (code == PointerNone)
+        mPicMain->unsetCursor();
+    else
+        mPicMain->setCursor(cursorOf(code));
 }
 
 bool CanvasView::loadPicture(const std::string &path)

@@ -9,6 +9,7 @@ class QScrollBar;
 
 namespace areamaker {
 
+class CanvasEditor;
 class CanvasModel;
 
 // The canvas area (the workspace): the picture widget at its scroll position, the two
@@ -21,6 +22,11 @@ public:
     explicit CanvasView(QWidget *parent = nullptr);
 
     void setModel(CanvasModel *model) { mModel = model; }
+    // The picture's mouse events go to the editor.
+    void setEditor(CanvasEditor *editor);
+    // Shows the pointer of a code: 0 default, 2 cross, 6 to 9 sizes, 15 move, 99 our own.
+    void setPointer(int code);
+    int pointer() const { return mPointer; }
     // Places the picture and the scroll bars for the workspace's current size.
     void layOutCanvas();
 
@@ -49,6 +55,7 @@ private:
     void paintLedges(QPainter &painter);
 
     CanvasModel *mModel = nullptr;
+    int mPointer = 0;
     QtDrawingSurface mPicture;
     QtDrawingSurface mBackBuffer;
     QtDrawingSurface mVisible;

@@ -1,5 +1,6 @@
 #include "widgets/EditorSession.h"
 
+#include "canvas/CanvasEditor.h"
 #include "canvas/CanvasModel.h"
 #include "document/DocumentLifecycle.h"
 #include "shell/BrowserDiscovery.h"
@@ -32,6 +33,10 @@ EditorSession::EditorSession(const SessionPorts &ports)
                              &mRecent};
     mCanvas = std::make_unique<CanvasModel>(mDocument, mShell.Settings, window.canvasView(), window,
                                             editor);
+    mEditor = std::make_unique<CanvasEditor>(*mCanvas);
+    window.canvasView().setEditor(mEditor.get());
+    window.keyPreview = [this](int key, bool textBox) { return mEditor->keyDown(key, textBox); };
+    window.autoPropElapsed = [this] { mEditor->autoPropElapsed(); };
     EditorPorts withCanvas = editor;
     withCanvas.canvas = mCanvas.get();
     mLifecycle = std::make_unique<DocumentLifecycle>(mDocument, withCanvas);
@@ -67,8 +72,11 @@ void EditorSession::connectCommands()
     for (int slot = 0; slot < RecentDocuments::SlotCount; ++slot)
         bar.setCommand({RecentDocuments::FirstItem + slot}, {},
                        [this, slot] { mCommands->openRecent(slot); });
-    // The selection tool is a mode of the canvas, with no command of its own.
-    bar.setCommand({}, {"11"}, [] {});
+    // The selection tool is a mode of the canvas: choosing it ends a tracing.
+    bar.setCommand({}, {"11"}, [this] { mEditor->CancelTrace(); });
+    bar.setCommand({20}, {"12"}, [this] { mEditor->BeginTrace(ShapeRectangle); });
+    bar.setCommand({21}, {"13"}, [this] { mEditor->BeginTrace(ShapeCircle); });
+    bar.setCommand({22}, {"14"}, [this] { mEditor->BeginTrace(ShapePolygon); });
     QObject::connect(&bar, &CommandBar::mainMenuAboutToShow, mWindow.get(),
                      [this] { beforeMainMenu(); });
 }

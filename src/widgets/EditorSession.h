@@ -12,6 +12,7 @@
 namespace areamaker {
 
 class BrowserLookup;
+class CanvasEditor;
 class CanvasModel;
 class DocumentLifecycle;
 class FileDialogPort;
@@ -50,6 +51,7 @@ public:
     MapDocument &document() { return mDocument; }
     ShellState &shell() { return mShell; }
     CanvasModel &canvas() const { return *mCanvas; }
+    CanvasEditor &editor() const { return *mEditor; }
     MainCommands &commands() const { return *mCommands; }
     DocumentLifecycle &lifecycle() const { return *mLifecycle; }
 
@@ -71,6 +73,7 @@ private:
     std::unique_ptr<MainWindow> mWindow;
     RecentDocuments mRecent;
     std::unique_ptr<CanvasModel> mCanvas;
+    std::unique_ptr<CanvasEditor> mEditor;
     std::unique_ptr<DocumentLifecycle> mLifecycle;
     std::unique_ptr<MainCommands> mCommands;
 };

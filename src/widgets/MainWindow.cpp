@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QStatusBar>
 
@@ -22,6 +23,7 @@ namespace areamaker {
 namespace {
 
 constexpr int RedrawDelay = 50;
+constexpr int AutoPropDelay = 200;
 // The lock bit of the X11 keyboard state that comes with each key event.
 constexpr quint32 X11LockMask = 0x2;
 
@@ -34,6 +36,22 @@ QRect pixelsOf(const TwipRect &r)
 {
     return QRect(r.left / TwipsPerPixel, r.top / TwipsPerPixel, r.width / TwipsPerPixel,
                  r.height / TwipsPerPixel);
+}
+
+// The canvas key code of a Qt key, or 0 for keys the canvas leaves alone.
+int canvasKeyOf(int key)
+{
+    switch (key) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return 9;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Delete:
+        return 46;
+    default:
+        return 0;
+    }
 }
 
 } // namespace
@@ -59,6 +77,12 @@ MainWindow::MainWindow(AppSettings &settings)
     connect(&mRedrawTimer, &QTimer::timeout, this, [this] {
         if (mModel)
             mModel->RedrawCanvas();
+    });
+    mAutoPropTimer.setSingleShot(true);
+    mAutoPropTimer.setInterval(AutoPropDelay);
+    connect(&mAutoPropTimer, &QTimer::timeout, this, [this] {
+        if (autoPropElapsed)
+            autoPropElapsed();
     });
     connect(mCanvas, &CanvasView::painted, this, [this] { startRedrawTimer(); });
     connect(mSidePane, &SidePane::resized, this, &MainWindow::DimensionForm);
@@ -155,6 +179,31 @@ void MainWindow::fill(GridFill)
     mSidePane->propertyList()->ClearItem(true);
 }
 
+void MainWindow::setRowValue(int tag, const std::string &value)
+{
+    mSidePane->propertyList()->SetItemValueByTagId(tag, QString::fromStdString(value));
+}
+
+void MainWindow::pressToolButton(const std::string &key)
+{
+    mCommands->setButtonPressed(key, true);
+}
+
+void MainWindow::setMousePointer(int code)
+{
+    mCanvas->setPointer(code);
+}
+
+int MainWindow::mousePointer() const
+{
+    return mCanvas->pointer();
+}
+
+void MainWindow::setPictureEnabled(bool enabled)
+{
+    mCanvas->picMain()->setEnabled(enabled);
+}
+
 void MainWindow::repaintWorkspace()
 {
     mCanvas->update();
@@ -197,8 +246,21 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         // The state comes from before the key: the Caps Lock key itself turns it over.
         const bool turning = key->key() == Qt::Key_CapsLock && event->type() == QEvent::KeyPress;
         showCapsLock(turning ? !locked : locked);
+        if (event->type() == QEvent::KeyPress && previewKey(watched, *key))
+            return true;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::previewKey(QObject *watched, const QKeyEvent &key)
+{
+    // A key the canvas leaves alone reaches the filter again for each parent it is passed
+    // on to; the answer is the same each time, so it does nothing twice.
+    const auto *widget = qobject_cast<QWidget *>(watched);
+    const int code = canvasKeyOf(key.key());
+    if (!widget || widget->window() != this || code == 0 || !keyPreview)
+        return false;
+    return keyPreview(code, qobject_cast<QLineEdit *>(QApplication::focusWidget()) != nullptr);
 }
 
 void MainWindow::showCapsLock(bool on)

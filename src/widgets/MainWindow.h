@@ -11,6 +11,7 @@
 
 #include <functional>
 
+class QKeyEvent;
 class QLabel;
 
 namespace areamaker {
@@ -45,6 +46,10 @@ public:
     std::function<bool(CloseReason)> closeRequested;
     // The application was activated.
     std::function<void()> activated;
+    // Every key pressed in the window, before the focused control; true consumes it.
+    std::function<bool(int key, bool textBoxFocused)> keyPreview;
+    // The one-shot timer that follows a traced zone has elapsed.
+    std::function<void()> autoPropElapsed;
 
     // The layout pass over the side pane and the canvas area.
     void DimensionForm();
@@ -58,6 +63,12 @@ public:
     void setToolbarState(ToolbarState state) override;
     void refreshTitle(const MapDocument &document) override;
     void fill(GridFill mode) override;
+    void setRowValue(int tag, const std::string &value) override;
+    void pressToolButton(const std::string &key) override;
+    void setMousePointer(int code) override;
+    int mousePointer() const override;
+    void setPictureEnabled(bool enabled) override;
+    void startAutoPropTimer() override { mAutoPropTimer.start(); }
     void layOut() override { DimensionForm(); }
     void repaintWorkspace() override;
     void startRedrawTimer() override { mRedrawTimer.start(); }
@@ -70,6 +81,7 @@ protected:
 
 private:
     void showCapsLock(bool on);
+    bool previewKey(QObject *watched, const QKeyEvent &key);
     void onExplorerToggled(bool pressed);
 
     AppSettings &mSettings;
@@ -80,6 +92,7 @@ private:
     QLabel *mStatus;
     QLabel *mCaps;
     QTimer mRedrawTimer;
+    QTimer mAutoPropTimer;
     CanvasModel *mModel = nullptr;
 };
 

@@ -51,6 +51,9 @@ public:
     int layOuts = 0;
     int repaints = 0;
     int timerStarts = 0;
+    int pointer = 0;
+    bool pictureEnabled = true;
+    int autoPropStarts = 0;
 
     bool loadPicture(const std::string &) override
     {
@@ -65,6 +68,10 @@ public:
     void layOut() override { ++layOuts; }
     void repaintWorkspace() override { ++repaints; }
     void startRedrawTimer() override { ++timerStarts; }
+    void setMousePointer(int code) override { pointer = code; }
+    int mousePointer() const override { return pointer; }
+    void setPictureEnabled(bool enabled) override { pictureEnabled = enabled; }
+    void startAutoPropTimer() override { ++autoPropStarts; }
 
 private:
     ImageSize mSize;

@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -31,8 +32,11 @@ public:
     std::vector<Node> nodes;
     std::vector<std::string> expanded;
     std::vector<GridFill> gridFills;
+    // Row values written by tag since the last fill.
+    std::map<int, std::string> rows;
     std::string status;
     std::vector<ToolbarState> toolbarStates;
+    std::string pressedTool;
     std::vector<std::string> shownImages;
     bool imagesLoad = true;
     int canvasMode = -99;
@@ -54,9 +58,15 @@ public:
     void setNodeText(const std::string &key, const std::string &text) override;
     void removeNode(const std::string &key) override;
     void expandNode(const std::string &key) override { expanded.push_back(key); }
-    void fill(GridFill mode) override { gridFills.push_back(mode); }
+    void fill(GridFill mode) override
+    {
+        gridFills.push_back(mode);
+        rows.clear();
+    }
+    void setRowValue(int tag, const std::string &value) override { rows[tag] = value; }
     void setPanelText(const std::string &panel, const std::string &text) override;
     void setToolbarState(ToolbarState state) override { toolbarStates.push_back(state); }
+    void pressToolButton(const std::string &key) override { pressedTool = key; }
     bool ShowImage(const std::string &path) override;
     void clearSelection() override {}
     void DeleteSelectedZone(bool) override { ++zoneDeletions; }

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/ImageProbe.h"
+
+#include <cstdint>
+
+namespace areamaker {
+
+class Zone;
+
+// A coordinate computed in 64 bits, held to the 32-bit range.
+std::int32_t saturated(std::int64_t value);
+
+// Shifts every point of the zone by (dx, dy).
+void shiftZone(Zone &zone, std::int64_t dx, std::int64_t dy);
+
+// Brings a coordinate into 0..limit, the far edge included; true when it moved.
+bool clampCoordinate(std::int32_t &value, std::int32_t limit);
+
+// After a resize: a rectangle's stray corners come back to the edge, a circle shrinks about
+// its centre until it fits, a polygon's dragged vertex comes back inside.
+void clampResizedZone(Zone &zone, ImageSize image, int draggedVertex);
+
+// After a move: the zone is pushed back inside whole, keeping its size; one wider than the
+// picture ends on the right (bottom) edge.
+void clampMovedZone(Zone &zone, ImageSize image);
+
+} // namespace areamaker
