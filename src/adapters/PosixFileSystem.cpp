@@ -41,7 +41,9 @@ std::string temporaryTemplate(const std::string &target)
 
 bool PosixFileSystem::fileExists(const std::string &path) const
 {
-    struct stat info {};
+    struct stat info
+    {
+    };
     return mCalls.statPath(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
@@ -57,7 +59,9 @@ IoResult PosixFileSystem::readFile(const std::string &path, std::string &bytes) 
 
 IoResult PosixFileSystem::readOpenFile(int fd, std::string &bytes) const
 {
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (mCalls.statFile(fd, &info) != 0 || !S_ISREG(info.st_mode))
         return IoResult::failure("Ce n'est pas un fichier ordinaire.");
     std::string content;
@@ -114,7 +118,9 @@ IoResult PosixFileSystem::writeTemporary(const std::string &temporary, int fd,
 IoResult PosixFileSystem::replaceFile(const std::string &path, std::string_view bytes)
 {
     const std::string target = resolvedTarget(path);
-    struct stat original {};
+    struct stat original
+    {
+    };
     const bool existed = mCalls.statPath(target.c_str(), &original) == 0;
     if (existed && !S_ISREG(original.st_mode))
         return IoResult::failure("Ce n'est pas un fichier ordinaire.");
@@ -153,10 +159,12 @@ void PosixFileSystem::syncFolder(const std::string &folder)
 
 std::optional<FileTime> PosixFileSystem::lastWriteTime(const std::string &path) const
 {
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (mCalls.statPath(path.c_str(), &info) != 0)
         return std::nullopt;
-    std::tm calendar {};
+    std::tm calendar{};
     if (!gmtime_r(&info.st_mtime, &calendar))
         return std::nullopt;
     return FileTime{calendar.tm_year + 1900, calendar.tm_mon + 1, calendar.tm_mday,

@@ -8,7 +8,8 @@ namespace areamaker {
 // HREF, TARGET, ALT, TITLE, onClick, onMouseOver, onMouseOut, always in this index order.
 using AreaAttributes = std::array<std::string, 7>;
 
-enum AreaAttribute : int {
+enum AreaAttribute : int
+{
     AttrHref = 0,
     AttrTarget = 1,
     AttrAlt = 2,

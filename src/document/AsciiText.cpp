@@ -33,7 +33,8 @@ bool startsWith(std::string_view text, std::string_view prefix)
 
 bool startsWithIgnoreAsciiCase(std::string_view text, std::string_view prefix)
 {
-    return text.size() >= prefix.size() && equalsIgnoreAsciiCase(text.substr(0, prefix.size()), prefix);
+    return text.size() >= prefix.size() &&
+           equalsIgnoreAsciiCase(text.substr(0, prefix.size()), prefix);
 }
 
 bool isAsciiSpace(char c)

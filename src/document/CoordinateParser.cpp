@@ -37,8 +37,8 @@ bool looksDecimal(std::string_view text)
 
 [[noreturn]] void notANumber(std::string_view piece)
 {
-    throw CoreError(ErrTypeMismatch,
-                    "Incompatibilité de type : « " + std::string(piece) + " » n'est pas une coordonnée.");
+    throw CoreError(ErrTypeMismatch, "Incompatibilité de type : « " + std::string(piece) +
+                                         " » n'est pas une coordonnée.");
 }
 
 } // namespace

@@ -6,7 +6,8 @@
 namespace areamaker {
 
 // Error numbers shown to the user next to a description.
-enum ErrorNumber : int {
+enum ErrorNumber : int
+{
     ErrInvalidCall = 5,
     ErrOverflow = 6,
     ErrSubscript = 9,

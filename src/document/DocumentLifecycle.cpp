@@ -166,11 +166,12 @@ void DocumentLifecycle::failActivation()
 
 std::string DocumentLifecycle::LocateImage(const std::string &mapName, int mapIndex)
 {
-    const MessageAnswer answer = mPorts.messages->show(
-        {"L'image associée à la map '" + mapName + "' est introuvable.\n\nVeuillez spécifier le "
-                                                   "chemin d'accès à l'image afin de pouvoir "
-                                                   "utiliser l'éditeur.",
-         "Message", MessageButtons::OkCancel, MessageIcon::Information});
+    const MessageAnswer answer =
+        mPorts.messages->show({"L'image associée à la map '" + mapName +
+                                   "' est introuvable.\n\nVeuillez spécifier le "
+                                   "chemin d'accès à l'image afin de pouvoir "
+                                   "utiliser l'éditeur.",
+                               "Message", MessageButtons::OkCancel, MessageIcon::Information});
     if (answer == MessageAnswer::Cancel)
         return {};
     const std::string path = mPorts.fileDialogs->getOpenFileName(
@@ -281,9 +282,9 @@ void DocumentLifecycle::deleteFromTree(const std::string &key)
         return;
     }
     if (node.kind == TreeKey::Kind::DefaultRegion) {
-        const MessageAnswer answer = mPorts.messages->show(
-            {"Désirez-vous supprimer la région par défaut de l'image map ?", "Confirmation",
-             MessageButtons::YesNo, MessageIcon::Question});
+        const MessageAnswer answer =
+            mPorts.messages->show({"Désirez-vous supprimer la région par défaut de l'image map ?",
+                                   "Confirmation", MessageButtons::YesNo, MessageIcon::Question});
         if (answer != MessageAnswer::Yes)
             return;
         mDocument.clearDefaultRegion(node.mapIndex);
@@ -292,10 +293,11 @@ void DocumentLifecycle::deleteFromTree(const std::string &key)
         return;
     }
     const ImageMap &map = mDocument.Maps[static_cast<std::size_t>(node.mapIndex)];
-    const MessageAnswer answer = mPorts.messages->show(
-        {"Désirez-vous supprimer l'image map '" + map.Name + "' ?\n\nCette opération est "
-                                                            "irréversible.",
-         "Confirmation", MessageButtons::YesNo, MessageIcon::Question, 1});
+    const MessageAnswer answer =
+        mPorts.messages->show({"Désirez-vous supprimer l'image map '" + map.Name +
+                                   "' ?\n\nCette opération est "
+                                   "irréversible.",
+                               "Confirmation", MessageButtons::YesNo, MessageIcon::Question, 1});
     if (answer != MessageAnswer::Yes)
         return;
     mDocument.deleteMap(node.mapIndex);

@@ -101,7 +101,8 @@ void ImgTagBinder::UpdateImgTags(std::string &text, const UpdatesByOldName &upda
     text = std::move(result);
 }
 
-bool ImgTagBinder::writeBack(MapDocument &document, FileSystem &files, const std::string &text) const
+bool ImgTagBinder::writeBack(MapDocument &document, FileSystem &files,
+                             const std::string &text) const
 {
     if (!files.replaceFile(document.Path, text).ok())
         return false;
@@ -133,9 +134,11 @@ bool ImgTagBinder::InsertNewImage(MapDocument &document, FileSystem &files,
     if (!files.readFile(document.Path, text).ok())
         return false;
     const std::size_t body = MarkupScanner::findStartTag(text, "BODY", 0);
-    const std::size_t bodyEnd = body == MarkupScanner::npos ? body : MarkupScanner::tagEnd(text, body);
+    const std::size_t bodyEnd =
+        body == MarkupScanner::npos ? body : MarkupScanner::tagEnd(text, body);
     if (bodyEnd == MarkupScanner::npos) {
-        messages.show({"'" + toUpperAscii(document.Path) + "'\n\nLe fichier n'est pas un document HTML valide.",
+        messages.show({"'" + toUpperAscii(document.Path) +
+                           "'\n\nLe fichier n'est pas un document HTML valide.",
                        "Areamaker", MessageButtons::Ok, MessageIcon::Critical});
         return false;
     }

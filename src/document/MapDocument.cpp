@@ -48,8 +48,9 @@ void MapDocument::markMapModified(int mapIndex)
 ImageMap &MapDocument::appendMap()
 {
     if (Maps.size() >= MaxCount)
-        throw CoreError(ErrOverflow, "Dépassement de capacité : le document ne peut contenir plus de "
-                                     "32 767 images maps.");
+        throw CoreError(ErrOverflow,
+                        "Dépassement de capacité : le document ne peut contenir plus de "
+                        "32 767 images maps.");
     return Maps.emplace_back();
 }
 

@@ -14,7 +14,12 @@ class DrawingSurface;
 class TreeViewPort;
 class WindowTitlePort;
 
-enum DocumentStateCode : std::int16_t { NeverOpened = 0, DocumentOpen = 1, DocumentClosed = -1 };
+enum DocumentStateCode : std::int16_t
+{
+    NeverOpened = 0,
+    DocumentOpen = 1,
+    DocumentClosed = -1
+};
 
 // The one open page: its image maps, the working copy of the active map's zones, and the
 // flags that tell what must be saved.

@@ -30,7 +30,8 @@ std::size_t lineOf(std::string_view text, std::size_t position)
 std::int32_t checkedSum(std::int64_t value)
 {
     if (value < INT32_MIN || value > INT32_MAX)
-        throw CoreError(ErrOverflow, "Dépassement de capacité : coordonnées de cercle trop grandes.");
+        throw CoreError(ErrOverflow,
+                        "Dépassement de capacité : coordonnées de cercle trop grandes.");
     return static_cast<std::int32_t>(value);
 }
 
@@ -132,7 +133,8 @@ void MapReader::readBlock(std::string_view block, int mapIndex)
          p != MarkupScanner::npos;) {
         const std::size_t end = MarkupScanner::tagEnd(block, p);
         if (end == MarkupScanner::npos)
-            throw CoreError(ErrInvalidCall, "Balise AREA non terminée dans la map « " + map.Name + " ».");
+            throw CoreError(ErrInvalidCall,
+                            "Balise AREA non terminée dans la map « " + map.Name + " ».");
         readArea(block.substr(p, end - p), mapIndex);
         p = MarkupScanner::findStartTag(block, "AREA", end);
     }
@@ -148,9 +150,11 @@ void MapReader::readImagePath(std::string_view block, ImageMap &map)
     const std::size_t end = block.find(sourceCommentEnd, start);
     // The comment ends at its first "-->": a path end found after it is not the comment's.
     if (end == std::string_view::npos || block.find("-->", start) < end + 1)
-        throw CoreError(ErrInvalidCall, "Commentaire de source d'image non terminé (« |--> » manquant).");
+        throw CoreError(ErrInvalidCall,
+                        "Commentaire de source d'image non terminé (« |--> » manquant).");
     map.SourceTextAsRead = block.substr(start, end - start);
-    const std::string path = ResolvePath(mEncoding.decode(map.SourceTextAsRead), mDocumentPath, mStyle);
+    const std::string path =
+        ResolvePath(mEncoding.decode(map.SourceTextAsRead), mDocumentPath, mStyle);
     if (!path.empty() && mImages.fileExists(path))
         map.SourceAsRead = map.ImagePath = path;
 }
@@ -173,7 +177,8 @@ void MapReader::readArea(std::string_view text, int mapIndex)
         storePoint(zone, {values[2], values[3]}, 1);
         zone.setHForme(ShapeRectangle);
     } else if (startsWith(shape, "POLY")) {
-        const std::vector<std::int32_t> values = coords.empty() ? std::vector<std::int32_t>() : parseCoordinateList(coords);
+        const std::vector<std::int32_t> values =
+            coords.empty() ? std::vector<std::int32_t>() : parseCoordinateList(coords);
         if (values.size() % 2 != 0)
             throw CoreError(ErrInvalidCall, "Polygone incomplet : COORDS=\"" + coords + "\".");
         int n = 0;
@@ -181,7 +186,8 @@ void MapReader::readArea(std::string_view text, int mapIndex)
             const Point p{values[i], values[i + 1]};
             const bool last = i + 2 == values.size();
             if (last && n == 0)
-                throw CoreError(ErrInvalidCall, "Polygone d'un seul point : COORDS=\"" + coords + "\".");
+                throw CoreError(ErrInvalidCall,
+                                "Polygone d'un seul point : COORDS=\"" + coords + "\".");
             if (last && p == zone.point(0))
                 break;
             storePoint(zone, p, n++);

@@ -14,7 +14,8 @@ namespace {
 std::string blockName(std::string_view text, std::size_t begin)
 {
     const std::size_t end = MarkupScanner::tagEnd(text, begin);
-    const std::string_view tag = text.substr(begin, end == MarkupScanner::npos ? std::string_view::npos : end - begin);
+    const std::string_view tag =
+        text.substr(begin, end == MarkupScanner::npos ? std::string_view::npos : end - begin);
     const auto name = MarkupScanner::findAttribute(tag, "NAME");
     return name ? toUpperAscii(MarkupScanner::valueOf(tag, *name)) : std::string();
 }

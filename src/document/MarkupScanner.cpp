@@ -16,7 +16,8 @@ bool endsName(char c)
 
 std::size_t findIgnoreCase(std::string_view text, std::string_view needle, std::size_t from)
 {
-    for (std::size_t p = text.find('<', from); p != std::string_view::npos; p = text.find('<', p + 1)) {
+    for (std::size_t p = text.find('<', from); p != std::string_view::npos;
+         p = text.find('<', p + 1)) {
         if (startsWithIgnoreAsciiCase(text.substr(p), needle))
             return p;
     }
@@ -76,13 +77,13 @@ bool MarkupScanner::endTagAt(std::string_view text, std::size_t lt, std::string_
 std::size_t MarkupScanner::nextAfter(std::string_view text, std::size_t lt)
 {
     const char next = lt + 1 < text.size() ? text[lt + 1] : '\0';
-    const bool opensTag = (next >= 'A' && next <= 'Z') || (next >= 'a' && next <= 'z') ||
-                          next == '/' || next == '!';
+    const bool opensTag =
+        (next >= 'A' && next <= 'Z') || (next >= 'a' && next <= 'z') || next == '/' || next == '!';
     const std::size_t end = opensTag ? tagEnd(text, lt) : npos;
     return end == npos ? lt + 1 : end;
 }
 
-template<typename Matches>
+template <typename Matches>
 std::size_t MarkupScanner::findMarkup(std::string_view text, std::size_t from, Matches matches)
 {
     std::size_t p = text.find('<', from);

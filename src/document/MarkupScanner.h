@@ -10,13 +10,13 @@ namespace areamaker {
 // One attribute of a start tag, as byte ranges of the tag text.
 struct TagAttribute
 {
-    std::size_t begin = 0;      // the white space before the name
+    std::size_t begin = 0; // the white space before the name
     std::size_t nameBegin = 0;
     std::size_t nameEnd = 0;
     std::size_t valueBegin = 0; // inside the quotes when quoted
     std::size_t valueEnd = 0;
-    std::size_t end = 0;        // past the closing quote or the last value byte
-    char quote = 0;             // '"', '\'' or 0 for an unquoted value
+    std::size_t end = 0; // past the closing quote or the last value byte
+    char quote = 0;      // '"', '\'' or 0 for an unquoted value
     bool hasValue = false;
 };
 
@@ -41,8 +41,7 @@ public:
     static constexpr std::size_t npos = std::string_view::npos;
 
     // Position of the next start tag named `name` (e.g. "MAP") at or after `from`.
-    static std::size_t findStartTag(std::string_view text, std::string_view name,
-                                    std::size_t from);
+    static std::size_t findStartTag(std::string_view text, std::string_view name, std::size_t from);
     // Position of the next end tag "</name>" at or after `from`.
     static std::size_t findEndTag(std::string_view text, std::string_view name, std::size_t from);
     // Position just past the '>' that closes the tag opened at `lt`, where a '>' inside a
@@ -61,7 +60,7 @@ private:
     static bool endTagAt(std::string_view text, std::size_t lt, std::string_view name);
     static bool startsEditedTag(std::string_view text, std::size_t lt);
     static std::size_t nextAfter(std::string_view text, std::size_t lt);
-    template<typename Matches>
+    template <typename Matches>
     static std::size_t findMarkup(std::string_view text, std::size_t from, Matches matches);
 };
 

@@ -10,7 +10,12 @@ namespace areamaker {
 class PageEncoding
 {
 public:
-    enum class Kind { Utf8, Windows1252, Latin9 };
+    enum class Kind
+    {
+        Utf8,
+        Windows1252,
+        Latin9
+    };
 
     PageEncoding() = default;
     explicit PageEncoding(Kind kind) : mKind(kind) {}

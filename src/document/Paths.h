@@ -7,7 +7,11 @@ namespace areamaker {
 class FileSystem;
 
 // Windows style: "\" separators and drive letters; POSIX style: "/" and a single root.
-enum class PathStyle { Windows, Posix };
+enum class PathStyle
+{
+    Windows,
+    Posix
+};
 
 constexpr PathStyle nativePathStyle()
 {

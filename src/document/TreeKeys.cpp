@@ -51,8 +51,8 @@ TreeKey decodeTreeKey(const std::string &key)
         return {};
     const auto marker = view.find(zoneMarker);
     const int map = parseIndex(view.substr(mapPrefix.size(), marker == std::string_view::npos
-                                                                  ? std::string_view::npos
-                                                                  : marker - mapPrefix.size()));
+                                                                 ? std::string_view::npos
+                                                                 : marker - mapPrefix.size()));
     if (map < 0)
         return {};
     if (marker == std::string_view::npos)

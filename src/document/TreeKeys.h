@@ -7,7 +7,13 @@ namespace areamaker {
 // What a zone explorer key names, decoded from its shape.
 struct TreeKey
 {
-    enum class Kind { None, Map, Zone, DefaultRegion };
+    enum class Kind
+    {
+        None,
+        Map,
+        Zone,
+        DefaultRegion
+    };
     Kind kind = Kind::None;
     int mapIndex = -1;
     int zoneIndex = -1;

@@ -133,8 +133,8 @@ std::int32_t Zone::CheckIn(std::int32_t x, std::int32_t y) const
         return hSelection() ? PointerSizeAll : PointerArrow;
     }
     if (mRegion == KindHandle && mPoints.size() >= 2) {
-        const bool inside = mPoints[0].x < x && x < mPoints[1].x && mPoints[0].y < y &&
-                            y < mPoints[1].y;
+        const bool inside =
+            mPoints[0].x < x && x < mPoints[1].x && mPoints[0].y < y && y < mPoints[1].y;
         return inside ? mMPointer : PointerNone;
     }
     return PointerNone;
@@ -161,9 +161,10 @@ void Zone::Acquire(const Zone &other, DrawingSurface *buffer)
     mRegion = other.mRegion;
     mAttributes = other.mAttributes;
     mNCoords = other.mNCoords;
-    mPoints.assign(other.mPoints.begin(),
-                   other.mPoints.begin() + std::min<std::size_t>(other.mPoints.size(),
-                                                                 static_cast<std::size_t>(mNCoords)));
+    mPoints.assign(
+        other.mPoints.begin(),
+        other.mPoints.begin() +
+            std::min<std::size_t>(other.mPoints.size(), static_cast<std::size_t>(mNCoords)));
     mPoints.resize(static_cast<std::size_t>(mNCoords));
     mHitRegion.reset();
 }
@@ -193,11 +194,14 @@ void Zone::applyPenAndBrush(const ZoneColours &colours) const
         pen = {mForme == ShapeSolidSegment ? LineStyle::Solid : LineStyle::Dotted, colours.LinPtDef,
                ColorIndexToRgb(colours.ClrDefBorderId)};
     } else if (mRegion == KindRegion) {
-        pen = hSelection() ? Pen{LineStyle::Solid, colours.LinPtSel, ColorIndexToRgb(colours.ClrSelBorderId)}
-                           : Pen{LineStyle::Solid, colours.LinPtDef, ColorIndexToRgb(colours.ClrDefBorderId)};
+        pen =
+            hSelection()
+                ? Pen{LineStyle::Solid, colours.LinPtSel, ColorIndexToRgb(colours.ClrSelBorderId)}
+                : Pen{LineStyle::Solid, colours.LinPtDef, ColorIndexToRgb(colours.ClrDefBorderId)};
         brush = {FillStyle::DiagonalCross, ColorIndexToRgb(colours.ClrDefTrameId)};
     } else if (mRegion == KindHandle) {
-        const Rgb colour = ColorIndexToRgb(hSelection() ? colours.ClrSelHandleId : colours.ClrDefHandleId);
+        const Rgb colour =
+            ColorIndexToRgb(hSelection() ? colours.ClrSelHandleId : colours.ClrDefHandleId);
         pen = {LineStyle::Solid, 1, colour};
         brush = {FillStyle::Solid, colour};
     }

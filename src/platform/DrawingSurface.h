@@ -15,8 +15,17 @@ struct Point
     bool operator==(const Point &) const = default;
 };
 
-enum class LineStyle { Solid, Dotted };
-enum class FillStyle { None, DiagonalCross, Solid };
+enum class LineStyle
+{
+    Solid,
+    Dotted
+};
+enum class FillStyle
+{
+    None,
+    DiagonalCross,
+    Solid
+};
 
 struct Pen
 {

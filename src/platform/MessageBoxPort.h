@@ -4,9 +4,30 @@
 
 namespace areamaker {
 
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
-enum class MessageIcon { None, Information, Question, Exclamation, Critical };
-enum class MessageAnswer { Ok, Cancel, Yes, No, Retry };
+enum class MessageButtons
+{
+    Ok,
+    OkCancel,
+    YesNo,
+    YesNoCancel,
+    RetryCancel
+};
+enum class MessageIcon
+{
+    None,
+    Information,
+    Question,
+    Exclamation,
+    Critical
+};
+enum class MessageAnswer
+{
+    Ok,
+    Cancel,
+    Yes,
+    No,
+    Retry
+};
 
 // One modal message box: French text and title, the buttons offered and the default one.
 struct MessageRequest

@@ -39,15 +39,17 @@ std::string pointsJson(const Zone &zone)
 
 std::string zoneJson(const Zone &zone, const PageEncoding &encoding)
 {
-    return "{\"shape\":" + jsonString(shapeNames[zone.hForme()]) + ",\"points\":" + pointsJson(zone) +
-           ',' + attributesJson(zone.attributes(), encoding) + '}';
+    return "{\"shape\":" + jsonString(shapeNames[zone.hForme()]) +
+           ",\"points\":" + pointsJson(zone) + ',' + attributesJson(zone.attributes(), encoding) +
+           '}';
 }
 
 std::string mapJson(const ImageMap &map, int index, const PageEncoding &encoding)
 {
-    std::string json = "{\"index\":" + std::to_string(index) + ",\"name\":" +
-                       jsonString(encoding.decode(map.Name)) + ",\"image\":" +
-                       jsonString(PageEncoding().decode(map.ImagePath)) + ",\"zones\":[";
+    std::string json = "{\"index\":" + std::to_string(index) +
+                       ",\"name\":" + jsonString(encoding.decode(map.Name)) +
+                       ",\"image\":" + jsonString(PageEncoding().decode(map.ImagePath)) +
+                       ",\"zones\":[";
     for (std::size_t z = 0; z < map.Zones.size(); ++z)
         json += (z == 0 ? "" : ",") + zoneJson(map.Zones[z], encoding);
     return json + "],\"default\":{" + attributesJson(map.DefaultRegion, encoding) + "}}";

@@ -25,7 +25,8 @@ protected:
 
     EditorPorts ports()
     {
-        return {&views, &views, &images, &files, &views, &views, &views, &views, &views, &views, &views};
+        return {&views, &views, &images, &files, &views, &views,
+                &views, &views, &views,  &views, &views};
     }
 
     // Opens `page` as /site/page.htm; the test fails when the open does.

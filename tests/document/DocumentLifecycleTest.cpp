@@ -15,7 +15,8 @@ protected:
         "<AREA SHAPE=\"RECT\" COORDS=\"1,2,3,4\" HREF=\"a.htm\">\n</MAP>\n"
         "<MAP NAME=\"lost\">\n<!--Source Map:|img/lost.gif|-->\n</MAP>\n</body>\n";
 
-    const std::string SavePrompt = "'/SITE/PAGE.HTM'\n\nDésirez-vous enregistrer les modifications apportées au document ?";
+    const std::string SavePrompt =
+        "'/SITE/PAGE.HTM'\n\nDésirez-vous enregistrer les modifications apportées au document ?";
 };
 
 TEST_F(DocumentLifecycleTest, OpenSetsTheDocumentUp)
@@ -96,8 +97,9 @@ TEST_F(DocumentLifecycleTest, FailedWriteKeepsEditsAndRetrySavesThemAll)
     EXPECT_FALSE(lifecycle.SaveDocument());
     EXPECT_EQ(saved(), TwoMaps);
     ASSERT_EQ(views.messages.size(), 1u);
-    EXPECT_EQ(views.messages[0].text, "/SITE/PAGE.HTM\n\nLe document n'est pas accessible ou n'existe pas !\n"
-                                      "Veuillez rétablir l'accès au fichier pour enregistrer les modifications.");
+    EXPECT_EQ(views.messages[0].text,
+              "/SITE/PAGE.HTM\n\nLe document n'est pas accessible ou n'existe pas !\n"
+              "Veuillez rétablir l'accès au fichier pour enregistrer les modifications.");
     EXPECT_EQ(views.messages[0].title, "Erreur: Écriture impossible : disque plein");
     EXPECT_EQ(views.messages[0].buttons, MessageButtons::RetryCancel);
     EXPECT_TRUE(document.Maps[0].Modified);
@@ -105,7 +107,8 @@ TEST_F(DocumentLifecycleTest, FailedWriteKeepsEditsAndRetrySavesThemAll)
 
     files.failReplaces = false;
     EXPECT_TRUE(lifecycle.SaveDocument());
-    EXPECT_NE(saved().find("<IMG SRC=\"img/menu.gif\" USEMAP=\"#nav\">"), std::string::npos) << saved();
+    EXPECT_NE(saved().find("<IMG SRC=\"img/menu.gif\" USEMAP=\"#nav\">"), std::string::npos)
+        << saved();
     EXPECT_NE(saved().find("<MAP NAME=\"nav\">"), std::string::npos);
     EXPECT_FALSE(document.Maps[0].Modified);
     EXPECT_FALSE(document.DocumentModified);
@@ -145,9 +148,10 @@ TEST_F(DocumentLifecycleTest, ActivationFindsOrAsksForTheImage)
 
     views.answers = {MessageAnswer::Cancel};
     EXPECT_FALSE(lifecycle.ActivateMap(1, false));
-    EXPECT_EQ(views.messages.back().text, "L'image associée à la map 'lost' est introuvable.\n\nVeuillez "
-                                          "spécifier le chemin d'accès à l'image afin de pouvoir utiliser "
-                                          "l'éditeur.");
+    EXPECT_EQ(views.messages.back().text,
+              "L'image associée à la map 'lost' est introuvable.\n\nVeuillez "
+              "spécifier le chemin d'accès à l'image afin de pouvoir utiliser "
+              "l'éditeur.");
     EXPECT_EQ(views.status, "Veuillez indiquer la source de l'image pour cette map");
     EXPECT_EQ(document.ActiveMapIndex, -1);
     EXPECT_EQ(views.canvasMode, -1);
@@ -190,8 +194,9 @@ TEST_F(DocumentLifecycleTest, OutsideChangeOffersToReloadOnce)
     lifecycle.checkForOutsideChange();
     lifecycle.checkForOutsideChange();
     EXPECT_EQ(views.messages.size(), 1u) << "No is not asked again until the next change";
-    EXPECT_EQ(views.messages[0].text, "'/SITE/PAGE.HTM'\n\nCe document a été modifié par une autre "
-                                      "application.\nDésirez-vous recharger le document maintenant ?");
+    EXPECT_EQ(views.messages[0].text,
+              "'/SITE/PAGE.HTM'\n\nCe document a été modifié par une autre "
+              "application.\nDésirez-vous recharger le document maintenant ?");
 
     files.touch(PagePath);
     views.answers = {MessageAnswer::Yes};
@@ -208,7 +213,8 @@ TEST_F(DocumentLifecycleTest, TreeDeletionsAskFirst)
     views.answers = {MessageAnswer::No};
     lifecycle.deleteFromTree(defaultRegionKey(0));
     EXPECT_TRUE(document.Maps[0].hasDefaultRegion());
-    EXPECT_EQ(views.messages[0].text, "Désirez-vous supprimer la région par défaut de l'image map ?");
+    EXPECT_EQ(views.messages[0].text,
+              "Désirez-vous supprimer la région par défaut de l'image map ?");
 
     views.answers = {MessageAnswer::Yes};
     lifecycle.deleteFromTree(defaultRegionKey(0));
@@ -221,7 +227,8 @@ TEST_F(DocumentLifecycleTest, TreeDeletionsAskFirst)
 
     views.answers = {MessageAnswer::Yes};
     lifecycle.deleteFromTree(mapKey(0));
-    EXPECT_EQ(views.messages.back().text, "Désirez-vous supprimer l'image map 'm' ?\n\nCette opération est irréversible.");
+    EXPECT_EQ(views.messages.back().text,
+              "Désirez-vous supprimer l'image map 'm' ?\n\nCette opération est irréversible.");
     EXPECT_FALSE(document.Maps[0].Alive);
     EXPECT_EQ(document.MapCount(), 1);
 }

@@ -17,18 +17,38 @@ TEST_F(ImgTagBinderTest, RewriteKeepsAttributesWhereTheyStand)
         const char *expected;
     };
     const Case cases[] = {
-        {false, {0, "new.gif", "new", "old", 30, 40},
+        {false,
+         {0, "new.gif", "new", "old", 30, 40},
          "<img src=\"a.gif\" width=\"1\" height=\"2\" USEMAP=\"#old\">",
          "<img SRC=\"new.gif\" WIDTH=\"30\" HEIGHT=\"40\" USEMAP=\"#new\">"},
-        {false, {0, "n.gif", "m", "", 0, 0}, "<img src=a.gif alt=\"b\">",
+        {false,
+         {0, "n.gif", "m", "", 0, 0},
+         "<img src=a.gif alt=\"b\">",
          "<img SRC=\"n.gif\" alt=\"b\" USEMAP=\"#m\">"},
-        {false, {0, "n.gif", "m", "", 0, 0}, "<img\n\tsrc='a.gif'\n\tusemap='#x'>",
+        {false,
+         {0, "n.gif", "m", "", 0, 0},
+         "<img\n\tsrc='a.gif'\n\tusemap='#x'>",
          "<img\n\tSRC=\"n.gif\"\n\tUSEMAP=\"#m\">"},
-        {false, {0, "n.gif", "m", "", 0, 0}, "<img alt=\"SRC=x\">", "<img alt=\"SRC=x\" USEMAP=\"#m\">"},
-        {true, {0, "", "m", "", 0, 0}, "<img src=\"a.gif\">", "<img src=\"a.gif\" BORDER=\"0\" USEMAP=\"#m\">"},
-        {true, {0, "", "m", "", 0, 0}, "<img border=2 src=\"a.gif\">", "<img BORDER=\"0\" src=\"a.gif\" USEMAP=\"#m\">"},
-        {true, {0, "", "", "", 0, 0}, "<img src=\"a.gif\" USEMAP=\"#m\" alt=\"\">", "<img src=\"a.gif\" alt=\"\">"},
-        {false, {0, "", "m", "", 5, 0}, "<img src=\"a.gif\" />", "<img src=\"a.gif\" WIDTH=\"5\" USEMAP=\"#m\" />"},
+        {false,
+         {0, "n.gif", "m", "", 0, 0},
+         "<img alt=\"SRC=x\">",
+         "<img alt=\"SRC=x\" USEMAP=\"#m\">"},
+        {true,
+         {0, "", "m", "", 0, 0},
+         "<img src=\"a.gif\">",
+         "<img src=\"a.gif\" BORDER=\"0\" USEMAP=\"#m\">"},
+        {true,
+         {0, "", "m", "", 0, 0},
+         "<img border=2 src=\"a.gif\">",
+         "<img BORDER=\"0\" src=\"a.gif\" USEMAP=\"#m\">"},
+        {true,
+         {0, "", "", "", 0, 0},
+         "<img src=\"a.gif\" USEMAP=\"#m\" alt=\"\">",
+         "<img src=\"a.gif\" alt=\"\">"},
+        {false,
+         {0, "", "m", "", 5, 0},
+         "<img src=\"a.gif\" />",
+         "<img src=\"a.gif\" WIDTH=\"5\" USEMAP=\"#m\" />"},
         {false, {0, "", "m", "", 0, 0}, "<IMG>", "<IMG USEMAP=\"#m\">"},
     };
     for (const Case &c : cases) {
@@ -60,14 +80,17 @@ TEST_F(ImgTagBinderTest, InsertNewImageAtTheStartOfTheBody)
          "<html><BODY bgcolor=\"white\">\r\n<IMG SRC=\"img/a.gif\" WIDTH=\"20\" HEIGHT=\"10\" "
          "USEMAP=\"#m\">\r\n<p>x</p></body>"},
         {true, "<body><p>x</p>\n",
-         "<body>\n<IMG SRC=\"img/a.gif\" WIDTH=\"20\" HEIGHT=\"10\" USEMAP=\"#m\" BORDER=\"0\">\n<p>x</p>\n"},
+         "<body>\n<IMG SRC=\"img/a.gif\" WIDTH=\"20\" HEIGHT=\"10\" USEMAP=\"#m\" "
+         "BORDER=\"0\">\n<p>x</p>\n"},
     };
     for (const Case &c : cases) {
         open(c.page);
         const std::string stampBefore = document.DocumentStamp;
-        ASSERT_TRUE(ImgTagBinder(c.noBorder).InsertNewImage(document, files, views, {0, "img/a.gif", "m", "", 20, 10}));
+        ASSERT_TRUE(ImgTagBinder(c.noBorder)
+                        .InsertNewImage(document, files, views, {0, "img/a.gif", "m", "", 20, 10}));
         EXPECT_EQ(saved(), c.expected);
-        EXPECT_NE(document.DocumentStamp, stampBefore) << "the editor's own write is not an outside change";
+        EXPECT_NE(document.DocumentStamp, stampBefore)
+            << "the editor's own write is not an outside change";
     }
 }
 
@@ -75,10 +98,12 @@ TEST_F(ImgTagBinderTest, InsertIntoAPageWithoutBodyChangesNothing)
 {
     open("<p>fragment</p>");
     views.answers = {MessageAnswer::Ok};
-    EXPECT_FALSE(ImgTagBinder(false).InsertNewImage(document, files, views, {0, "a.gif", "m", "", 1, 1}));
+    EXPECT_FALSE(
+        ImgTagBinder(false).InsertNewImage(document, files, views, {0, "a.gif", "m", "", 1, 1}));
     EXPECT_EQ(saved(), "<p>fragment</p>");
     ASSERT_EQ(views.messages.size(), 1u);
-    EXPECT_EQ(views.messages[0].text, "'/SITE/PAGE.HTM'\n\nLe fichier n'est pas un document HTML valide.");
+    EXPECT_EQ(views.messages[0].text,
+              "'/SITE/PAGE.HTM'\n\nLe fichier n'est pas un document HTML valide.");
     EXPECT_EQ(views.messages[0].icon, MessageIcon::Critical);
 }
 
@@ -87,7 +112,8 @@ TEST_F(ImgTagBinderTest, BindOnlyTheTagAtThePosition)
     const std::string page = "<p><img src=\"a.gif\"> <img src=\"b.gif\"></p>";
     open(page);
     const ImgTagBinder binder(false);
-    EXPECT_FALSE(binder.BindImgTagAt(document, files, {4, "", "m", "", 0, 0})) << "no tag starts there";
+    EXPECT_FALSE(binder.BindImgTagAt(document, files, {4, "", "m", "", 0, 0}))
+        << "no tag starts there";
     EXPECT_EQ(saved(), page);
     ASSERT_TRUE(binder.BindImgTagAt(document, files, {21, "", "m", "", 0, 0}));
     EXPECT_EQ(saved(), "<p><img src=\"a.gif\"> <img src=\"b.gif\" USEMAP=\"#m\"></p>");

@@ -36,14 +36,22 @@ TEST_F(MapReaderTest, ShapesAndTheirPoints)
         std::vector<Point> points;
     };
     const Case cases[] = {
-        {"<AREA SHAPE=\"POLY\" COORDS=\"10,10,50,10,30,40,10,10\">", ShapePolygon, {{10, 10}, {50, 10}, {30, 40}}},
-        {"<AREA SHAPE=\"POLY\" COORDS=\"10,10,50,10,30,40\">", ShapePolygon, {{10, 10}, {50, 10}, {30, 40}}},
+        {"<AREA SHAPE=\"POLY\" COORDS=\"10,10,50,10,30,40,10,10\">",
+         ShapePolygon,
+         {{10, 10}, {50, 10}, {30, 40}}},
+        {"<AREA SHAPE=\"POLY\" COORDS=\"10,10,50,10,30,40\">",
+         ShapePolygon,
+         {{10, 10}, {50, 10}, {30, 40}}},
         {"<AREA SHAPE=\"CIRCLE\" COORDS=\"100,100,25\">", ShapeCircle, {{75, 75}, {125, 125}}},
         {"<area shape=\"circ\" coords=\" 100 , 100 , 25 \">", ShapeCircle, {{75, 75}, {125, 125}}},
         {"<AREA SHAPE=\"RECT\" COORDS=\"1.5,2.5,3.49,-4\">", ShapeRectangle, {{2, 2}, {3, -4}}},
-        {"<AREA HREF=\"x.htm\" SHAPE=\"RECT\" COORDS=\"5,6,7,8\">", ShapeRectangle, {{5, 6}, {7, 8}}},
+        {"<AREA HREF=\"x.htm\" SHAPE=\"RECT\" COORDS=\"5,6,7,8\">",
+         ShapeRectangle,
+         {{5, 6}, {7, 8}}},
         {"<AREA COORDS=\"5,6,7,8\" HREF=\"x.htm\">", ShapeRectangle, {{5, 6}, {7, 8}}},
-        {"<area\n  shape='poly'\n  coords='1,1,9,1,5,5' />", ShapePolygon, {{1, 1}, {9, 1}, {5, 5}}},
+        {"<area\n  shape='poly'\n  coords='1,1,9,1,5,5' />",
+         ShapePolygon,
+         {{1, 1}, {9, 1}, {5, 5}}},
     };
     for (const Case &c : cases) {
         open(std::string(MenuBlock) + c.area + "\r\n</MAP>");
@@ -76,7 +84,8 @@ TEST_F(MapReaderTest, FullImageRectangleIsTheDefaultRegion)
 
 TEST_F(MapReaderTest, DefaultShapeAndUnknownShapes)
 {
-    open("<MAP NAME=\"m\"><AREA SHAPE=\"OVAL\" COORDS=\"1,2\"><AREA SHAPE=\"DEFAULT\" HREF=\"d.htm\">"
+    open("<MAP NAME=\"m\"><AREA SHAPE=\"OVAL\" COORDS=\"1,2\"><AREA SHAPE=\"DEFAULT\" "
+         "HREF=\"d.htm\">"
          "<AREA SHAPE=\"RECT\" COORDS=\"1,2,3,4\"></MAP>");
     EXPECT_EQ(document.Maps[0].ZoneCount(), 1);
     EXPECT_EQ(document.Maps[0].DefaultRegion[AttrHref], "d.htm");
@@ -97,7 +106,8 @@ TEST_F(MapReaderTest, AttributeValuesAreKeptAsWritten)
         {"<AREA SHAPE=RECT alt='Entrée'>", AttrAlt, "Entrée"},
         {"<AREA SHAPE=RECT TITLE=plain>", AttrTitle, "plain"},
         {"<AREA SHAPE=RECT ALT=\"HREF=&quot;b&quot;\" HREF=\"c.htm\">", AttrHref, "c.htm"},
-        {"<AREA SHAPE=RECT onMouseOver=\"if (a > b) go('x')\">", AttrOnMouseOver, "if (a > b) go('x')"},
+        {"<AREA SHAPE=RECT onMouseOver=\"if (a > b) go('x')\">", AttrOnMouseOver,
+         "if (a > b) go('x')"},
         {"<AREA SHAPE=RECT COORDS=\"1,2,3,4\">", 7, "1,2,3,4"},
         {"<AREA SHAPE=RECT COORDS=\"1,2,3,4\">", 8, ""},
         {"<AREA SHAPE=RECT>", AttrTarget, ""},
@@ -146,7 +156,8 @@ TEST_F(MapReaderTest, MalformedBlocksFailTheOpenWithAClearMessage)
         {"<MAP NAME=\"a\"><AREA SHAPE=CIRCLE COORDS=\"1,2\"></MAP>", "Cercle incomplet"},
         {"<MAP NAME=\"a\"><AREA SHAPE=RECT COORDS=\"1,2,3,99999999999\"></MAP>", "Dépassement"},
         {"<MAP NAME=\"a\"><!--Source Map:|img/a.gif--></MAP>", "|-->"},
-        {"<MAP NAME=\"a\"><!--Source Map:|a.gif--><AREA SHAPE=RECT COORDS=\"1,2,3,4\">|--></MAP>", "|-->"},
+        {"<MAP NAME=\"a\"><!--Source Map:|a.gif--><AREA SHAPE=RECT COORDS=\"1,2,3,4\">|--></MAP>",
+         "|-->"},
         {"\xFF\xFE<\0", "UTF-16"},
     };
     for (const Case &c : cases) {
@@ -157,9 +168,10 @@ TEST_F(MapReaderTest, MalformedBlocksFailTheOpenWithAClearMessage)
         EXPECT_NE(lifecycle.lastError().find(c.reason), std::string::npos) << lifecycle.lastError();
         ASSERT_EQ(views.messages.size(), 2u);
         EXPECT_EQ(views.messages[0].title, "Areamaker");
-        EXPECT_EQ(views.messages[1].text, "Erreur dans le module : MapModule\nDescription : Impossible de "
-                                          "lire le fichier spécifié.\n\nSi le problème persiste, contactez "
-                                          "le service d'assistance.");
+        EXPECT_EQ(views.messages[1].text,
+                  "Erreur dans le module : MapModule\nDescription : Impossible de "
+                  "lire le fichier spécifié.\n\nSi le problème persiste, contactez "
+                  "le service d'assistance.");
         EXPECT_EQ(views.messages[1].title.rfind("Erreur ", 0), 0u);
         EXPECT_EQ(document.MapCount(), 0);
     }

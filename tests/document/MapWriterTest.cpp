@@ -46,7 +46,8 @@ TEST_F(MapWriterTest, SavingWithoutChangesKeepsEveryByte)
 {
     const std::string pages[] = {
         Page,
-        "<html>\n<body>\n<map name=\"x\"><area shape=rect coords=\"1,2,3,4\" alt='a'></map>\n</body>\n</html>\n",
+        "<html>\n<body>\n<map name=\"x\"><area shape=rect coords=\"1,2,3,4\" "
+        "alt='a'></map>\n</body>\n</html>\n",
         "no line break at the end",
         "\xEF\xBB\xBF<p>caf\xC3\xA9</p>\r\n\r\n",
     };
@@ -67,10 +68,11 @@ TEST_F(MapWriterTest, RenamedMapReplacesItsBlockAndItsImgTags)
     document.Maps[0].Name = "nav";
     document.markMapModified(0);
     save();
-    EXPECT_EQ(saved(), "<body>\n<img src=\"img/menu.gif\" width=\"1\" height=\"2\" USEMAP=\"#nav\">\n"
-                       "<img USEMAP=\"#nav\" src=x.gif>\n<img usemap=\"#other\">\n"
-                       "<MAP NAME=\"nav\">\n<!--Source Map:|<NONE>|-->\n"
-                       "<AREA SHAPE=\"RECT\" COORDS=\"1,2,3,4\">\n</MAP> after\n</body>\n");
+    EXPECT_EQ(saved(),
+              "<body>\n<img src=\"img/menu.gif\" width=\"1\" height=\"2\" USEMAP=\"#nav\">\n"
+              "<img USEMAP=\"#nav\" src=x.gif>\n<img usemap=\"#other\">\n"
+              "<MAP NAME=\"nav\">\n<!--Source Map:|<NONE>|-->\n"
+              "<AREA SHAPE=\"RECT\" COORDS=\"1,2,3,4\">\n</MAP> after\n</body>\n");
     EXPECT_EQ(document.Maps[0].NameAsRead, "nav");
 }
 
@@ -119,16 +121,21 @@ TEST_F(MapWriterTest, UnfoundImageKeepsTheAuthorsSourcePath)
 
 TEST_F(MapWriterTest, DeletedMapTakesOneLineBreakAndUnbindsItsImages)
 {
-    open("<body>\r\n<img src=\"a.gif\" USEMAP=\"#menu\" alt=\"x\">\r\n<map name=\"menu\">\r\n</map>\r\n"
+    open("<body>\r\n<img src=\"a.gif\" USEMAP=\"#menu\" alt=\"x\">\r\n<map "
+         "name=\"menu\">\r\n</map>\r\n"
          "<map name=\"keep\"></map>\r\n</body>\r\n");
     views.answers = {MessageAnswer::Yes};
     lifecycle.deleteFromTree(mapKey(0));
     EXPECT_EQ(views.node(mapKey(0)), nullptr);
     EXPECT_EQ(views.messages[0].defaultButton, 1) << "No is the default";
     save();
-    EXPECT_EQ(saved(), "<body>\r\n<img src=\"a.gif\" alt=\"x\">\r\n<map name=\"keep\"></map>\r\n</body>\r\n");
+    EXPECT_EQ(
+        saved(),
+        "<body>\r\n<img src=\"a.gif\" alt=\"x\">\r\n<map name=\"keep\"></map>\r\n</body>\r\n");
     save();
-    EXPECT_EQ(saved(), "<body>\r\n<img src=\"a.gif\" alt=\"x\">\r\n<map name=\"keep\"></map>\r\n</body>\r\n");
+    EXPECT_EQ(
+        saved(),
+        "<body>\r\n<img src=\"a.gif\" alt=\"x\">\r\n<map name=\"keep\"></map>\r\n</body>\r\n");
     EXPECT_EQ(document.MapCount(), 2) << "a deleted map keeps its index";
 }
 
@@ -146,7 +153,8 @@ TEST_F(MapWriterTest, MapsSharingANameKeepTheirOwnBlocks)
 
 TEST_F(MapWriterTest, SwappedNamesFollowTheirOwnImages)
 {
-    open("<img USEMAP=\"#a\" id=1><img USEMAP=\"#b\" id=2>\n<map name=\"a\"></map><map name=\"b\"></map>\n");
+    open("<img USEMAP=\"#a\" id=1><img USEMAP=\"#b\" id=2>\n<map name=\"a\"></map><map "
+         "name=\"b\"></map>\n");
     document.Maps[0].Name = "b";
     document.Maps[1].Name = "a";
     document.markMapModified(0);
@@ -181,21 +189,25 @@ TEST_F(MapWriterTest, NewImageRewritesSourceCommentAndImgTag)
     map.ImageHeight = 480;
     document.markMapModified(0);
     save();
-    EXPECT_NE(saved().find("<IMG SRC=\"art/big.png\" USEMAP=\"#menu\" WIDTH=\"640\" HEIGHT=\"480\">"),
-              std::string::npos)
+    EXPECT_NE(
+        saved().find("<IMG SRC=\"art/big.png\" USEMAP=\"#menu\" WIDTH=\"640\" HEIGHT=\"480\">"),
+        std::string::npos)
         << saved();
     EXPECT_NE(saved().find("<!--Source Map:|art/big.png|-->"), std::string::npos);
-    EXPECT_EQ(saved().find("COORDS=\"0,0,200,100\""), std::string::npos) << "the default follows the new size";
+    EXPECT_EQ(saved().find("COORDS=\"0,0,200,100\""), std::string::npos)
+        << "the default follows the new size";
     EXPECT_NE(saved().find("COORDS=\"0,0,640,480\""), std::string::npos);
 }
 
 TEST_F(MapWriterTest, BlocksEndWhereTheBrowserEndsThem)
 {
-    open("<a title=\"<map name=a>\">x</a>\n<map name=\"a\"><!-- </map> --><area coords=\"1,1,2,2\"></map>\n");
+    open("<a title=\"<map name=a>\">x</a>\n<map name=\"a\"><!-- </map> --><area "
+         "coords=\"1,1,2,2\"></map>\n");
     document.markMapModified(0);
     save();
-    EXPECT_EQ(saved(), "<a title=\"<map name=a>\">x</a>\n<MAP NAME=\"a\">\n<!--Source Map:|<NONE>|-->\n"
-                       "<AREA SHAPE=\"RECT\" COORDS=\"1,1,2,2\">\n</MAP>\n");
+    EXPECT_EQ(saved(),
+              "<a title=\"<map name=a>\">x</a>\n<MAP NAME=\"a\">\n<!--Source Map:|<NONE>|-->\n"
+              "<AREA SHAPE=\"RECT\" COORDS=\"1,1,2,2\">\n</MAP>\n");
 }
 
 } // namespace

@@ -16,7 +16,8 @@ TEST(PageEncodingTest, DetectionOrder)
     const Case cases[] = {
         {"\xEF\xBB\xBF<meta charset=\"iso-8859-1\">\xE9", Kind::Utf8},
         {"<meta charset=\"ISO-8859-1\"><p>caf\xC3\xA9</p>", Kind::Windows1252},
-        {"<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">", Kind::Windows1252},
+        {"<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">",
+         Kind::Windows1252},
         {"<meta http-equiv=content-type content='text/html;charset=utf-8'>\xE9", Kind::Utf8},
         {"<meta charset=iso-8859-15>", Kind::Latin9},
         {"<meta charset=\"klingon\"><p>caf\xC3\xA9</p>", Kind::Utf8},
@@ -30,7 +31,8 @@ TEST(PageEncodingTest, DetectionOrder)
 
 TEST(PageEncodingTest, DecodeForDisplay)
 {
-    EXPECT_EQ(PageEncoding(PageEncoding::Kind::Windows1252).decode("caf\xE9 \x80 \x9C"), "café € œ");
+    EXPECT_EQ(PageEncoding(PageEncoding::Kind::Windows1252).decode("caf\xE9 \x80 \x9C"),
+              "café € œ");
     EXPECT_EQ(PageEncoding(PageEncoding::Kind::Latin9).decode("\xA4"), "€");
     EXPECT_EQ(PageEncoding(PageEncoding::Kind::Utf8).decode("ok\xFF"), "ok\xEF\xBF\xBD");
 }
@@ -38,7 +40,8 @@ TEST(PageEncodingTest, DecodeForDisplay)
 TEST(PageEncodingTest, EncodeKeepsWhatTheEncodingCannotHold)
 {
     const PageEncoding latin(PageEncoding::Kind::Windows1252);
-    EXPECT_EQ(latin.encode("Entrée € – 漢"), "Entr\xE9" "e \x80 \x96 &#28450;");
+    EXPECT_EQ(latin.encode("Entrée € – 漢"), "Entr\xE9"
+                                             "e \x80 \x96 &#28450;");
     EXPECT_EQ(PageEncoding(PageEncoding::Kind::Latin9).encode("½"), "&#189;");
     EXPECT_EQ(PageEncoding(PageEncoding::Kind::Utf8).encode("漢"), "漢");
     for (const char *text : {"Entrée", "œuvre €", "plain"})

@@ -54,7 +54,9 @@ TEST(PathsTest, RelativeThenResolvedGivesTheImageBack)
 {
     const char *document = "/srv/site/pages/p.htm";
     for (const char *image : {"/srv/site/pages/a.gif", "/srv/site/img/b.png", "/c.jpg"})
-        EXPECT_EQ(ResolvePath(RelativePath(image, document, PathStyle::Posix), document, PathStyle::Posix), image);
+        EXPECT_EQ(ResolvePath(RelativePath(image, document, PathStyle::Posix), document,
+                              PathStyle::Posix),
+                  image);
 }
 
 TEST(PathsTest, SplittingPathsInBothStyles)

@@ -1,7 +1,7 @@
 #include "document/Zone.h"
 
-#include "document/CoreError.h"
 #include "RecordingSurface.h"
+#include "document/CoreError.h"
 
 #include <gtest/gtest.h>
 
@@ -68,7 +68,8 @@ TEST(ZoneTest, CircleIsWrittenWithItsCentreRoundedHalfToEven)
     };
     for (const Case &c : cases) {
         const Zone zone = region(ShapeCircle, {c.a, c.b});
-        EXPECT_EQ(zone.ToString(), std::string("<AREA SHAPE=\"CIRCLE\" COORDS=\"") + c.coords + "\">");
+        EXPECT_EQ(zone.ToString(),
+                  std::string("<AREA SHAPE=\"CIRCLE\" COORDS=\"") + c.coords + "\">");
     }
 }
 
@@ -176,13 +177,29 @@ TEST(ZoneTest, DrawingUsesThePenAndBrushOfItsKind)
         {KindOutline, ShapeRectangle, false, "rectangle", {LineStyle::Dotted, 2, 0x008000}, {}},
         {KindOutline, ShapeSolidSegment, false, "line", {LineStyle::Solid, 2, 0x008000}, {}},
         {KindOutline, ShapeDottedSegment, false, "line", {LineStyle::Dotted, 2, 0x008000}, {}},
-        {KindRegion, ShapeCircle, true, "ellipse", {LineStyle::Solid, 3, 0x000080},
+        {KindRegion,
+         ShapeCircle,
+         true,
+         "ellipse",
+         {LineStyle::Solid, 3, 0x000080},
          {FillStyle::DiagonalCross, 0x008080}},
-        {KindRegion, ShapeRectangle, false, "rectangle", {LineStyle::Solid, 2, 0x008000},
+        {KindRegion,
+         ShapeRectangle,
+         false,
+         "rectangle",
+         {LineStyle::Solid, 2, 0x008000},
          {FillStyle::DiagonalCross, 0x008080}},
-        {KindHandle, ShapeRectangle, false, "rectangle", {LineStyle::Solid, 1, 0x800000},
+        {KindHandle,
+         ShapeRectangle,
+         false,
+         "rectangle",
+         {LineStyle::Solid, 1, 0x800000},
          {FillStyle::Solid, 0x800000}},
-        {KindHandle, ShapeRectangle, true, "rectangle", {LineStyle::Solid, 1, 0x800080},
+        {KindHandle,
+         ShapeRectangle,
+         true,
+         "rectangle",
+         {LineStyle::Solid, 1, 0x800080},
          {FillStyle::Solid, 0x800080}},
     };
     for (const Case &c : cases) {

@@ -7,7 +7,8 @@ namespace areamaker::testing {
 
 const RecordingViews::Node *RecordingViews::node(const std::string &key) const
 {
-    const auto found = std::find_if(nodes.begin(), nodes.end(), [&](const Node &n) { return n.key == key; });
+    const auto found =
+        std::find_if(nodes.begin(), nodes.end(), [&](const Node &n) { return n.key == key; });
     return found == nodes.end() ? nullptr : &*found;
 }
 
@@ -21,7 +22,8 @@ void RecordingViews::addNode(const std::string &parent, const std::string &key,
 
 void RecordingViews::setNodeText(const std::string &key, const std::string &text)
 {
-    const auto found = std::find_if(nodes.begin(), nodes.end(), [&](const Node &n) { return n.key == key; });
+    const auto found =
+        std::find_if(nodes.begin(), nodes.end(), [&](const Node &n) { return n.key == key; });
     if (found == nodes.end())
         throw std::logic_error("no tree node " + key);
     found->text = text;

@@ -10,7 +10,8 @@ namespace areamaker::testing {
 class FaultySystemCalls : public SystemCalls
 {
 public:
-    enum class Fault {
+    enum class Fault
+    {
         None,
         OpenForRead,
         Read,

@@ -19,9 +19,10 @@ namespace {
 namespace fs = std::filesystem;
 using Fault = testing::FaultySystemCalls::Fault;
 
-const std::string Page = "<html><body>\n<img src=\"img/a.gif\" usemap=\"#menu\">\n"
-                         "<map name=\"menu\"><area shape=rect coords=\"1,2,3,4\" href=\"a.htm\"></map>\n"
-                         "<map name=\"side\"></map>\n</body></html>\n";
+const std::string Page =
+    "<html><body>\n<img src=\"img/a.gif\" usemap=\"#menu\">\n"
+    "<map name=\"menu\"><area shape=rect coords=\"1,2,3,4\" href=\"a.htm\"></map>\n"
+    "<map name=\"side\"></map>\n</body></html>\n";
 
 std::string contents(const fs::path &path)
 {
@@ -48,7 +49,8 @@ std::vector<std::string> folderEntries(const fs::path &folder)
 class SaveFaultTest : public ::testing::Test
 {
 public:
-    SaveFaultTest() : folder(fs::temp_directory_path() / ("areamaker-faults-" + std::to_string(::getpid())))
+    SaveFaultTest()
+        : folder(fs::temp_directory_path() / ("areamaker-faults-" + std::to_string(::getpid())))
     {
         fs::remove_all(folder);
         fs::create_directories(folder);
@@ -76,7 +78,8 @@ public:
 
     EditorPorts ports()
     {
-        return {&views, &views, &images, &files, &views, &views, &views, &views, &views, &views, &views};
+        return {&views, &views, &images, &files, &views, &views,
+                &views, &views, &views,  &views, &views};
     }
 
     fs::path folder;
@@ -144,7 +147,8 @@ TEST_F(SaveFaultTest, NoFailureLosesAByteAndRetrySavesEverything)
         }
         ASSERT_EQ(views.messages.size(), 1u);
         EXPECT_EQ(views.messages[0].buttons, MessageButtons::RetryCancel);
-        EXPECT_NE(views.messages[0].text.find("Le document n'est pas accessible ou n'existe pas !"), std::string::npos);
+        EXPECT_NE(views.messages[0].text.find("Le document n'est pas accessible ou n'existe pas !"),
+                  std::string::npos);
         EXPECT_TRUE(document.DocumentModified);
         EXPECT_TRUE(document.Maps[0].Modified && document.Maps[1].Modified);
         EXPECT_EQ(document.Maps[0].NameAsRead, "menu");
@@ -155,7 +159,8 @@ TEST_F(SaveFaultTest, NoFailureLosesAByteAndRetrySavesEverything)
         EXPECT_TRUE(lifecycle.SaveDocument());
         views.onMessage = nullptr;
         const std::string saved = contents(page);
-        EXPECT_NE(saved.find("<img src=\"img/a.gif\" USEMAP=\"#nav\">"), std::string::npos) << saved;
+        EXPECT_NE(saved.find("<img src=\"img/a.gif\" USEMAP=\"#nav\">"), std::string::npos)
+            << saved;
         EXPECT_NE(saved.find("<MAP NAME=\"nav\">"), std::string::npos) << saved;
         EXPECT_NE(saved.find("COORDS=\"5,6,7,8\""), std::string::npos) << saved;
         EXPECT_FALSE(document.DocumentModified);

@@ -22,7 +22,9 @@ std::string escapedQuotes(const std::string &value)
 {
     std::string out;
     for (char c : value)
-        out += c == '"' ? std::string("&quot;") : c == '<' ? std::string("&lt;") : std::string(1, c);
+        out += c == '"'   ? std::string("&quot;")
+               : c == '<' ? std::string("&lt;")
+                          : std::string(1, c);
     return out;
 }
 
@@ -111,7 +113,8 @@ std::string checkRoundTrip(const std::string &page)
         return {};
 
     std::ostringstream json, errors;
-    if (BatchCommands(first.files, first.images).list(PagePath, json, errors) != 0 || json.str().empty())
+    if (BatchCommands(first.files, first.images).list(PagePath, json, errors) != 0 ||
+        json.str().empty())
         return "a page that opens cannot be listed";
 
     const std::vector<std::string> expected = describe(first.document, "_r");
