@@ -1,22 +1,12 @@
 #include "document/AreaAttributes.h"
 
+#include "document/AttributeValue.h"
+
 namespace areamaker {
 
 std::string quotedAttribute(const char *name, const std::string &value)
 {
-    std::string text = " ";
-    text += name;
-    text += "=\"";
-    for (char c : value) {
-        if (c == '"')
-            text += "&quot;";
-        else if (c == '<')
-            text += "&lt;";
-        else
-            text += c;
-    }
-    text += '"';
-    return text;
+    return std::string(" ") + name + "=\"" + encodeAttributeValue(value) + '"';
 }
 
 std::string writeAttributes(const AreaAttributes &attributes, bool skipHref)

@@ -30,9 +30,7 @@ constexpr std::array<std::pair<AreaAttribute, const char *>, 7> writtenAttribute
     {AttrOnMouseOut, "onMouseOut"},
 }};
 
-// " NAME=" + the value in double quotes. A double quote inside the value becomes &quot;
-// and a '<' becomes &lt;, so that the tag stays well formed and reads back the same; a
-// browser decodes both to the character written.
+// " NAME=" + the value in double quotes, encoded as the editor writes values.
 std::string quotedAttribute(const char *name, const std::string &value);
 
 // The non-empty attributes in written order, HREF left out when asked.

@@ -47,8 +47,8 @@ std::optional<std::string> ImgTagBinder::usemapName(std::string_view tag)
     const auto a = MarkupScanner::findAttribute(tag, "USEMAP");
     if (!a)
         return std::nullopt;
-    const std::string_view value = MarkupScanner::valueOf(tag, *a);
-    return std::string(value.starts_with('#') ? value.substr(1) : value);
+    const std::string value = MarkupScanner::decodedValue(tag, *a);
+    return value.starts_with('#') ? value.substr(1) : value;
 }
 
 void ImgTagBinder::RewriteImgTag(std::string &tag, const ImgTagUpdate &request) const

@@ -58,7 +58,7 @@ std::string MapReader::areaAttribute(const TagView &tag, int index)
 {
     if (index < 0 || index >= static_cast<int>(attributeNames.size()))
         return {};
-    return std::string(tag.value(attributeNames[static_cast<std::size_t>(index)]).value_or(""));
+    return tag.value(attributeNames[static_cast<std::size_t>(index)]).value_or("");
 }
 
 bool MapReader::readPage(std::string_view page)
@@ -122,7 +122,7 @@ void MapReader::readBlock(std::string_view block, int mapIndex)
     const std::size_t startTagEnd = MarkupScanner::tagEnd(block, 0);
     const std::string_view startTag = block.substr(0, startTagEnd);
     if (const auto name = MarkupScanner::findAttribute(startTag, "NAME"))
-        map.Name = MarkupScanner::valueOf(startTag, *name);
+        map.Name = MarkupScanner::decodedValue(startTag, *name);
     map.NameAsRead = map.Name;
     map.Alive = true;
     if (auto *tree = mDocument.tree())

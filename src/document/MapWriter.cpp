@@ -17,7 +17,7 @@ std::string blockName(std::string_view text, std::size_t begin)
     const std::string_view tag =
         text.substr(begin, end == MarkupScanner::npos ? std::string_view::npos : end - begin);
     const auto name = MarkupScanner::findAttribute(tag, "NAME");
-    return name ? toUpperAscii(MarkupScanner::valueOf(tag, *name)) : std::string();
+    return name ? toUpperAscii(MarkupScanner::decodedValue(tag, *name)) : std::string();
 }
 
 // A map whose block was already removed by an earlier save owns nothing any more.

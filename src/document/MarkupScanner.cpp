@@ -1,6 +1,7 @@
 #include "document/MarkupScanner.h"
 
 #include "document/AsciiText.h"
+#include "document/AttributeValue.h"
 
 #include <algorithm>
 #include <cstring>
@@ -125,8 +126,9 @@ std::size_t MarkupScanner::tagEnd(std::string_view text, std::size_t lt)
     for (std::size_t p = lt + 1; p < text.size(); ++p) {
         const char c = text[p];
         if (quote) {
-            // A quote still open at the next '<' is a stray one: the tag ends at its first '>'.
-            if (c == '<')
+            // A quote still open at a tag the editor rewrites is a stray one: the tag ends at
+            // its first '>'. Any other '<' may stand in a value, such as server code.
+            if (c == '<' && startsEditedTag(text, p))
                 break;
             if (c == quote)
                 quote = 0;
@@ -203,13 +205,18 @@ std::optional<TagAttribute> MarkupScanner::findAttribute(std::string_view tag,
 
 TagView::TagView(std::string_view tag) : mTag(tag), mAttributes(MarkupScanner::attributes(tag)) {}
 
-std::optional<std::string_view> TagView::value(std::string_view name) const
+std::optional<std::string> TagView::value(std::string_view name) const
 {
     for (const TagAttribute &a : mAttributes) {
         if (equalsIgnoreAsciiCase(mTag.substr(a.nameBegin, a.nameEnd - a.nameBegin), name))
-            return MarkupScanner::valueOf(mTag, a);
+            return MarkupScanner::decodedValue(mTag, a);
     }
     return std::nullopt;
+}
+
+std::string MarkupScanner::decodedValue(std::string_view tag, const TagAttribute &attribute)
+{
+    return decodeAttributeValue(valueOf(tag, attribute));
 }
 
 std::string_view MarkupScanner::valueOf(std::string_view tag, const TagAttribute &attribute)

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -25,8 +26,8 @@ class TagView
 {
 public:
     explicit TagView(std::string_view tag);
-    // The value of the first attribute of that name (ASCII case folded), as written.
-    std::optional<std::string_view> value(std::string_view name) const;
+    // The decoded value of the first attribute of that name (ASCII case folded).
+    std::optional<std::string> value(std::string_view name) const;
 
 private:
     std::string_view mTag;
@@ -53,12 +54,15 @@ public:
     // The first attribute of that name, compared without regard to ASCII case.
     static std::optional<TagAttribute> findAttribute(std::string_view tag, std::string_view name);
     static std::string_view valueOf(std::string_view tag, const TagAttribute &attribute);
+    // The value with the forms the editor writes turned back into their characters.
+    static std::string decodedValue(std::string_view tag, const TagAttribute &attribute);
+    // Whether the '<' at `lt` opens a MAP, AREA or IMG tag, start or end.
+    static bool startsEditedTag(std::string_view text, std::size_t lt);
 
 private:
     static std::size_t skipNonMarkup(std::string_view text, std::size_t lt);
     static bool tagNameAt(std::string_view text, std::size_t lt, std::string_view name);
     static bool endTagAt(std::string_view text, std::size_t lt, std::string_view name);
-    static bool startsEditedTag(std::string_view text, std::size_t lt);
     static std::size_t nextAfter(std::string_view text, std::size_t lt);
     template <typename Matches>
     static std::size_t findMarkup(std::string_view text, std::size_t from, Matches matches);

@@ -93,7 +93,7 @@ TEST_F(MapReaderTest, DefaultShapeAndUnknownShapes)
     EXPECT_EQ(views.node("GEN-0::ZONE-DEFAUT")->text, "Défaut (d.htm)");
 }
 
-TEST_F(MapReaderTest, AttributeValuesAreKeptAsWritten)
+TEST_F(MapReaderTest, AttributeValuesReadBackAsTheEditorWritesThem)
 {
     struct Case
     {
@@ -108,6 +108,10 @@ TEST_F(MapReaderTest, AttributeValuesAreKeptAsWritten)
         {"<AREA SHAPE=RECT ALT=\"HREF=&quot;b&quot;\" HREF=\"c.htm\">", AttrHref, "c.htm"},
         {"<AREA SHAPE=RECT onMouseOver=\"if (a > b) go('x')\">", AttrOnMouseOver,
          "if (a > b) go('x')"},
+        {"<AREA SHAPE=RECT ALT=\"Le &quot;grand&quot; &lt;b&gt;\">", AttrAlt,
+         "Le \"grand\" &lt;b&gt;"},
+        {"<AREA SHAPE=RECT TITLE=\"&lt;map\">", AttrTitle, "<map"},
+        {"<AREA SHAPE=RECT HREF=\"<?php echo $b; ?>/a.php\" ALT=\"x\">", AttrAlt, "x"},
         {"<AREA SHAPE=RECT COORDS=\"1,2,3,4\">", 7, "1,2,3,4"},
         {"<AREA SHAPE=RECT COORDS=\"1,2,3,4\">", 8, ""},
         {"<AREA SHAPE=RECT>", AttrTarget, ""},

@@ -17,29 +17,18 @@ namespace {
 
 constexpr const char *PagePath = "/site/page.htm";
 
-// A value as the writer puts it in a tag.
-std::string escapedQuotes(const std::string &value)
-{
-    std::string out;
-    for (char c : value)
-        out += c == '"'   ? std::string("&quot;")
-               : c == '<' ? std::string("&lt;")
-                          : std::string(1, c);
-    return out;
-}
-
 // What the page says of its maps, in the form a second read must give back.
 std::vector<std::string> describe(const MapDocument &document, const std::string &suffix)
 {
     std::vector<std::string> lines;
     for (const ImageMap &map : document.Maps) {
-        lines.push_back("map " + escapedQuotes(map.Name) + suffix + " " + map.ImagePath);
+        lines.push_back("map " + map.Name + suffix + " " + map.ImagePath);
         for (const Zone &zone : map.Zones)
             lines.push_back(zone.ToString());
         if (map.hasDefaultRegion()) {
             std::string line = "default";
             for (const std::string &value : map.DefaultRegion)
-                line += "|" + escapedQuotes(value);
+                line += "|" + value;
             lines.push_back(line);
         }
     }

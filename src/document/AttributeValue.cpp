@@ -1,0 +1,56 @@
+#include "document/AttributeValue.h"
+
+#include "document/MarkupScanner.h"
+
+namespace areamaker {
+
+namespace {
+
+constexpr std::string_view quoteEntity = "&quot;";
+constexpr std::string_view lessThanEntity = "&lt;";
+
+// Enough of what follows a '<' to tell whether it opens a tag the editor rewrites.
+bool opensEditedTag(std::string_view afterLessThan)
+{
+    const std::string lookahead = "<" + std::string(afterLessThan.substr(0, 6));
+    return MarkupScanner::startsEditedTag(lookahead, 0);
+}
+
+} // namespace
+
+std::string encodeAttributeValue(std::string_view value)
+{
+    std::string text;
+    text.reserve(value.size());
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (value[i] == '"')
+            text += quoteEntity;
+        else if (value[i] == '<' && MarkupScanner::startsEditedTag(value, i))
+            text += lessThanEntity;
+        else
+            text += value[i];
+    }
+    return text;
+}
+
+std::string decodeAttributeValue(std::string_view written)
+{
+    std::string value;
+    value.reserve(written.size());
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        const std::string_view rest = written.substr(i);
+        if (rest.starts_with(quoteEntity)) {
+            value += '"';
+            i += quoteEntity.size() - 1;
+        } else if (rest.starts_with(lessThanEntity) &&
+                   opensEditedTag(rest.substr(lessThanEntity.size()))) {
+            value += '<';
+            i += lessThanEntity.size() - 1;
+        } else {
+            value += written[i];
+        }
+    }
+    return value;
+}
+
+} // namespace areamaker
