@@ -118,9 +118,10 @@ void MapReader::fail(const CoreError &error)
 void MapReader::readBlock(std::string_view block, int mapIndex)
 {
     ImageMap &map = mDocument.Maps[static_cast<std::size_t>(mapIndex)];
-    readImagePath(block, map);
     const std::size_t startTagEnd = MarkupScanner::tagEnd(block, 0);
     const std::string_view startTag = block.substr(0, startTagEnd);
+    // The source comment follows the start tag; text inside a NAME value is not one.
+    readImagePath(block.substr(startTagEnd), map);
     if (const auto name = MarkupScanner::findAttribute(startTag, "NAME"))
         map.Name = MarkupScanner::decodedValue(startTag, *name);
     map.NameAsRead = map.Name;
