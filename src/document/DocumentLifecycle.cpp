@@ -195,6 +195,8 @@ bool DocumentLifecycle::trySave(std::string &failure)
         failure = read.error;
         return false;
     }
+    // The page's own line break, before new markup (whose values may hold others) goes in.
+    const std::string eol(lineBreakOf(text));
     const SavedNames before(mDocument);
     try {
         ImageSizeCache images(mPorts.images, mPorts.files);
@@ -205,7 +207,6 @@ bool DocumentLifecycle::trySave(std::string &failure)
         failure = error.description();
         return false;
     }
-    const std::string eol(lineBreakOf(text));
     if (text.ends_with(eol))
         text.resize(text.size() - eol.size());
     text += eol;

@@ -189,7 +189,8 @@ void MapReader::readArea(std::string_view text, int mapIndex)
             if (last && n == 0)
                 throw CoreError(ErrInvalidCall,
                                 "Polygone d'un seul point : COORDS=\"" + coords + "\".");
-            if (last && p == zone.point(0))
+            // Only a polygon is closed by repeating its first vertex.
+            if (last && n >= 3 && p == zone.point(0))
                 break;
             storePoint(zone, p, n++);
         }

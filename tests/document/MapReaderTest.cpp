@@ -43,6 +43,7 @@ TEST_F(MapReaderTest, ShapesAndTheirPoints)
          ShapePolygon,
          {{10, 10}, {50, 10}, {30, 40}}},
         {"<AREA SHAPE=\"CIRCLE\" COORDS=\"100,100,25\">", ShapeCircle, {{75, 75}, {125, 125}}},
+        {"<AREA SHAPE=\"POLY\" COORDS=\"5,0,5,0\">", ShapePolygon, {{5, 0}, {5, 0}}},
         {"<area shape=\"circ\" coords=\" 100 , 100 , 25 \">", ShapeCircle, {{75, 75}, {125, 125}}},
         {"<AREA SHAPE=\"RECT\" COORDS=\"1.5,2.5,3.49,-4\">", ShapeRectangle, {{2, 2}, {3, -4}}},
         {"<AREA HREF=\"x.htm\" SHAPE=\"RECT\" COORDS=\"5,6,7,8\">",
