@@ -75,14 +75,13 @@ bool MapReader::readPage(std::string_view page)
     mDocumentPath = mDocument.Path;
     for (std::size_t start = MarkupScanner::findStartTag(page, "MAP", 0);
          start != MarkupScanner::npos;) {
-        const std::size_t close = MarkupScanner::findEndTag(page, "MAP", start);
-        if (close == MarkupScanner::npos) {
+        const std::size_t end = MarkupScanner::elementEnd(page, "MAP", start);
+        if (end == MarkupScanner::npos) {
             fail(CoreError(ErrInvalidCall, "La balise MAP de la ligne " +
                                                std::to_string(lineOf(page, start)) +
                                                " n'est pas fermée par </MAP>."));
             return false;
         }
-        const std::size_t end = page.find('>', close) + 1;
         if (!ReadMapBlock(page.substr(start, end - start)))
             return false;
         start = MarkupScanner::findStartTag(page, "MAP", end);

@@ -39,10 +39,9 @@ std::vector<MapWriter::Block> MapWriter::findOwnedBlocks(std::string_view text) 
     std::map<std::string, std::vector<std::size_t>> blocksByName;
     std::vector<Block> blocks;
     for (std::size_t p = MarkupScanner::findStartTag(text, "MAP", 0); p != MarkupScanner::npos;) {
-        const std::size_t close = MarkupScanner::findEndTag(text, "MAP", p);
-        if (close == MarkupScanner::npos)
+        const std::size_t end = MarkupScanner::elementEnd(text, "MAP", p);
+        if (end == MarkupScanner::npos)
             break;
-        const std::size_t end = text.find('>', close) + 1;
         blocksByName[blockName(text, p)].push_back(blocks.size());
         blocks.push_back({p, end, -1});
         p = MarkupScanner::findStartTag(text, "MAP", end);

@@ -120,6 +120,13 @@ bool MarkupScanner::startsEditedTag(std::string_view text, std::size_t lt)
            tagNameAt(text, name, "IMG");
 }
 
+std::size_t MarkupScanner::elementEnd(std::string_view text, std::string_view name,
+                                      std::size_t start)
+{
+    const std::size_t close = findEndTag(text, name, start);
+    return close == npos ? npos : text.find('>', close) + 1;
+}
+
 std::size_t MarkupScanner::tagEnd(std::string_view text, std::size_t lt)
 {
     char quote = 0;

@@ -45,6 +45,8 @@ public:
     static std::size_t findStartTag(std::string_view text, std::string_view name, std::size_t from);
     // Position of the next end tag "</name>" at or after `from`.
     static std::size_t findEndTag(std::string_view text, std::string_view name, std::size_t from);
+    // Position just past the end tag that closes the element opened at `start`, or npos.
+    static std::size_t elementEnd(std::string_view text, std::string_view name, std::size_t start);
     // Position just past the '>' that closes the tag opened at `lt`, where a '>' inside a
     // quoted value does not close it; for a tag left open, the position of the next MAP, AREA
     // or IMG tag; past the first '>' when a quote is left open; npos when no '>' follows.

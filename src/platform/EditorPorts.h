@@ -24,4 +24,13 @@ struct EditorPorts
     RecentDocumentsPort *recent = nullptr;
 };
 
+// The bundle for one object that is every view and dialog at once, as a window-less run
+// and the recording fakes are.
+template <typename AllViews>
+EditorPorts portsOf(AllViews &views, ImageProbe &images, FileSystem &files)
+{
+    return {&views, &views, &images, &files, &views, &views,
+            &views, &views, &views,  &views, &views};
+}
+
 } // namespace areamaker

@@ -3,10 +3,7 @@
 namespace areamaker {
 
 HeadlessSession::HeadlessSession(FileSystem &files, ImageProbe &images, PathStyle style)
-    : mLifecycle(mDocument,
-                 {&mViews, &mViews, &images, &files, &mViews, &mViews, &mViews, &mViews, &mViews,
-                  &mViews, &mViews},
-                 style)
+    : mLifecycle(mDocument, portsOf(mViews, images, files), style)
 {
 }
 

@@ -25,8 +25,7 @@ protected:
 
     EditorPorts ports()
     {
-        return {&views, &views, &images, &files, &views, &views,
-                &views, &views, &views,  &views, &views};
+        return portsOf(views, images, files);
     }
 
     // Opens `page` as /site/page.htm; the test fails when the open does.

@@ -78,8 +78,7 @@ public:
 
     EditorPorts ports()
     {
-        return {&views, &views, &images, &files, &views, &views,
-                &views, &views, &views,  &views, &views};
+        return portsOf(views, images, files);
     }
 
     fs::path folder;

@@ -57,10 +57,9 @@ std::string outsideMapsAndImages(const std::string &page)
             img = MarkupScanner::findStartTag(page, "IMG", end);
             continue;
         }
-        const std::size_t close = MarkupScanner::findEndTag(page, "MAP", map);
-        if (close == MarkupScanner::npos)
+        const std::size_t end = MarkupScanner::elementEnd(page, "MAP", map);
+        if (end == MarkupScanner::npos)
             break;
-        const std::size_t end = page.find('>', close) + 1;
         cut(map, end);
         map = MarkupScanner::findStartTag(page, "MAP", end);
         if (img < end)

@@ -42,8 +42,9 @@ protected:
 
     EditorPorts ports()
     {
-        return {&views, &views, &images, &files, &views, &views,
-                &views, &views, &views,  &views, &recent};
+        EditorPorts ports = portsOf(views, images, files);
+        ports.recent = &recent;
+        return ports;
     }
 
     ShellState shell;
