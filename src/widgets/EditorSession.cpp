@@ -9,7 +9,9 @@
 #include "shell/MainCommands.h"
 #include "shell/MainWindowRules.h"
 #include "shell/PaneLayout.h"
+#include "shell/PropertyGridBinding.h"
 #include "shell/StartupSequence.h"
+#include "shell/ZoneTreeBinding.h"
 #include "widgets/CanvasView.h"
 #include "widgets/CommandBar.h"
 #include "widgets/MainWindow.h"
@@ -17,7 +19,11 @@
 #include "widgets/SubclassService.h"
 #include "widgets/ZoneTree.h"
 
+#include "PropertyList.h"
+
+#include <QAction>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QScreen>
 
 namespace areamaker {
@@ -42,11 +48,15 @@ EditorSession::EditorSession(const SessionPorts &ports)
     mLifecycle = std::make_unique<DocumentLifecycle>(mDocument, withCanvas);
     mCommands = std::make_unique<MainCommands>(MainCommands::Parts{
         mShell, mDocument, *mLifecycle, mRecent, ports.messages, ports.files, nullptr});
+    mGrid = std::make_unique<PropertyGridBinding>(mDocument, *mCanvas);
+    mTree = std::make_unique<ZoneTreeBinding>(mDocument, *mCanvas, *mEditor, *mLifecycle);
     mDocument.attachViews(tree, &window, &window.canvasView().backBuffer());
     window.setCanvasModel(mCanvas.get());
+    window.setGridBinding(mGrid.get());
     window.closeRequested = [this](CloseReason reason) { return closeRequested(reason); };
     window.activated = [this] { mLifecycle->checkForOutsideChange(); };
     connectCommands();
+    connectSidePane();
 }
 
 EditorSession::~EditorSession() = default;
@@ -79,6 +89,49 @@ void EditorSession::connectCommands()
     bar.setCommand({22}, {"14"}, [this] { mEditor->BeginTrace(ShapePolygon); });
     QObject::connect(&bar, &CommandBar::mainMenuAboutToShow, mWindow.get(),
                      [this] { beforeMainMenu(); });
+}
+
+void EditorSession::connectSidePane()
+{
+    MainWindow *window = mWindow.get();
+    PropertyList *list = window->sidePane().propertyList();
+    QObject::connect(list, &PropertyList::MoreItemClick, window,
+                     [this](qint32 tag) { mGrid->MoreItemClick(tag); });
+    QObject::connect(list, &PropertyList::TextItemChanged, window,
+                     [this](qint32 tag, const QString &text, bool *cancel) {
+                         mGrid->TextItemChanged(tag, text.toStdString(), *cancel);
+                     });
+    ZoneTree *tree = window->sidePane().tree();
+    QObject::connect(tree, &ZoneTree::nodeClicked, window,
+                     [this](const std::string &key) { mTree->nodeClicked(key); });
+    QObject::connect(tree, &ZoneTree::mouseReleased, window,
+                     [this, tree](Qt::MouseButton button, const QPoint &at) {
+                         mTree->released(tree->nodeCount());
+                         if (button == Qt::RightButton)
+                             showTreePopup(at);
+                     });
+    QObject::connect(tree, &ZoneTree::keyReleased, window,
+                     [this, tree] { mTree->released(tree->nodeCount()); });
+    QObject::connect(tree, &ZoneTree::focused, window, [this] { mTree->focused(); });
+    const QMenu *popup = window->commandBar().treePopup();
+    for (int item : {PopupRectangle, PopupCircle, PopupPolygon, PopupDelete})
+        QObject::connect(window->commandBar().popupItem(popup, item), &QAction::triggered, window,
+                         [this, tree, item] { mTree->popupCommand(item, tree->currentKey()); });
+    // New and Properties open the assistant and the dialogs, which come later.
+    for (int item : {PopupNew, PopupProperties})
+        window->commandBar().popupItem(popup, item)->setEnabled(false);
+}
+
+void EditorSession::showTreePopup(const QPoint &at)
+{
+    const std::optional<ZoneTreeBinding::Popup> shown =
+        mTree->popupFor(mWindow->sidePane().tree()->currentKey());
+    if (!shown)
+        return;
+    CommandBar &bar = mWindow->commandBar();
+    bar.popupItem(bar.treePopup(), PopupNew)->setVisible(shown->newShown);
+    bar.popupItem(bar.treePopup(), PopupInsert)->setVisible(shown->insertShown);
+    bar.treePopup()->popup(at);
 }
 
 void EditorSession::beforeMainMenu()

@@ -5,6 +5,8 @@
 #include "shell/ShellState.h"
 #include "shell/StartupHost.h"
 
+#include <QPoint>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,6 +22,8 @@ class FileSystem;
 class ImageProbe;
 class MainCommands;
 class MainWindow;
+class PropertyGridBinding;
+class ZoneTreeBinding;
 class MessageBoxPort;
 class SettingsStore;
 enum class CloseReason;
@@ -54,6 +58,7 @@ public:
     CanvasEditor &editor() const { return *mEditor; }
     MainCommands &commands() const { return *mCommands; }
     DocumentLifecycle &lifecycle() const { return *mLifecycle; }
+    PropertyGridBinding &grid() const { return *mGrid; }
 
     void loadMainWindow() override;
     void showSplash() override;
@@ -64,6 +69,8 @@ public:
 
 private:
     void connectCommands();
+    void connectSidePane();
+    void showTreePopup(const QPoint &at);
     void beforeMainMenu();
     bool closeRequested(CloseReason reason);
 
@@ -76,6 +83,8 @@ private:
     std::unique_ptr<CanvasEditor> mEditor;
     std::unique_ptr<DocumentLifecycle> mLifecycle;
     std::unique_ptr<MainCommands> mCommands;
+    std::unique_ptr<PropertyGridBinding> mGrid;
+    std::unique_ptr<ZoneTreeBinding> mTree;
 };
 
 } // namespace areamaker

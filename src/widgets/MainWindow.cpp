@@ -4,6 +4,7 @@
 #include "canvas/CanvasModel.h"
 #include "shell/MainWindowRules.h"
 #include "shell/PaneLayout.h"
+#include "shell/PropertyGridBinding.h"
 #include "widgets/CanvasView.h"
 #include "widgets/CommandBar.h"
 #include "widgets/SidePane.h"
@@ -173,10 +174,15 @@ void MainWindow::refreshTitle(const MapDocument &document)
     setWindowTitle(QString::fromStdString(MainWindowRules::windowTitle(document)));
 }
 
-void MainWindow::fill(GridFill)
+void MainWindow::fill(GridFill mode)
 {
-    // Every fill starts from an empty grid; the rows of each mode come with the grid binding.
-    mSidePane->propertyList()->ClearItem(true);
+    PropertyList *list = mSidePane->propertyList();
+    const std::vector<GridRow> rows = mGrid ? mGrid->rows(mode) : std::vector<GridRow>{};
+    list->ClearItem(rows.empty());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        list->AddItem(static_cast<EPropItemType>(rows[i].kind), rows[i].tag,
+                      QString::fromStdString(rows[i].title), QString::fromStdString(rows[i].value),
+                      i + 1 == rows.size());
 }
 
 void MainWindow::setRowValue(int tag, const std::string &value)

@@ -17,6 +17,7 @@ class QLabel;
 namespace areamaker {
 
 class CanvasModel;
+class PropertyGridBinding;
 class CanvasView;
 class CommandBar;
 class SidePane;
@@ -41,6 +42,8 @@ public:
     SidePane &sidePane() const { return *mSidePane; }
     CanvasView &canvasView() const { return *mCanvas; }
     void setCanvasModel(CanvasModel *model);
+    // Where the property grid takes its rows from.
+    void setGridBinding(const PropertyGridBinding *binding) { mGrid = binding; }
 
     // Asked when the window is about to close; false keeps it open.
     std::function<bool(CloseReason)> closeRequested;
@@ -94,6 +97,7 @@ private:
     QTimer mRedrawTimer;
     QTimer mAutoPropTimer;
     CanvasModel *mModel = nullptr;
+    const PropertyGridBinding *mGrid = nullptr;
 };
 
 } // namespace areamaker

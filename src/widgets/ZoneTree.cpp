@@ -3,6 +3,9 @@
 #include "document/TreeKeys.h"
 #include "widgets/IconSet.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
+
 namespace areamaker {
 
 namespace {
@@ -17,6 +20,44 @@ ZoneTree::ZoneTree(QWidget *parent) : QTreeWidget(parent)
     setHeaderHidden(true);
     setColumnCount(1);
     setIconSize(QSize(16, 16));
+    connect(this, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem *item) { emit nodeClicked(keyOf(item)); });
+}
+
+std::string ZoneTree::keyOf(const QTreeWidgetItem *item)
+{
+    return item ? item->data(0, KeyRole).toString().toStdString() : std::string();
+}
+
+std::string ZoneTree::currentKey() const
+{
+    return keyOf(currentItem());
+}
+
+void ZoneTree::mouseReleaseEvent(QMouseEvent *event)
+{
+    QTreeWidget::mouseReleaseEvent(event);
+    emit mouseReleased(event->button(), event->globalPosition().toPoint());
+}
+
+void ZoneTree::keyPressEvent(QKeyEvent *event)
+{
+    const QTreeWidgetItem *before = currentItem();
+    QTreeWidget::keyPressEvent(event);
+    if (currentItem() && currentItem() != before)
+        emit nodeClicked(currentKey());
+}
+
+void ZoneTree::keyReleaseEvent(QKeyEvent *event)
+{
+    QTreeWidget::keyReleaseEvent(event);
+    emit keyReleased();
+}
+
+void ZoneTree::focusInEvent(QFocusEvent *event)
+{
+    QTreeWidget::focusInEvent(event);
+    emit focused();
 }
 
 void ZoneTree::clear()
@@ -61,7 +102,7 @@ void ZoneTree::forget(QTreeWidgetItem *item)
 {
     for (int i = 0; i < item->childCount(); ++i)
         forget(item->child(i));
-    mNodes.erase(item->data(0, KeyRole).toString().toStdString());
+    mNodes.erase(keyOf(item));
 }
 
 void ZoneTree::expandNode(const std::string &key)

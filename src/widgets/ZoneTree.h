@@ -24,8 +24,25 @@ public:
     void expandNode(const std::string &key) override;
 
     QTreeWidgetItem *node(const std::string &key) const;
+    // The key of the current node, empty when there is none.
+    std::string currentKey() const;
+    int nodeCount() const { return static_cast<int>(mNodes.size()); }
+
+signals:
+    // A node was clicked, or reached with the keyboard.
+    void nodeClicked(const std::string &key);
+    void mouseReleased(Qt::MouseButton button, const QPoint &globalPosition);
+    void keyReleased();
+    void focused();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
 
 private:
+    static std::string keyOf(const QTreeWidgetItem *item);
     void forget(QTreeWidgetItem *item);
 
     std::map<std::string, QTreeWidgetItem *> mNodes;

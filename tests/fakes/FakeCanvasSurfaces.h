@@ -57,7 +57,9 @@ public:
 
     bool loadPicture(const std::string &) override
     {
-        mSize = loads ? loadedSize : ImageSize{};
+        // A picture that fails to load leaves the one shown before, as the real canvas does.
+        if (loads)
+            mSize = loadedSize;
         return loads;
     }
     void clearPicture() override { mSize = {}; }

@@ -1,0 +1,422 @@
+#include "shell/PropertyGridBinding.h"
+
+#include "canvas/CanvasModel.h"
+#include "canvas/ZoneClamps.h"
+#include "canvas/ZoneEdits.h"
+#include "document/AsciiText.h"
+#include "document/MapDocument.h"
+#include "document/TreeKeys.h"
+#include "shell/AppSettings.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace areamaker {
+
+namespace {
+
+constexpr const char *BadPosition = "La position spécifiée n'est pas valide.";
+constexpr const char *BadPoint = "Les coordonnées spécifiées en X,Y ne sont pas valides.";
+constexpr const char *BadValue = "La valeur spécifiée n'est pas valide.";
+constexpr const char *LinkFilter =
+    "Pages web  (*.htm; *.html)|*.htm;*.html|Images  (*.gif; *.jpg)|*.gif;*.jpg|Tous  (*.*)|*.*|";
+constexpr const char *ImageFilter = "Images  (*.gif; *.jpg)|*.gif;*.jpg|Tous  (*.*)|*.*|";
+
+const char *shapeName(int shape)
+{
+    switch (shape) {
+    case ShapeRectangle:
+        return "Rectangle";
+    case ShapeCircle:
+        return "Cercle";
+    default:
+        return "Polygone";
+    }
+}
+
+std::string number(std::int64_t value)
+{
+    return std::to_string(value);
+}
+
+// One of a shape's rows after "(Propriétés)" and "(Type)", in the order shown.
+struct ZoneRowSpec
+{
+    GridRowKind kind;
+    int tag;
+    const char *title;
+};
+
+} // namespace
+
+PropertyGridBinding::PropertyGridBinding(MapDocument &document, CanvasModel &canvas,
+                                         PathStyle style)
+    : mDocument(document), mCanvas(canvas), mStyle(style)
+{
+}
+
+std::vector<GridRow> PropertyGridBinding::rows(GridFill mode) const
+{
+    if (mode == GridFill::Tracing)
+        return tracingRows();
+    if (mode == GridFill::Empty)
+        return {};
+    const int selected = mDocument.SelectedZoneIndex;
+    if (selected == -1)
+        return mDocument.activeMap() ? mapRows() : std::vector<GridRow>{};
+    if (selected < 0 || selected >= mDocument.ActiveZoneCount())
+        return {};
+    return zoneRows(mDocument.ActiveZones[static_cast<std::size_t>(selected)]);
+}
+
+std::vector<GridRow> PropertyGridBinding::tracingRows() const
+{
+    static constexpr const char *modes[] = {"Traçage rectangle", "Traçage cercle",
+                                            "Traçage polygone"};
+    std::vector<GridRow> result;
+    const int shape = mCanvas.state().TraceShape;
+    if (shape >= ShapeRectangle && shape <= ShapePolygon)
+        result.push_back({GridRowKind::Fixed, TagType, "(Mode)", modes[shape - ShapeRectangle]});
+    result.push_back({GridRowKind::Fixed, TagCursor, "Curseur", "0,0"});
+    return result;
+}
+
+std::vector<GridRow> PropertyGridBinding::mapRows() const
+{
+    const ImageMap &map = *const_cast<MapDocument &>(mDocument).activeMap();
+    const std::string image =
+        map.ImagePath == NoImage ? map.ImagePath : RelativePath(map.ImagePath, mDocument.Path, mStyle);
+    return {{GridRowKind::Text, TagMapName, "(Nom)", shown(map.Name)},
+            {GridRowKind::More, TagMapProperties, "(Propriétés)", ""},
+            {GridRowKind::Text, TagMapTarget, "Cadre", shown(map.DefaultRegion[AttrTarget])},
+            {GridRowKind::More, TagMapImage, "Image", image},
+            {GridRowKind::Text, TagMapAlt, "Texte Alt", shown(map.DefaultRegion[AttrAlt])},
+            {GridRowKind::Text, TagMapTitle, "Titre", shown(map.DefaultRegion[AttrTitle])},
+            {GridRowKind::More, TagDefaultHref, "URL Défaut", shown(map.DefaultRegion[AttrHref])}};
+}
+
+std::vector<GridRow> PropertyGridBinding::zoneRows(const Zone &zone) const
+{
+    static constexpr ZoneRowSpec rectangle[] = {
+        {GridRowKind::Text, TagTarget, "Cadre"},      {GridRowKind::Text, TagLeft, "Gauche"},
+        {GridRowKind::Text, TagTop, "Haut"},          {GridRowKind::Text, TagHeight, "Hauteur"},
+        {GridRowKind::More, TagHref, "Hyperlien"},    {GridRowKind::Text, TagWidth, "Largeur"},
+        {GridRowKind::Text, TagAlt, "Texte Alt"},     {GridRowKind::Text, TagTitle, "Titre"}};
+    static constexpr ZoneRowSpec circle[] = {
+        {GridRowKind::Text, TagTarget, "Cadre"},   {GridRowKind::Text, TagCentre, "Centre (x,y)"},
+        {GridRowKind::More, TagHref, "Hyperlien"}, {GridRowKind::Text, TagRadius, "Rayon"},
+        {GridRowKind::Text, TagAlt, "Texte Alt"},  {GridRowKind::Text, TagTitle, "Titre"}};
+    static constexpr ZoneRowSpec polygonHead[] = {{GridRowKind::Text, TagTarget, "Cadre"},
+                                                  {GridRowKind::More, TagHref, "Hyperlien"}};
+    static constexpr ZoneRowSpec polygonTail[] = {{GridRowKind::Text, TagAlt, "Texte Alt"},
+                                                  {GridRowKind::Text, TagTitle, "Titre"}};
+    const int shape = zone.hForme();
+    if (shape != ShapeRectangle && shape != ShapeCircle && shape != ShapePolygon)
+        return {};
+    std::vector<GridRow> result{{GridRowKind::More, TagZoneProperties, "(Propriétés)", ""},
+                                {GridRowKind::Fixed, TagType, "(Type)", shapeName(shape)}};
+    const auto add = [&](const ZoneRowSpec &spec) {
+        result.push_back({spec.kind, spec.tag, spec.title, zoneRowValue(spec.tag)});
+    };
+    if (shape == ShapeRectangle)
+        std::ranges::for_each(rectangle, add);
+    if (shape == ShapeCircle)
+        std::ranges::for_each(circle, add);
+    if (shape == ShapePolygon) {
+        std::ranges::for_each(polygonHead, add);
+        for (int k = 0; k < zone.hNCoords(); ++k)
+            result.push_back({GridRowKind::Text, TagFirstPoint + k, "Point " + number(k + 1),
+                              zoneRowValue(TagFirstPoint + k)});
+        std::ranges::for_each(polygonTail, add);
+    }
+    return result;
+}
+
+// The value the grid shows for one row of the selected zone.
+std::string PropertyGridBinding::zoneRowValue(int tag) const
+{
+    const int selected = mDocument.SelectedZoneIndex;
+    if (selected < 0 || selected >= mDocument.ActiveZoneCount())
+        return {};
+    const Zone &zone = mDocument.ActiveZones[static_cast<std::size_t>(selected)];
+    for (ZoneRows group : {ZoneRows::Link, ZoneRows::Position, ZoneRows::Size})
+        for (const RowValue &row : zoneRowValues(zone, group))
+            if (row.tag == tag)
+                return group == ZoneRows::Link ? shown(row.value) : row.value;
+    return {};
+}
+
+std::string PropertyGridBinding::shown(const std::string &stored) const
+{
+    return mDocument.Encoding.decode(stored);
+}
+
+std::string PropertyGridBinding::stored(const std::string &typed) const
+{
+    return mDocument.Encoding.encode(typed);
+}
+
+bool PropertyGridBinding::editsZone() const
+{
+    return mCanvas.state().CanvasMode == ZoneSelected && mDocument.SelectedZoneIndex >= 0 &&
+           mDocument.SelectedZoneIndex < mDocument.ActiveZoneCount();
+}
+
+bool PropertyGridBinding::editsMap() const
+{
+    return mCanvas.state().CanvasMode == Idle && mDocument.activeMap() != nullptr;
+}
+
+void PropertyGridBinding::MoreItemClick(int tag)
+{
+    // The properties buttons (tags 1 and 14) open the dialogs, which this build does not
+    // have yet; their rows are shown so that the grid keeps its layout.
+    if (editsZone() && tag == TagHref) {
+        if (const std::string link = HyperlinkSelection(); !link.empty())
+            mCanvas.ports().grid->setRowValue(TagHref, link);
+        return;
+    }
+    if (!editsMap() || mDocument.SelectedZoneIndex != -1)
+        return;
+    if (tag == TagMapImage) {
+        if (const std::string image = chooseImage(); !image.empty())
+            mCanvas.ports().grid->setRowValue(TagMapImage, image);
+    } else if (tag == TagDefaultHref) {
+        if (const std::string link = HyperlinkSelection(); !link.empty())
+            mCanvas.ports().grid->setRowValue(TagDefaultHref, link);
+    }
+}
+
+void PropertyGridBinding::TextItemChanged(int tag, const std::string &text, bool &cancel)
+{
+    if (editsZone())
+        changeZoneText(tag, text, cancel);
+    else if (editsMap())
+        changeMapText(tag, text, cancel);
+}
+
+void PropertyGridBinding::changeMapText(int tag, const std::string &text, bool &cancel)
+{
+    ImageMap &map = *mDocument.activeMap();
+    switch (tag) {
+    case TagMapName:
+        if (!renameActiveMap(text)) {
+            cancel = true;
+            return;
+        }
+        break;
+    case TagMapTarget:
+        map.DefaultRegion[AttrTarget] = stored(text);
+        break;
+    case TagMapTitle:
+        map.DefaultRegion[AttrTitle] = stored(text);
+        break;
+    case TagMapAlt:
+        map.DefaultRegion[AttrAlt] = stored(text);
+        break;
+    default:
+        return;
+    }
+    mDocument.markMapModified(mDocument.ActiveMapIndex);
+}
+
+bool PropertyGridBinding::renameActiveMap(const std::string &text)
+{
+    const std::string name = stored(text);
+    for (int i = 0; i < mDocument.MapCount(); ++i) {
+        const ImageMap &other = mDocument.Maps[static_cast<std::size_t>(i)];
+        if (i != mDocument.ActiveMapIndex && (other.Name == name || other.NameAsRead == name)) {
+            warn("Ce nom d'image map est déjà utilisé dans le document.", "Erreur");
+            return false;
+        }
+    }
+    ImageMap &map = *mDocument.activeMap();
+    map.Name = name;
+    mCanvas.ports().tree->setNodeText(mapKey(mDocument.ActiveMapIndex),
+                                      mapNodeText(map.Name, map.ImagePath));
+    return true;
+}
+
+void PropertyGridBinding::changeZoneText(int tag, const std::string &text, bool &cancel)
+{
+    Zone &zone = *mCanvas.selectedZone();
+    if (tag == TagTarget)
+        zone.SetData(AttrTarget, stored(text));
+    else if (tag == TagAlt)
+        zone.SetData(AttrAlt, stored(text));
+    else if (tag == TagTitle)
+        zone.SetData(AttrTitle, stored(text));
+    else if ((tag >= TagLeft && tag <= TagRadius) || tag >= TagFirstPoint)
+        // A value the zone was clamped to replaces the typed one at once.
+        cancel = !validate(tag, text) || zoneRowValue(tag) != text;
+    // A rejected value still counts as an edit of the map.
+    mCanvas.markActiveMapModified();
+}
+
+bool PropertyGridBinding::validate(int tag, const std::string &text)
+{
+    switch (tag) {
+    case TagLeft:
+        return PtPolyValidation(text, true, 0);
+    case TagTop:
+        return PtPolyValidation(text, false, 0);
+    case TagWidth:
+        return RectValidation(text, true);
+    case TagHeight:
+        return RectValidation(text, false);
+    case TagCentre:
+        return PtPolyValidation(text, true, 0);
+    case TagRadius:
+        return CercleValidation(text);
+    default:
+        return PtPolyValidation(text, true, tag - TagFirstPoint);
+    }
+}
+
+bool PropertyGridBinding::PtPolyValidation(const std::string &text, bool isHorizontal, int index)
+{
+    Zone *zone = mCanvas.selectedZone();
+    if (!zone)
+        return false;
+    const ImageSize image = mCanvas.pictureSize();
+    if (zone->hForme() == ShapeRectangle) {
+        const std::optional<std::int32_t> edge = wholeNumber(text);
+        if (!edge)
+            return warn(BadPosition);
+        placeRectangleEdge(*zone, isHorizontal, *edge, image);
+    } else if (zone->hForme() == ShapeCircle || zone->hForme() == ShapePolygon) {
+        if (zone->hForme() == ShapePolygon && (index < 0 || index >= zone->hNCoords()))
+            return false;
+        const std::optional<Point> at = pointOf(text);
+        if (!at)
+            return warn(BadPoint);
+        if (zone->hForme() == ShapeCircle)
+            centreCircle(*zone, *at, image);
+        else
+            placePolygonPoint(*zone, index, *at, image);
+    } else {
+        return false;
+    }
+    refreshZone(ZoneRows::Position);
+    return true;
+}
+
+bool PropertyGridBinding::RectValidation(const std::string &text, bool isWidth)
+{
+    Zone *zone = mCanvas.selectedZone();
+    if (!zone)
+        return false;
+    const std::optional<std::int32_t> size = wholeNumber(text);
+    if (!size)
+        return warn(BadValue);
+    sizeRectangle(*zone, isWidth, *size, mCanvas.pictureSize());
+    refreshZone(ZoneRows::Size);
+    return true;
+}
+
+bool PropertyGridBinding::CercleValidation(const std::string &text)
+{
+    Zone *zone = mCanvas.selectedZone();
+    if (!zone)
+        return false;
+    const std::optional<std::int32_t> radius = wholeNumber(text);
+    if (!radius)
+        return warn(BadValue);
+    setCircleRadius(*zone, *radius, mCanvas.pictureSize());
+    refreshZone(ZoneRows::Size);
+    return true;
+}
+
+void PropertyGridBinding::refreshZone(ZoneRows group)
+{
+    mCanvas.RefreshZoneRows(group);
+    mCanvas.BuildHandles();
+    mCanvas.RedrawCanvas();
+}
+
+bool PropertyGridBinding::warn(const char *text, const char *title)
+{
+    mCanvas.ports().messages->show({text, title, MessageButtons::Ok, MessageIcon::Exclamation});
+    return false;
+}
+
+std::string PropertyGridBinding::askForFile(const char *filter, const char *title,
+                                            const char *extension)
+{
+    return mCanvas.ports().fileDialogs->getOpenFileName(
+        {filter, title, extension, mCanvas.settings().DefPath});
+}
+
+std::string PropertyGridBinding::HyperlinkSelection()
+{
+    const int mode = mCanvas.state().CanvasMode;
+    if (!(mode == ZoneSelected && mDocument.SelectedZoneIndex != -1) && mode != Idle)
+        return {};
+    const std::string chosen = askForFile(LinkFilter, "Spécification d'un hyperlien", "htm");
+    if (chosen.empty())
+        return {};
+    const std::string relative = RelativePath(chosen, mDocument.Path, mStyle);
+    applyHyperlink(relative);
+    return relative;
+}
+
+void PropertyGridBinding::applyHyperlink(const std::string &relative)
+{
+    const EditorPorts &ports = mCanvas.ports();
+    if (Zone *zone = mCanvas.selectedZone()) {
+        zone->SetData(AttrHref, stored(relative));
+        mCanvas.markActiveMapModified();
+        ports.tree->setNodeText(zoneKey(mDocument.ActiveMapIndex, mDocument.SelectedZoneIndex),
+                                zoneNodeText(zone->hForme(), zone->GetData(AttrHref)));
+    } else if (ImageMap *map = mDocument.activeMap()) {
+        const bool hadNode = map->hasDefaultRegion();
+        map->DefaultRegion[AttrHref] = stored(relative);
+        mCanvas.markActiveMapModified();
+        const std::string key = defaultRegionKey(mDocument.ActiveMapIndex);
+        const std::string text = defaultRegionNodeText(map->DefaultRegion[AttrHref]);
+        if (hadNode)
+            ports.tree->setNodeText(key, text);
+        else
+            ports.tree->addNode(mapKey(mDocument.ActiveMapIndex), key, text, ZoneNodeImage);
+    }
+}
+
+std::string PropertyGridBinding::chooseImage()
+{
+    if (mCanvas.state().CanvasMode != Idle)
+        return {};
+    const std::string chosen = askForFile(ImageFilter, "Choisir une image", "gif");
+    if (chosen.empty())
+        return {};
+    const ImageMap *map = mDocument.activeMap();
+    if (map && chosen != map->ImagePath && !applyImage(chosen))
+        return {};
+    return RelativePath(chosen, mDocument.Path, mStyle);
+}
+
+bool PropertyGridBinding::applyImage(const std::string &path)
+{
+    if (!mCanvas.ShowImage(path)) {
+        mCanvas.ports().messages->show(
+            {"'" + toUpperAscii(path) + "'\n\nLe format de l'image sélectionnée est invalide ou le fichier "
+                           "est endommagé.",
+             "Erreur", MessageButtons::Ok, MessageIcon::Exclamation});
+        return false;
+    }
+    ImageMap &map = *mDocument.activeMap();
+    const ImageSize image = mCanvas.pictureSize();
+    map.ImagePath = path;
+    map.ImageWidth = image.width;
+    map.ImageHeight = image.height;
+    for (Zone &zone : mDocument.ActiveZones)
+        clampMovedZone(zone, image);
+    mCanvas.clearSelection();
+    mCanvas.setCanvasMode(Idle);
+    mCanvas.markActiveMapModified();
+    mCanvas.RedrawCanvas();
+    mCanvas.ports().tree->setNodeText(mapKey(mDocument.ActiveMapIndex),
+                                      mapNodeText(map.Name, map.ImagePath));
+    return true;
+}
+
+} // namespace areamaker

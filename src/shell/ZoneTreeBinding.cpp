@@ -1,0 +1,98 @@
+#include "shell/ZoneTreeBinding.h"
+
+#include "canvas/CanvasEditor.h"
+#include "canvas/CanvasModel.h"
+#include "document/DocumentLifecycle.h"
+#include "document/MapDocument.h"
+#include "document/TreeKeys.h"
+
+namespace areamaker {
+
+ZoneTreeBinding::ZoneTreeBinding(MapDocument &document, CanvasModel &canvas, CanvasEditor &editor,
+                                 DocumentLifecycle &lifecycle)
+    : mDocument(document), mCanvas(canvas), mEditor(editor), mLifecycle(lifecycle)
+{
+}
+
+void ZoneTreeBinding::nodeClicked(const std::string &key)
+{
+    const TreeKey node = decodeTreeKey(key);
+    if (node.kind == TreeKey::Kind::None || node.mapIndex >= mDocument.MapCount())
+        return;
+    if (node.kind == TreeKey::Kind::Map) {
+        // Also for the active map: its zones are reloaded and the selection cleared.
+        mLifecycle.ActivateMap(node.mapIndex, false);
+        return;
+    }
+    if (node.mapIndex != mDocument.ActiveMapIndex && !mLifecycle.ActivateMap(node.mapIndex, false))
+        return;
+    if (node.kind == TreeKey::Kind::DefaultRegion)
+        selectDefaultRegion();
+    else
+        selectZoneOfNode(node.zoneIndex);
+}
+
+void ZoneTreeBinding::selectDefaultRegion()
+{
+    mCanvas.clearSelection();
+    mCanvas.setCanvasMode(Idle);
+    mCanvas.startDisplayTimer();
+}
+
+void ZoneTreeBinding::selectZoneOfNode(int zoneIndex)
+{
+    if (zoneIndex < 0 || zoneIndex >= mDocument.ActiveZoneCount())
+        return;
+    mCanvas.selectZone(zoneIndex);
+    mCanvas.startDisplayTimer();
+}
+
+void ZoneTreeBinding::released(int nodeCount)
+{
+    if (nodeCount > 0)
+        mCanvas.ports().grid->fill(GridFill::Selection);
+}
+
+std::optional<ZoneTreeBinding::Popup>
+ZoneTreeBinding::popupFor(const std::string &selectedKey) const
+{
+    if (!mCanvas.state().ImageShown)
+        return std::nullopt;
+    switch (decodeTreeKey(selectedKey).kind) {
+    case TreeKey::Kind::Zone:
+    case TreeKey::Kind::DefaultRegion:
+        return Popup{false, true};
+    case TreeKey::Kind::Map:
+        return Popup{true, false};
+    default:
+        return std::nullopt;
+    }
+}
+
+void ZoneTreeBinding::popupCommand(int item, const std::string &selectedKey)
+{
+    switch (item) {
+    case PopupRectangle:
+        mEditor.BeginTrace(ShapeRectangle);
+        break;
+    case PopupCircle:
+        mEditor.BeginTrace(ShapeCircle);
+        break;
+    case PopupPolygon:
+        mEditor.BeginTrace(ShapePolygon);
+        break;
+    case PopupDelete:
+        mLifecycle.deleteFromTree(selectedKey);
+        break;
+    default:
+        // New and Properties open the assistant and the dialogs, not part of this build.
+        break;
+    }
+}
+
+void ZoneTreeBinding::focused()
+{
+    mEditor.CancelTrace();
+}
+
+} // namespace areamaker

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace areamaker {
+
+class CanvasEditor;
+class CanvasModel;
+class DocumentLifecycle;
+class MapDocument;
+
+// Items of the zone explorer's pop-up menu, by number.
+enum TreePopupItem : int
+{
+    PopupNew = 1,
+    PopupInsert = 2,
+    PopupRectangle = 3,
+    PopupCircle = 4,
+    PopupPolygon = 5,
+    PopupDelete = 6,
+    PopupProperties = 8,
+};
+
+// The zone explorer's side of the editor: a click on a node activates its map and selects
+// its zone on the canvas, and the pop-up menu traces into or deletes what the node names.
+class ZoneTreeBinding
+{
+public:
+    // Which of the pop-up's first two items show for the node.
+    struct Popup
+    {
+        bool newShown = false;
+        bool insertShown = false;
+    };
+
+    ZoneTreeBinding(MapDocument &document, CanvasModel &canvas, CanvasEditor &editor,
+                    DocumentLifecycle &lifecycle);
+
+    void nodeClicked(const std::string &key);
+    // A mouse button or a key was released over a tree that holds `nodeCount` nodes.
+    void released(int nodeCount);
+    // The pop-up for the selected node, or none when no picture is shown or no node is.
+    std::optional<Popup> popupFor(const std::string &selectedKey) const;
+    void popupCommand(int item, const std::string &selectedKey);
+    // The tree took the focus: a tracing in progress is abandoned.
+    void focused();
+
+private:
+    void selectZoneOfNode(int zoneIndex);
+    void selectDefaultRegion();
+
+    MapDocument &mDocument;
+    CanvasModel &mCanvas;
+    CanvasEditor &mEditor;
+    DocumentLifecycle &mLifecycle;
+};
+
+} // namespace areamaker
