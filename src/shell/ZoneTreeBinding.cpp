@@ -20,19 +20,22 @@ void ZoneTreeBinding::nodeClicked(const std::string &key)
     if (node.kind == TreeKey::Kind::None || node.mapIndex >= mDocument.MapCount())
         return;
     if (node.kind == TreeKey::Kind::Map) {
-        // Also for the active map: its zones are reloaded and the selection cleared.
-        mLifecycle.ActivateMap(node.mapIndex, false);
+        // Activation leaves an active map as it is; its node still shows the map itself.
+        if (node.mapIndex == mDocument.ActiveMapIndex)
+            clearZoneSelection();
+        else
+            mLifecycle.ActivateMap(node.mapIndex, false);
         return;
     }
     if (node.mapIndex != mDocument.ActiveMapIndex && !mLifecycle.ActivateMap(node.mapIndex, false))
         return;
     if (node.kind == TreeKey::Kind::DefaultRegion)
-        selectDefaultRegion();
+        clearZoneSelection();
     else
         selectZoneOfNode(node.zoneIndex);
 }
 
-void ZoneTreeBinding::selectDefaultRegion()
+void ZoneTreeBinding::clearZoneSelection()
 {
     mCanvas.clearSelection();
     mCanvas.setCanvasMode(Idle);

@@ -48,7 +48,7 @@ public:
 
 private:
     void selectZoneOfNode(int zoneIndex);
-    void selectDefaultRegion();
+    void clearZoneSelection();
 
     MapDocument &mDocument;
     CanvasModel &mCanvas;
