@@ -37,6 +37,11 @@ std::string ZoneTree::currentKey() const
 void ZoneTree::mouseReleaseEvent(QMouseEvent *event)
 {
     QTreeWidget::mouseReleaseEvent(event);
+    // Only the left button clicks an item; the right one must too, so that the pop-up acts
+    // on the node under the mouse with its map active.
+    const QTreeWidgetItem *item = itemAt(event->position().toPoint());
+    if (event->button() == Qt::RightButton && item && item == currentItem())
+        emit nodeClicked(keyOf(item));
     emit mouseReleased(event->button(), event->globalPosition().toPoint());
 }
 

@@ -1,8 +1,11 @@
 #include "GuiFixture.h"
 
+#include "widgets/CanvasView.h"
 #include "widgets/MainWindow.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QMouseEvent>
 #include <QFile>
 #include <QImage>
 #include <QTest>
@@ -78,6 +81,43 @@ std::string GuiFixture::copyDemo()
 void GuiFixture::setting(const char *name, const char *value)
 {
     QtSettingsStore(folder.filePath("config/Areamaker.ini")).write("System", name, value);
+}
+
+QWidget *GuiFixture::pictureWidget() const
+{
+    return session->window().canvasView().picMain();
+}
+
+void GuiFixture::mouseOnPicture(QEvent::Type type, QPoint at, Qt::MouseButton button,
+                                Qt::MouseButtons held)
+{
+    QWidget *picture = pictureWidget();
+    QMouseEvent event(type, at, picture->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(picture, &event);
+}
+
+void GuiFixture::clickPicture(QPoint at)
+{
+    mouseOnPicture(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+    mouseOnPicture(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+}
+
+void GuiFixture::dragPicture(QPoint from, std::initializer_list<QPoint> steps)
+{
+    mouseOnPicture(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    QPoint last = from;
+    for (const QPoint &at : steps)
+        mouseOnPicture(QEvent::MouseMove, last = at, Qt::NoButton, Qt::LeftButton);
+    mouseOnPicture(QEvent::MouseButtonRelease, last, Qt::LeftButton, Qt::NoButton);
+}
+
+std::vector<Point> GuiFixture::zonePoints(int index) const
+{
+    const Zone &zone = session->document().ActiveZones.at(static_cast<std::size_t>(index));
+    std::vector<Point> points;
+    for (int i = 0; i < zone.hNCoords(); ++i)
+        points.push_back(zone.point(i));
+    return points;
 }
 
 } // namespace areamaker::testing

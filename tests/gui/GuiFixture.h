@@ -7,6 +7,8 @@
 #include "platform/BrowserLookup.h"
 #include "widgets/EditorSession.h"
 
+#include <QEvent>
+#include <QPoint>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -41,6 +43,14 @@ protected:
                           const QString &areas);
     std::string copyDemo();
     void setting(const char *name, const char *value);
+
+    // Real mouse events on the canvas picture, at its pixels.
+    QWidget *pictureWidget() const;
+    void mouseOnPicture(QEvent::Type type, QPoint at, Qt::MouseButton button,
+                        Qt::MouseButtons held);
+    void clickPicture(QPoint at);
+    void dragPicture(QPoint from, std::initializer_list<QPoint> steps);
+    std::vector<Point> zonePoints(int index) const;
 
     QTemporaryDir folder;
     RecordingViews views;
