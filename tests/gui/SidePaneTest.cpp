@@ -11,6 +11,7 @@
 #include "widgets/ZoneTree.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -112,6 +113,62 @@ TEST_F(SidePaneTest, AZoneNodeOfAnotherMapActivatesThatMapAndSelectsTheZone)
     popup->hide();
     EXPECT_EQ(session->document().ActiveMapIndex, 0);
     EXPECT_EQ(row(TagMapName), "maison");
+}
+
+TEST_F(SidePaneTest, ANewUserEditsTheDemoPageAndSavesExactlyTheExpectedMarkup)
+{
+    const std::string page = copyDemo();
+    start({page});
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !session->window().redrawPending(); }));
+    CommandBar &bar = session->window().commandBar();
+    views.answers.assign(3, MessageAnswer::Yes);
+
+    // A rectangle, traced, moved, dragged past the corner, placed and linked in the grid.
+    bar.button("12")->trigger();
+    clickPicture({300, 160});
+    clickPicture({340, 200});
+    dragPicture({320, 180}, {{330, 190}});
+    dragPicture({350, 210}, {{600, 400}});
+    ASSERT_EQ(zonePoints(6), (std::vector<Point>{{310, 170}, {480, 320}}));
+    editRow(TagLeft, "300");
+    views.chosenFiles = {path("garage.htm")};
+    pressMore(TagHref);
+    editRow(TagAlt, "Garage");
+
+    // A circle and a polygon, each corrected in the grid.
+    bar.button("13")->trigger();
+    clickPicture({60, 60});
+    clickPicture({70, 60});
+    editRow(TagRadius, "15");
+    bar.button("14")->trigger();
+    for (const QPoint at : {QPoint(400, 20), QPoint(470, 20), QPoint(470, 60), QPoint(402, 22)})
+        clickPicture(at);
+    editRow(TagFirstPoint + 1, "475,10");
+
+    // The round table goes with the Delete key, the default region from the pop-up.
+    clickNode(zoneKey(0, 0));
+    QTest::keyClick(&session->window(), Qt::Key_Delete);
+    clickNode(defaultRegionKey(0), Qt::RightButton);
+    session->window().commandBar().treePopup()->hide();
+    treePopupItem(PopupDelete)->trigger();
+
+    // To the village and back, then the village map goes.
+    clickNode(zoneKey(1, 0));
+    EXPECT_EQ(row(TagTitle), "La mairie");
+    clickNode(mapKey(0));
+    EXPECT_EQ(session->document().ActiveZoneCount(), 9);
+    clickNode(mapKey(1), Qt::RightButton);
+    session->window().commandBar().treePopup()->hide();
+    treePopupItem(PopupDelete)->trigger();
+
+    bar.button("2")->trigger();
+    EXPECT_EQ(views.answers.size(), 0U);
+    EXPECT_FALSE(session->document().DocumentModified);
+    QFile saved(QString::fromStdString(page));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    QFile expected(AREAMAKER_GUI_GOLDEN_DIR "/demo-after-new-user.htm");
+    ASSERT_TRUE(expected.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll().toStdString(), expected.readAll().toStdString());
 }
 
 } // namespace
