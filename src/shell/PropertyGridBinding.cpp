@@ -303,26 +303,25 @@ bool PropertyGridBinding::PtPolyValidation(const std::string &text, bool isHoriz
 
 bool PropertyGridBinding::RectValidation(const std::string &text, bool isWidth)
 {
+    return applySize(text, [isWidth](Zone &zone, std::int32_t size, ImageSize image) {
+        sizeRectangle(zone, isWidth, size, image);
+    });
+}
+
+bool PropertyGridBinding::CercleValidation(const std::string &text)
+{
+    return applySize(text, setCircleRadius);
+}
+
+bool PropertyGridBinding::applySize(const std::string &text, const SizeEdit &edit)
+{
     Zone *zone = mCanvas.selectedZone();
     if (!zone)
         return false;
     const std::optional<std::int32_t> size = wholeNumber(text);
     if (!size)
         return warn(BadValue);
-    sizeRectangle(*zone, isWidth, *size, mCanvas.pictureSize());
-    refreshZone(ZoneRows::Size);
-    return true;
-}
-
-bool PropertyGridBinding::CercleValidation(const std::string &text)
-{
-    Zone *zone = mCanvas.selectedZone();
-    if (!zone)
-        return false;
-    const std::optional<std::int32_t> radius = wholeNumber(text);
-    if (!radius)
-        return warn(BadValue);
-    setCircleRadius(*zone, *radius, mCanvas.pictureSize());
+    edit(*zone, *size, mCanvas.pictureSize());
     refreshZone(ZoneRows::Size);
     return true;
 }

@@ -3,7 +3,10 @@
 #include "canvas/ZoneRowValues.h"
 #include "document/Paths.h"
 #include "platform/EditorViews.h"
+#include "platform/ImageProbe.h"
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -77,6 +80,9 @@ private:
     bool renameActiveMap(const std::string &text);
     void changeZoneText(int tag, const std::string &text, bool &cancel);
     bool validate(int tag, const std::string &text);
+    using SizeEdit = std::function<void(Zone &, std::int32_t, ImageSize)>;
+    // A size typed for the selected zone: a whole number, applied by `edit`.
+    bool applySize(const std::string &text, const SizeEdit &edit);
     void refreshZone(ZoneRows group);
     bool warn(const char *text, const char *title = "Areamaker");
     std::string askForFile(const char *filter, const char *title, const char *extension);

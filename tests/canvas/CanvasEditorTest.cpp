@@ -2,6 +2,7 @@
 
 #include "FakeCanvasSurfaces.h"
 #include "RecordingViews.h"
+#include "ZonePoints.h"
 #include "canvas/CanvasModel.h"
 #include "document/MapDocument.h"
 #include "document/TreeKeys.h"
@@ -57,14 +58,7 @@ protected:
             click(at);
     }
 
-    std::vector<Point> points(int index) const
-    {
-        const Zone &zone = document.ActiveZones.at(static_cast<std::size_t>(index));
-        std::vector<Point> result;
-        for (int i = 0; i < zone.hNCoords(); ++i)
-            result.push_back(zone.point(i));
-        return result;
-    }
+    std::vector<Point> points(int index) const { return testing::activeZonePoints(document, index); }
 
     testing::FakeCanvasSurfaces surfaces;
     testing::RecordingViews views;

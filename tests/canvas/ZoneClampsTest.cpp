@@ -1,5 +1,6 @@
 #include "canvas/ZoneClamps.h"
 
+#include "ZonePoints.h"
 #include "document/Zone.h"
 
 #include <gtest/gtest.h>
@@ -19,13 +20,7 @@ Zone zoneOf(ZoneShape shape, std::vector<Point> points)
     return zone;
 }
 
-std::vector<Point> pointsOf(const Zone &zone)
-{
-    std::vector<Point> points;
-    for (int i = 0; i < zone.hNCoords(); ++i)
-        points.push_back(zone.point(i));
-    return points;
-}
+using testing::pointsOf;
 
 constexpr ImageSize picture{200, 100};
 

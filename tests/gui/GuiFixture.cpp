@@ -1,5 +1,6 @@
 #include "GuiFixture.h"
 
+#include "ZonePoints.h"
 #include "widgets/CanvasView.h"
 #include "widgets/MainWindow.h"
 
@@ -113,11 +114,7 @@ void GuiFixture::dragPicture(QPoint from, std::initializer_list<QPoint> steps)
 
 std::vector<Point> GuiFixture::zonePoints(int index) const
 {
-    const Zone &zone = session->document().ActiveZones.at(static_cast<std::size_t>(index));
-    std::vector<Point> points;
-    for (int i = 0; i < zone.hNCoords(); ++i)
-        points.push_back(zone.point(i));
-    return points;
+    return activeZonePoints(session->document(), index);
 }
 
 } // namespace areamaker::testing

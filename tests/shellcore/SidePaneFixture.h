@@ -4,6 +4,7 @@
 #include "FakeFileSystem.h"
 #include "FakeImageProbe.h"
 #include "RecordingViews.h"
+#include "ZonePoints.h"
 #include "canvas/CanvasEditor.h"
 #include "canvas/CanvasModel.h"
 #include "document/DocumentLifecycle.h"
@@ -62,14 +63,7 @@ protected:
         return all;
     }
 
-    std::vector<Point> points(int zone) const
-    {
-        const Zone &z = document.ActiveZones.at(static_cast<std::size_t>(zone));
-        std::vector<Point> result;
-        for (int i = 0; i < z.hNCoords(); ++i)
-            result.push_back(z.point(i));
-        return result;
-    }
+    std::vector<Point> points(int zone) const { return activeZonePoints(document, zone); }
 
     RecordingViews views;
     FakeFileSystem files;
