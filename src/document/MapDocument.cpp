@@ -4,6 +4,8 @@
 #include "document/TreeKeys.h"
 #include "platform/EditorViews.h"
 
+#include <utility>
+
 namespace areamaker {
 
 void MapDocument::attachViews(TreeViewPort *tree, WindowTitlePort *title,
@@ -15,6 +17,11 @@ void MapDocument::attachViews(TreeViewPort *tree, WindowTitlePort *title,
 }
 
 ImageMap *MapDocument::activeMap()
+{
+    return const_cast<ImageMap *>(std::as_const(*this).activeMap());
+}
+
+const ImageMap *MapDocument::activeMap() const
 {
     if (ActiveMapIndex < 0 || ActiveMapIndex >= MapCount())
         return nullptr;

@@ -45,6 +45,7 @@ public:
     std::int16_t MapCount() const { return static_cast<std::int16_t>(Maps.size()); }
     std::int16_t ActiveZoneCount() const { return static_cast<std::int16_t>(ActiveZones.size()); }
     ImageMap *activeMap();
+    const ImageMap *activeMap() const;
 
     void SetDocumentModified(bool flag);
     void refreshTitle();

@@ -83,7 +83,7 @@ std::vector<GridRow> PropertyGridBinding::tracingRows() const
 
 std::vector<GridRow> PropertyGridBinding::mapRows() const
 {
-    const ImageMap &map = *const_cast<MapDocument &>(mDocument).activeMap();
+    const ImageMap &map = *mDocument.activeMap();
     const std::string image =
         map.ImagePath == NoImage ? map.ImagePath : RelativePath(map.ImagePath, mDocument.Path, mStyle);
     return {{GridRowKind::Text, TagMapName, "(Nom)", shown(map.Name)},
@@ -116,7 +116,7 @@ std::vector<GridRow> PropertyGridBinding::zoneRows(const Zone &zone) const
     std::vector<GridRow> result{{GridRowKind::More, TagZoneProperties, "(Propriétés)", ""},
                                 {GridRowKind::Fixed, TagType, "(Type)", shapeName(shape)}};
     const auto add = [&](const ZoneRowSpec &spec) {
-        result.push_back({spec.kind, spec.tag, spec.title, zoneRowValue(spec.tag)});
+        result.push_back({spec.kind, spec.tag, spec.title, rowValue(zone, spec.tag)});
     };
     if (shape == ShapeRectangle)
         std::ranges::for_each(rectangle, add);
@@ -126,19 +126,14 @@ std::vector<GridRow> PropertyGridBinding::zoneRows(const Zone &zone) const
         std::ranges::for_each(polygonHead, add);
         for (int k = 0; k < zone.hNCoords(); ++k)
             result.push_back({GridRowKind::Text, TagFirstPoint + k, "Point " + number(k + 1),
-                              zoneRowValue(TagFirstPoint + k)});
+                              rowValue(zone, TagFirstPoint + k)});
         std::ranges::for_each(polygonTail, add);
     }
     return result;
 }
 
-// The value the grid shows for one row of the selected zone.
-std::string PropertyGridBinding::zoneRowValue(int tag) const
+std::string PropertyGridBinding::rowValue(const Zone &zone, int tag) const
 {
-    const int selected = mDocument.SelectedZoneIndex;
-    if (selected < 0 || selected >= mDocument.ActiveZoneCount())
-        return {};
-    const Zone &zone = mDocument.ActiveZones[static_cast<std::size_t>(selected)];
     for (ZoneRows group : {ZoneRows::Link, ZoneRows::Position, ZoneRows::Size})
         for (const RowValue &row : zoneRowValues(zone, group))
             if (row.tag == tag)
@@ -248,7 +243,7 @@ void PropertyGridBinding::changeZoneText(int tag, const std::string &text, bool 
         zone.SetData(AttrTitle, stored(text));
     else if ((tag >= TagLeft && tag <= TagRadius) || tag >= TagFirstPoint)
         // A value the zone was clamped to replaces the typed one at once.
-        cancel = !validate(tag, text) || zoneRowValue(tag) != text;
+        cancel = !validate(tag, text) || rowValue(zone, tag) != text;
     // A rejected value still counts as an edit of the map.
     mCanvas.markActiveMapModified();
 }

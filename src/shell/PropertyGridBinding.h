@@ -74,7 +74,8 @@ private:
     std::vector<GridRow> zoneRows(const Zone &zone) const;
     std::string shown(const std::string &stored) const;
     std::string stored(const std::string &typed) const;
-    std::string zoneRowValue(int tag) const;
+    // The value the grid shows for one row of the zone.
+    std::string rowValue(const Zone &zone, int tag) const;
 
     void changeMapText(int tag, const std::string &text, bool &cancel);
     bool renameActiveMap(const std::string &text);
