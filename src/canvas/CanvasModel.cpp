@@ -8,6 +8,8 @@
 #include "platform/CanvasSurfaces.h"
 #include "shell/AppSettings.h"
 
+#include <algorithm>
+
 namespace areamaker {
 
 CanvasModel::CanvasModel(MapDocument &document, const AppSettings &settings,
@@ -203,8 +205,15 @@ void CanvasModel::RedrawCanvas()
     mSurfaces.backBuffer().copyBlock(mSurfaces.picture(), origin, origin, block.width,
                                      block.height);
     const ZoneColours colours = mSettings.zoneColours();
-    for (Zone &zone : mDocument.ActiveZones)
-        zone.Afficher(colours);
+    // Zones out of sight are not painted, but their hit regions follow them all the same.
+    const Point end{origin.x + block.width, origin.y + block.height};
+    const std::int32_t margin = std::max(colours.LinPtDef, colours.LinPtSel) + 1;
+    for (Zone &zone : mDocument.ActiveZones) {
+        if (zone.meetsBox(origin, end, margin))
+            zone.Afficher(colours);
+        else
+            zone.refreshRegion();
+    }
     for (int i = 0; i < mState.HandleCount && i < static_cast<int>(mState.Handles.size()); ++i)
         mState.Handles[static_cast<std::size_t>(i)].Afficher(colours);
     for (int i = 0; i < mState.TraceStep && i < static_cast<int>(mState.TraceZones.size()); ++i)

@@ -3,6 +3,7 @@
 #include "document/CoreError.h"
 #include "document/ZoneGeometry.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace areamaker {
@@ -48,6 +49,28 @@ void Zone::Afficher(const ZoneColours &colours)
         return;
     applyPenAndBrush(colours);
     draw();
+}
+
+void Zone::refreshRegion()
+{
+    if (mForme != ShapeNone && mRegion == KindRegion)
+        buildRegion();
+}
+
+bool Zone::meetsBox(Point topLeft, Point bottomRight, std::int32_t margin) const
+{
+    const auto count = std::min(mPoints.size(), static_cast<std::size_t>(mNCoords));
+    if (count == 0)
+        return false;
+    std::int64_t left = mPoints[0].x, right = left, top = mPoints[0].y, bottom = top;
+    for (std::size_t i = 1; i < count; ++i) {
+        left = std::min<std::int64_t>(left, mPoints[i].x);
+        right = std::max<std::int64_t>(right, mPoints[i].x);
+        top = std::min<std::int64_t>(top, mPoints[i].y);
+        bottom = std::max<std::int64_t>(bottom, mPoints[i].y);
+    }
+    return right + margin >= topLeft.x && left - margin < bottomRight.x &&
+           bottom + margin >= topLeft.y && top - margin < bottomRight.y;
 }
 
 void Zone::SupprimerRegion()

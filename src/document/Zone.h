@@ -44,6 +44,11 @@ class Zone
 {
 public:
     void Afficher(const ZoneColours &colours);
+    // Brings the hit region up to date without drawing, for a zone out of sight.
+    void refreshRegion();
+    // Whether the box around its points, widened by `margin`, meets the box from `topLeft`
+    // to `bottomRight` (excluded).
+    bool meetsBox(Point topLeft, Point bottomRight, std::int32_t margin) const;
     void SupprimerRegion();
 
     void SetData(int index, const std::string &value);

@@ -51,6 +51,9 @@ TEST_F(CanvasModelTest, RedrawComposesTheVisibleBlockInLayers)
     addZone(document.ActiveZones, KindRegion, ShapeRectangle, {1, 2}, {30, 40});
     addZone(document.ActiveZones, KindRegion, ShapeCircle, {5, 5}, {25, 25}).SupprimerRegion();
     addZone(document.ActiveZones, KindRegion, ShapeCircle, {10, 10}, {50, 50});
+    // Scrolled to x 20, the view ends at 220: one zone's border reaches into it, one is past it.
+    addZone(document.ActiveZones, KindRegion, ShapeRectangle, {0, 60}, {19, 70});
+    Zone &farAway = addZone(document.ActiveZones, KindRegion, ShapeRectangle, {230, 10}, {280, 30});
     CanvasState &state = canvas.state();
     addZone(state.Handles, KindHandle, ShapeRectangle, {30, 40}, {});
     addZone(state.Handles, KindHandle, ShapeRectangle, {1, 2}, {});
@@ -66,11 +69,14 @@ TEST_F(CanvasModelTest, RedrawComposesTheVisibleBlockInLayers)
         "back <- picture 20,0 20,0 200x100",
         "back rectangle 1,2 30,40",
         "back ellipse 10,10 50,50",
+        "back rectangle 0,60 19,70",
         "back rectangle 27,37 33,43",
         "back line 0,0 9,9",
         "visible <- back 20,0 20,0 200x100",
     };
     EXPECT_EQ(surfaces.log, expected);
+    // Not painted, but found by the pointer once scrolled into view.
+    EXPECT_NE(farAway.CheckIn(250, 20), PointerNone);
 }
 
 TEST_F(CanvasModelTest, ClampToImageAcceptsTheFarEdge)
