@@ -126,7 +126,7 @@ bool DocumentLifecycle::ActivateMap(int index, bool expandNode)
     ImageMap &map = mDocument.Maps[static_cast<std::size_t>(index)];
     std::string image = map.ImagePath;
     if (image == NoImage || !mPorts.files->fileExists(image)) {
-        image = LocateImage(map.Name, index);
+        image = LocateImage(mDocument.Encoding.decode(map.Name), index);
         if (image.empty()) {
             mPorts.status->setPanelText("ETAT", NeedImageText);
             failActivation();
@@ -295,7 +295,8 @@ void DocumentLifecycle::deleteFromTree(const std::string &key)
     }
     const ImageMap &map = mDocument.Maps[static_cast<std::size_t>(node.mapIndex)];
     const MessageAnswer answer =
-        mPorts.messages->show({"Désirez-vous supprimer l'image map '" + map.Name +
+        mPorts.messages->show({"Désirez-vous supprimer l'image map '" +
+                                   mDocument.Encoding.decode(map.Name) +
                                    "' ?\n\nCette opération est "
                                    "irréversible.",
                                "Confirmation", MessageButtons::YesNo, MessageIcon::Question, 1});

@@ -126,7 +126,8 @@ void MapReader::readBlock(std::string_view block, int mapIndex)
     map.NameAsRead = map.Name;
     map.Alive = true;
     if (auto *tree = mDocument.tree())
-        tree->addNode({}, mapKey(mapIndex), mapNodeText(map.Name, map.ImagePath), MapNodeImage);
+        tree->addNode({}, mapKey(mapIndex), mapNodeText(mEncoding.decode(map.Name), map.ImagePath),
+                      MapNodeImage);
 
     mDefaultNodeAdded = false;
     for (std::size_t p = MarkupScanner::findStartTag(block, "AREA", startTagEnd);
@@ -234,7 +235,7 @@ void MapReader::setDefaultRegion(const TagView &tag, int mapIndex)
     auto *tree = mDocument.tree();
     if (!tree)
         return;
-    const std::string text = defaultRegionNodeText(map.DefaultRegion[AttrHref]);
+    const std::string text = defaultRegionNodeText(mEncoding.decode(map.DefaultRegion[AttrHref]));
     if (mDefaultNodeAdded) {
         tree->setNodeText(defaultRegionKey(mapIndex), text);
     } else {
@@ -254,7 +255,8 @@ void MapReader::addZone(Zone zone, const TagView &tag, int mapIndex)
     const int zoneIndex = map.ZoneCount();
     if (auto *tree = mDocument.tree())
         tree->addNode(mapKey(mapIndex), zoneKey(mapIndex, zoneIndex),
-                      zoneNodeText(zone.hForme(), zone.GetData(AttrHref)), ZoneNodeImage);
+                      zoneNodeText(zone.hForme(), mEncoding.decode(zone.GetData(AttrHref))),
+                      ZoneNodeImage);
     map.Zones.push_back(std::move(zone));
 }
 

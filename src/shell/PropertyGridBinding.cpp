@@ -228,7 +228,7 @@ bool PropertyGridBinding::renameActiveMap(const std::string &text)
     ImageMap &map = *mDocument.activeMap();
     map.Name = name;
     mCanvas.ports().tree->setNodeText(mapKey(mDocument.ActiveMapIndex),
-                                      mapNodeText(map.Name, map.ImagePath));
+                                      mapNodeText(text, map.ImagePath));
     return true;
 }
 
@@ -361,13 +361,13 @@ void PropertyGridBinding::applyHyperlink(const std::string &relative)
         zone->SetData(AttrHref, stored(relative));
         mCanvas.markActiveMapModified();
         ports.tree->setNodeText(zoneKey(mDocument.ActiveMapIndex, mDocument.SelectedZoneIndex),
-                                zoneNodeText(zone->hForme(), zone->GetData(AttrHref)));
+                                zoneNodeText(zone->hForme(), relative));
     } else if (ImageMap *map = mDocument.activeMap()) {
         const bool hadNode = map->hasDefaultRegion();
         map->DefaultRegion[AttrHref] = stored(relative);
         mCanvas.markActiveMapModified();
         const std::string key = defaultRegionKey(mDocument.ActiveMapIndex);
-        const std::string text = defaultRegionNodeText(map->DefaultRegion[AttrHref]);
+        const std::string text = defaultRegionNodeText(relative);
         if (hadNode)
             ports.tree->setNodeText(key, text);
         else
@@ -409,7 +409,7 @@ bool PropertyGridBinding::applyImage(const std::string &path)
     mCanvas.markActiveMapModified();
     mCanvas.RedrawCanvas();
     mCanvas.ports().tree->setNodeText(mapKey(mDocument.ActiveMapIndex),
-                                      mapNodeText(map.Name, map.ImagePath));
+                                      mapNodeText(shown(map.Name), map.ImagePath));
     return true;
 }
 

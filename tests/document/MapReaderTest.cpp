@@ -27,6 +27,15 @@ TEST_F(MapReaderTest, LowerCaseBlockWithUnquotedShapeIsRead)
     EXPECT_EQ(views.node("GEN-0")->text, "Nav");
 }
 
+TEST_F(MapReaderTest, TreeTextsOfALatinPageAreDecoded)
+{
+    open("<MAP NAME=\"\xC9tage\"><AREA SHAPE=\"RECT\" COORDS=\"1,2,3,4\" HREF=\"entr\xE9"
+         "e.htm\"></MAP>");
+    EXPECT_EQ(document.Maps[0].Name, "\xC9tage");
+    EXPECT_EQ(views.node("GEN-0")->text, "Étage");
+    EXPECT_EQ(views.node("GEN-0::ZONE-0")->text, "Rectangle (entrée.htm)");
+}
+
 TEST_F(MapReaderTest, ShapesAndTheirPoints)
 {
     struct Case

@@ -179,6 +179,12 @@ TEST_F(PropertyGridBindingTest, TypedTextIsStoredInThePageEncoding)
     grid.TextItemChanged(TagTitle, "Été €", cancel);
     EXPECT_EQ(document.ActiveZones[0].GetData(AttrTitle), "\xC9t\xE9 \x80");
     EXPECT_EQ(shownRows(GridFill::Selection).back(), "6 Titre=Été €");
+
+    select(-1);
+    grid.TextItemChanged(TagMapName, "Étage", cancel);
+    EXPECT_EQ(document.Maps[0].Name, "\xC9tage");
+    EXPECT_EQ(views.node(mapKey(0))->text, "Étage (plan.gif)");
+    EXPECT_EQ(shownRows(GridFill::Selection).front(), "13 (Nom)=Étage");
 }
 
 TEST_F(PropertyGridBindingTest, HyperlinksAreChosenRelativeToThePage)
