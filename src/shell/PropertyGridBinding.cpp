@@ -40,7 +40,7 @@ std::string number(std::int64_t value)
 }
 
 // One of a shape's rows after "(Propriétés)" and "(Type)", in the order shown.
-struct ZoneRowSpec
+struct ZoneRowLayout
 {
     GridRowKind kind;
     int tag;
@@ -97,26 +97,26 @@ std::vector<GridRow> PropertyGridBinding::mapRows() const
 
 std::vector<GridRow> PropertyGridBinding::zoneRows(const Zone &zone) const
 {
-    static constexpr ZoneRowSpec rectangle[] = {
+    static constexpr ZoneRowLayout rectangle[] = {
         {GridRowKind::Text, TagTarget, "Cadre"},      {GridRowKind::Text, TagLeft, "Gauche"},
         {GridRowKind::Text, TagTop, "Haut"},          {GridRowKind::Text, TagHeight, "Hauteur"},
         {GridRowKind::More, TagHref, "Hyperlien"},    {GridRowKind::Text, TagWidth, "Largeur"},
         {GridRowKind::Text, TagAlt, "Texte Alt"},     {GridRowKind::Text, TagTitle, "Titre"}};
-    static constexpr ZoneRowSpec circle[] = {
+    static constexpr ZoneRowLayout circle[] = {
         {GridRowKind::Text, TagTarget, "Cadre"},   {GridRowKind::Text, TagCentre, "Centre (x,y)"},
         {GridRowKind::More, TagHref, "Hyperlien"}, {GridRowKind::Text, TagRadius, "Rayon"},
         {GridRowKind::Text, TagAlt, "Texte Alt"},  {GridRowKind::Text, TagTitle, "Titre"}};
-    static constexpr ZoneRowSpec polygonHead[] = {{GridRowKind::Text, TagTarget, "Cadre"},
+    static constexpr ZoneRowLayout polygonHead[] = {{GridRowKind::Text, TagTarget, "Cadre"},
                                                   {GridRowKind::More, TagHref, "Hyperlien"}};
-    static constexpr ZoneRowSpec polygonTail[] = {{GridRowKind::Text, TagAlt, "Texte Alt"},
+    static constexpr ZoneRowLayout polygonTail[] = {{GridRowKind::Text, TagAlt, "Texte Alt"},
                                                   {GridRowKind::Text, TagTitle, "Titre"}};
     const int shape = zone.hForme();
     if (shape != ShapeRectangle && shape != ShapeCircle && shape != ShapePolygon)
         return {};
     std::vector<GridRow> result{{GridRowKind::More, TagZoneProperties, "(Propriétés)", ""},
                                 {GridRowKind::Fixed, TagType, "(Type)", shapeName(shape)}};
-    const auto add = [&](const ZoneRowSpec &spec) {
-        result.push_back({spec.kind, spec.tag, spec.title, rowValue(zone, spec.tag)});
+    const auto add = [&](const ZoneRowLayout &row) {
+        result.push_back({row.kind, row.tag, row.title, rowValue(zone, row.tag)});
     };
     if (shape == ShapeRectangle)
         std::ranges::for_each(rectangle, add);
