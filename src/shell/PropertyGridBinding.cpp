@@ -9,6 +9,7 @@
 #include "shell/AppSettings.h"
 
 #include <algorithm>
+#include <map>
 #include <optional>
 
 namespace areamaker {
@@ -115,8 +116,9 @@ std::vector<GridRow> PropertyGridBinding::zoneRows(const Zone &zone) const
         return {};
     std::vector<GridRow> result{{GridRowKind::More, TagZoneProperties, "(Propriétés)", ""},
                                 {GridRowKind::Fixed, TagType, "(Type)", shapeName(shape)}};
+    std::map<int, std::string> values = rowValues(zone);
     const auto add = [&](const ZoneRowLayout &row) {
-        result.push_back({row.kind, row.tag, row.title, rowValue(zone, row.tag)});
+        result.push_back({row.kind, row.tag, row.title, values[row.tag]});
     };
     if (shape == ShapeRectangle)
         std::ranges::for_each(rectangle, add);
@@ -126,19 +128,19 @@ std::vector<GridRow> PropertyGridBinding::zoneRows(const Zone &zone) const
         std::ranges::for_each(polygonHead, add);
         for (int k = 0; k < zone.hNCoords(); ++k)
             result.push_back({GridRowKind::Text, TagFirstPoint + k, "Point " + number(k + 1),
-                              rowValue(zone, TagFirstPoint + k)});
+                              values[TagFirstPoint + k]});
         std::ranges::for_each(polygonTail, add);
     }
     return result;
 }
 
-std::string PropertyGridBinding::rowValue(const Zone &zone, int tag) const
+std::map<int, std::string> PropertyGridBinding::rowValues(const Zone &zone) const
 {
+    std::map<int, std::string> values;
     for (ZoneRows group : {ZoneRows::Link, ZoneRows::Position, ZoneRows::Size})
         for (const RowValue &row : zoneRowValues(zone, group))
-            if (row.tag == tag)
-                return group == ZoneRows::Link ? shown(row.value) : row.value;
-    return {};
+            values[row.tag] = group == ZoneRows::Link ? shown(row.value) : row.value;
+    return values;
 }
 
 std::string PropertyGridBinding::shown(const std::string &stored) const
@@ -243,7 +245,7 @@ void PropertyGridBinding::changeZoneText(int tag, const std::string &text, bool 
         zone.SetData(AttrTitle, stored(text));
     else if ((tag >= TagLeft && tag <= TagRadius) || tag >= TagFirstPoint)
         // A value the zone was clamped to replaces the typed one at once.
-        cancel = !validate(tag, text) || rowValue(zone, tag) != text;
+        cancel = !validate(tag, text) || rowValues(zone)[tag] != text;
     // A rejected value still counts as an edit of the map.
     mCanvas.markActiveMapModified();
 }

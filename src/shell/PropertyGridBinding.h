@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -74,8 +75,8 @@ private:
     std::vector<GridRow> zoneRows(const Zone &zone) const;
     std::string shown(const std::string &stored) const;
     std::string stored(const std::string &typed) const;
-    // The value the grid shows for one row of the zone.
-    std::string rowValue(const Zone &zone, int tag) const;
+    // The values the grid shows for the zone's rows, by tag.
+    std::map<int, std::string> rowValues(const Zone &zone) const;
 
     void changeMapText(int tag, const std::string &text, bool &cancel);
     bool renameActiveMap(const std::string &text);
