@@ -15,24 +15,6 @@ std::int32_t shifted(std::int32_t value, std::int64_t by)
     return saturated(std::int64_t{value} + by);
 }
 
-std::int32_t coord(const Zone &zone, int index, bool isX)
-{
-    return isX ? zone.getXCoord(index) : zone.getYCoord(index);
-}
-
-void setCoord(Zone &zone, int index, bool isX, std::int32_t value)
-{
-    if (isX)
-        zone.AddXCoord(value, index);
-    else
-        zone.AddYCoord(value, index);
-}
-
-std::int32_t limitOf(ImageSize image, bool isX)
-{
-    return isX ? image.width : image.height;
-}
-
 // The four box coordinates in the order they are checked: x0, y0, x1, y1.
 struct BoxSlot
 {
@@ -64,6 +46,24 @@ std::int64_t overshoot(const Zone &zone, int index, bool isX, ImageSize image)
 }
 
 } // namespace
+
+std::int32_t coord(const Zone &zone, int index, bool isX)
+{
+    return isX ? zone.getXCoord(index) : zone.getYCoord(index);
+}
+
+void setCoord(Zone &zone, int index, bool isX, std::int32_t value)
+{
+    if (isX)
+        zone.AddXCoord(value, index);
+    else
+        zone.AddYCoord(value, index);
+}
+
+std::int32_t limitOf(ImageSize image, bool isX)
+{
+    return isX ? image.width : image.height;
+}
 
 std::int32_t saturated(std::int64_t value)
 {

@@ -8,6 +8,12 @@ namespace areamaker {
 
 class Zone;
 
+// One coordinate of a zone's point, on the horizontal (x) or vertical (y) axis.
+std::int32_t coord(const Zone &zone, int index, bool isX);
+void setCoord(Zone &zone, int index, bool isX, std::int32_t value);
+// The picture's width or height, by axis.
+std::int32_t limitOf(ImageSize image, bool isX);
+
 // A coordinate computed in 64 bits, held to the 32-bit range.
 std::int32_t saturated(std::int64_t value);
 

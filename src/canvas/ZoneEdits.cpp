@@ -13,28 +13,11 @@ namespace areamaker {
 
 namespace {
 
-std::int32_t coord(const Zone &zone, int index, bool horizontal)
-{
-    return horizontal ? zone.getXCoord(index) : zone.getYCoord(index);
-}
-
 // Sets the two box corners on one axis, the smaller value on point 0.
 void setSpan(Zone &zone, bool horizontal, std::int64_t from, std::int64_t to)
 {
-    const std::int32_t low = saturated(std::min(from, to));
-    const std::int32_t high = saturated(std::max(from, to));
-    if (horizontal) {
-        zone.AddXCoord(low, 0);
-        zone.AddXCoord(high, 1);
-    } else {
-        zone.AddYCoord(low, 0);
-        zone.AddYCoord(high, 1);
-    }
-}
-
-std::int64_t limitOf(ImageSize image, bool horizontal)
-{
-    return horizontal ? image.width : image.height;
+    setCoord(zone, 0, horizontal, saturated(std::min(from, to)));
+    setCoord(zone, 1, horizontal, saturated(std::max(from, to)));
 }
 
 void setSquare(Zone &zone, std::int64_t cx, std::int64_t cy, std::int64_t r)
@@ -84,7 +67,7 @@ void sizeRectangle(Zone &zone, bool horizontal, std::int32_t size, ImageSize ima
     const std::int64_t near = std::min(coord(zone, 0, horizontal), coord(zone, 1, horizontal));
     std::int64_t length = std::llabs(std::int64_t{size});
     if (near + length > limitOf(image, horizontal))
-        length = limitOf(image, horizontal) - near;
+        length = std::int64_t{limitOf(image, horizontal)} - near;
     setSpan(zone, horizontal, near, near + length);
 }
 
