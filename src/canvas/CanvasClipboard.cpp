@@ -42,7 +42,10 @@ void CanvasClipboard::PasteZone()
 {
     MapDocument &document = mCanvas.document();
     CanvasState &state = mCanvas.state();
-    if (!holdsZone() || document.ActiveMapIndex == -1 || !mCanvas.roomForAnotherZone())
+    // Only between operations, and onto a picture: its edges hold the pasted zone.
+    const int mode = state.CanvasMode;
+    if (!holdsZone() || document.ActiveMapIndex == -1 || (mode != Idle && mode != ZoneSelected) ||
+        !mCanvas.roomForAnotherZone())
         return;
     Zone &pasted = document.ActiveZones.emplace_back();
     pasted.Acquire(state.ClipboardZone, &mCanvas.backBuffer());

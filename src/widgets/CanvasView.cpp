@@ -2,6 +2,7 @@
 
 #include "canvas/CanvasEditor.h"
 #include "canvas/CanvasModel.h"
+#include "shell/EditCommands.h"
 #include "canvas/WorkspaceLedges.h"
 
 #include <QBitmap>
@@ -30,6 +31,7 @@ public:
     }
 
     CanvasEditor *editor = nullptr;
+    EditCommands *commands = nullptr;
 
 protected:
     void paintEvent(QPaintEvent *event) override
@@ -51,6 +53,15 @@ protected:
     {
         if (editor && event->button() == Qt::LeftButton)
             editor->leftRelease(pixelOf(event));
+        if (commands && event->button() == Qt::RightButton)
+            commands->rightRelease(pixelOf(event));
+    }
+    // The double click takes the place of the second press, which the first one's
+    // selection makes needless.
+    void mouseDoubleClickEvent(QMouseEvent *event) override
+    {
+        if (commands && event->button() == Qt::LeftButton)
+            commands->doubleClick();
     }
 
 private:
@@ -150,6 +161,11 @@ CanvasView::CanvasView(QWidget *parent)
     mVisible.setChangeListener([this](const QRect &area) { mPicMain->update(area); });
     connect(mHorizontal, &QScrollBar::valueChanged, this, [this](int v) { onScroll(false, v); });
     connect(mVertical, &QScrollBar::valueChanged, this, [this](int v) { onScroll(true, v); });
+}
+
+void CanvasView::setEditCommands(EditCommands *commands)
+{
+    static_cast<PictureWidget *>(mPicMain)->commands = commands;
 }
 
 void CanvasView::setEditor(CanvasEditor *editor)
