@@ -56,11 +56,15 @@ protected:
         if (commands && event->button() == Qt::RightButton)
             commands->rightRelease(pixelOf(event));
     }
-    // The double click takes the place of the second press, which the first one's
-    // selection makes needless.
+    // The first press has selected what is under the pointer; a second press, where the
+    // platform delivers one, has begun a drag that the double click ends where it began.
     void mouseDoubleClickEvent(QMouseEvent *event) override
     {
-        if (commands && event->button() == Qt::LeftButton)
+        if (event->button() != Qt::LeftButton)
+            return;
+        if (editor)
+            editor->leftRelease(pixelOf(event));
+        if (commands)
             commands->doubleClick();
     }
 

@@ -114,11 +114,12 @@ void EditorSession::connectEditCommands()
     bar.setCommand({26}, {"7"}, [this] { mClipboard->PasteZone(); });
     bar.setCommand({29}, {}, [this] { mProperties->ShowProperties(false); });
     bar.setCommand({}, {"16"}, [this] { mProperties->showPropertiesOfSelection(); });
-    // The menu greys what does not apply while it is shown; the shortcuts stay armed and
-    // each command checks for itself.
-    QObject::connect(&bar, &CommandBar::mainMenuAboutToHide, mWindow.get(),
-                     [&bar] { MainWindowRules::armEditShortcuts(bar); });
+    // The menus grey what does not apply while they are shown; the shortcuts stay armed
+    // and each command checks for itself.
+    const auto arm = [&bar] { MainWindowRules::armEditShortcuts(bar); };
+    QObject::connect(&bar, &CommandBar::mainMenuAboutToHide, mWindow.get(), arm);
     const QMenu *popup = bar.canvasPopup();
+    QObject::connect(popup, &QMenu::aboutToHide, mWindow.get(), arm);
     for (int item : {PopupCut, PopupCopy, PopupPaste, PopupRemove, PopupInsertRectangle,
                      PopupInsertCircle, PopupInsertPolygon, PopupZoneProperties})
         QObject::connect(bar.popupItem(popup, item), &QAction::triggered, mWindow.get(),
