@@ -13,11 +13,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -192,6 +194,79 @@ TEST_F(PropertiesDialogTest, TheMapDialogRefusesANameAnotherMapHasAndKeepsTheFoc
     EXPECT_EQ(views.messages[0].text, "Ce nom d'image map est déjà utilisé dans le document.");
     EXPECT_EQ(session->document().Maps[0].Name, "haut");
     EXPECT_FALSE(session->document().DocumentModified);
+}
+
+TEST_F(PropertiesDialogTest, ANewUserLinksAZoneChangesTheMapAndCopiesTheZoneToAnotherMap)
+{
+    setting("AutoProp", "1");
+    const std::string page = copyDemo();
+    writePicture("images/etage.png", 480, 320);
+    start({page});
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !session->window().redrawPending(); }));
+    CommandBar &bar = session->window().commandBar();
+
+    // A new rectangle: its dialog opens by itself once it is traced.
+    bool zoneDone = false;
+    whenDialogOpens([&](QDialog &dialog) {
+        typeInto(dialog, "txtSource", "#salon");
+        typeInto(dialog, "txtAlt", "Coin salon");
+        dialog.findChild<QTabWidget *>("tstMain")->setCurrentIndex(1);
+        auto *over = dialog.findChild<QComboBox *>("cboEvent2");
+        over->lineEdit()->setFocus();
+        QTest::keyClicks(over->lineEdit(), "jav");
+        QTest::keyClicks(over->lineEdit(), "montrer('Coin salon')");
+        EXPECT_EQ(over->currentText(), "javascript:montrer('Coin salon')");
+        press(dialog, "cmdOK");
+        zoneDone = true;
+    });
+    bar.button("12")->trigger();
+    clickPicture({150, 250});
+    clickPicture({250, 290});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return zoneDone; }));
+    EXPECT_EQ(nodeText(zoneKey(0, 6)), "Rectangle (#salon)");
+
+    // The map: a default URL completed from "htt", and a new picture.
+    bool mapDone = false;
+    whenDialogOpens([&](QDialog &dialog) {
+        dialog.findChild<QTabWidget *>("tstMain")->setCurrentIndex(1);
+        typeInto(dialog, "txtDefault", "htt");
+        QTest::keyClicks(dialog.findChild<QLineEdit *>("txtDefault"), "p://www.demo.fr/");
+        dialog.findChild<QTabWidget *>("tstMain")->setCurrentIndex(0);
+        typeInto(dialog, "txtPath", "images/etage.png");
+        EXPECT_TRUE(dialog.findChild<QWidget *>("imgViewer")->isVisible());
+        press(dialog, "cmdOK");
+        mapDone = true;
+    });
+    QTreeWidgetItem *map = session->window().sidePane().tree()->node(mapKey(0));
+    QTest::mouseClick(session->window().sidePane().tree()->viewport(), Qt::LeftButton, {},
+                      session->window().sidePane().tree()->visualItemRect(map).center());
+    QTest::mouseClick(session->window().commandBar().toolbar()->widgetForAction(bar.button("16")),
+                      Qt::LeftButton);
+    ASSERT_TRUE(mapDone);
+    EXPECT_EQ(nodeText(mapKey(0)), "maison (etage.png)");
+    EXPECT_EQ(nodeText(defaultRegionKey(0)), "Défaut (http://www.demo.fr/)");
+
+    // The new zone, picked in the tree (the older Entrée lies under it), copied into the
+    // village map.
+    QTreeWidgetItem *zone = session->window().sidePane().tree()->node(zoneKey(0, 6));
+    QTest::mouseClick(session->window().sidePane().tree()->viewport(), Qt::LeftButton, {},
+                      session->window().sidePane().tree()->visualItemRect(zone).center());
+    rightClickPicture({200, 270});
+    choosePopupItem(PopupCopy);
+    QTreeWidgetItem *village = session->window().sidePane().tree()->node(mapKey(1));
+    QTest::mouseClick(session->window().sidePane().tree()->viewport(), Qt::LeftButton, {},
+                      session->window().sidePane().tree()->visualItemRect(village).center());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !session->window().redrawPending(); }));
+    rightClickPicture({20, 20});
+    choosePopupItem(PopupPaste);
+
+    bar.button("2")->trigger();
+    EXPECT_FALSE(session->document().DocumentModified);
+    QFile saved(QString::fromStdString(page));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    QFile expected(AREAMAKER_GUI_GOLDEN_DIR "/demo-after-dialogs.htm");
+    ASSERT_TRUE(expected.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll().toStdString(), expected.readAll().toStdString());
 }
 
 } // namespace
