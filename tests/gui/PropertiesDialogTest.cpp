@@ -182,7 +182,7 @@ TEST_F(PropertiesDialogTest, TheMapDialogRefusesANameAnotherMapHasAndKeepsTheFoc
         typeInto(dialog, "txtNom", "bas");
         press(dialog, "cmdOK");
         stillOpen = dialog.isVisible();
-        focusOnName = QApplication::focusWidget() == dialog.findChild<QLineEdit *>("txtNom");
+        focusOnName = dialog.focusWidget() == dialog.findChild<QLineEdit *>("txtNom");
         press(dialog, "cmdAnnuler");
     });
     views.messages.clear();
