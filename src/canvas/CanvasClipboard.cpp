@@ -59,9 +59,10 @@ void CanvasClipboard::PasteZone()
     mCanvas.ClampMovedZone();
     mCanvas.BuildHandles();
     const EditorPorts &ports = mCanvas.ports();
-    ports.tree->addNode(mapKey(document.ActiveMapIndex), zoneKey(document.ActiveMapIndex, index),
-                        zoneNodeText(pasted.hForme(), document.Encoding.decode(pasted.GetData(AttrHref))),
-                        ZoneNodeImage);
+    ports.tree->addNode(
+        mapKey(document.ActiveMapIndex), zoneKey(document.ActiveMapIndex, index),
+        zoneNodeText(pasted.hForme(), document.Encoding.decode(pasted.GetData(AttrHref))),
+        ZoneNodeImage);
     ports.grid->fill(GridFill::Selection);
     mCanvas.markActiveMapModified();
     mCanvas.RedrawCanvas();

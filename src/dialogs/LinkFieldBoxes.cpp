@@ -26,8 +26,7 @@ QLabel *labelFor(QWidget *box, const char *text)
 
 } // namespace
 
-LinkFieldBoxes::LinkFieldBoxes(LinkFieldsForm &form, QWidget *dialog)
-    : QObject(dialog), mForm(form)
+LinkFieldBoxes::LinkFieldBoxes(LinkFieldsForm &form, QWidget *dialog) : QObject(dialog), mForm(form)
 {
 }
 

@@ -36,7 +36,8 @@ GeometryLayout paneFor(int shape)
     case ShapePolygon:
         return {"picPoly", 107, {8, 19}, 111, {128, 19}, {{150, 19}, {30, 10}, {30, 28}}};
     default:
-        return {"picRect", 107, {8, 19}, 109, {112, 19}, {{30, 10}, {30, 28}, {134, 10}, {134, 28}}};
+        return {"picRect", 107,       {8, 19},
+                109,       {112, 19}, {{30, 10}, {30, 28}, {134, 10}, {134, 28}}};
     }
 }
 

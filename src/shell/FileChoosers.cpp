@@ -15,14 +15,14 @@ constexpr const char *AllFilesFilter = "Tous  (*.*)|*.*|";
 
 OpenFileRequest hyperlinkChooser(const std::string &initialFolder)
 {
-    return {std::string(PageFilter) + ImageFilter + AllFilesFilter,
-            "Spécification d'un hyperlien", "htm", initialFolder};
+    return {std::string(PageFilter) + ImageFilter + AllFilesFilter, "Spécification d'un hyperlien",
+            "htm", initialFolder};
 }
 
 OpenFileRequest imageChooser(const std::string &initialFolder, bool allFiles)
 {
-    return {std::string(ImageFilter) + (allFiles ? AllFilesFilter : ""), "Choisir une image",
-            "gif", initialFolder};
+    return {std::string(ImageFilter) + (allFiles ? AllFilesFilter : ""), "Choisir une image", "gif",
+            initialFolder};
 }
 
 std::string unreadablePictureText(const std::string &path)

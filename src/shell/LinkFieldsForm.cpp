@@ -35,8 +35,8 @@ std::vector<FieldUpdate> LinkFieldsForm::edited(int which, const std::string &te
     case AttrHref:
         if (std::optional<TextEdit> completed = completeLink(text)) {
             mFields[AttrHref] = completed->text;
-            updates.push_back({AttrHref, completed->text, completed->selectionStart,
-                               completed->selectionLength});
+            updates.push_back(
+                {AttrHref, completed->text, completed->selectionStart, completed->selectionLength});
         }
         break;
     case AttrAlt:
@@ -80,8 +80,8 @@ void LinkFieldsForm::checkScript(int which, int caret, std::vector<FieldUpdate> 
 
 std::optional<FieldUpdate> LinkFieldsForm::chooseHyperlink()
 {
-    const std::string chosen = mCanvas.ports().fileDialogs->getOpenFileName(
-        hyperlinkChooser(mCanvas.settings().DefPath));
+    const std::string chosen =
+        mCanvas.ports().fileDialogs->getOpenFileName(hyperlinkChooser(mCanvas.settings().DefPath));
     if (chosen.empty())
         return std::nullopt;
     mFields[AttrHref] = RelativePath(chosen, mDocument.Path, mStyle);

@@ -45,7 +45,10 @@ public:
     LinkFieldsForm(const LinkFieldsForm &) = delete;
     LinkFieldsForm &operator=(const LinkFieldsForm &) = delete;
 
-    const std::string &field(int which) const { return mFields.at(static_cast<std::size_t>(which)); }
+    const std::string &field(int which) const
+    {
+        return mFields.at(static_cast<std::size_t>(which));
+    }
     // Some box was changed since the dialog was filled.
     bool modified() const { return mModified; }
 

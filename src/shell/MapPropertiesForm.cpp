@@ -85,8 +85,8 @@ std::optional<FieldUpdate> MapPropertiesForm::chooseImage()
 
 bool MapPropertiesForm::refuse(const char *message)
 {
-    mCanvas.ports().messages->show({message, "Erreur", MessageButtons::Ok,
-                                    MessageIcon::Exclamation});
+    mCanvas.ports().messages->show(
+        {message, "Erreur", MessageButtons::Ok, MessageIcon::Exclamation});
     return false;
 }
 
@@ -125,8 +125,8 @@ void MapPropertiesForm::applyImage(const std::string &path)
 {
     if (mCanvas.moveActiveMapToPicture(path))
         return;
-    mCanvas.ports().messages->show({unreadablePictureText(path), BadPictureTitle,
-                                    MessageButtons::Ok, MessageIcon::Critical});
+    mCanvas.ports().messages->show(
+        {unreadablePictureText(path), BadPictureTitle, MessageButtons::Ok, MessageIcon::Critical});
     mDocument.activeMap()->ImagePath = NoImage;
 }
 

@@ -2,8 +2,8 @@
 
 #include "canvas/CanvasEditor.h"
 #include "canvas/CanvasModel.h"
-#include "shell/EditCommands.h"
 #include "canvas/WorkspaceLedges.h"
+#include "shell/EditCommands.h"
 
 #include <QBitmap>
 #include <QImageReader>

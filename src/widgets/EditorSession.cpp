@@ -148,10 +148,9 @@ void EditorSession::connectSidePane()
     QObject::connect(tree, &ZoneTree::keyReleased, window,
                      [this, tree] { mTree->released(tree->nodeCount()); });
     QObject::connect(tree, &ZoneTree::focused, window, [this] { mTree->focused(); });
-    QObject::connect(tree, &ZoneTree::nodeDoubleClicked, window,
-                     [this, tree](const std::string &key) {
-                         mTree->doubleClicked(key, tree->nodeCount());
-                     });
+    QObject::connect(
+        tree, &ZoneTree::nodeDoubleClicked, window,
+        [this, tree](const std::string &key) { mTree->doubleClicked(key, tree->nodeCount()); });
     const QMenu *popup = window->commandBar().treePopup();
     for (int item : {PopupRectangle, PopupCircle, PopupPolygon, PopupDelete, PopupProperties})
         QObject::connect(window->commandBar().popupItem(popup, item), &QAction::triggered, window,

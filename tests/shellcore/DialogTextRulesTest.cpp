@@ -16,10 +16,14 @@ TEST(DialogTextRulesTest, DefaultLinkCompletionsSelectWhatWasAdded)
         std::optional<TextEdit> result;
     };
     const Case cases[] = {
-        {"htt", TextEdit{"http://www.", 3, 8}},  {"ft", TextEdit{"ftp://ftp.", 2, 8}},
-        {"teln", TextEdit{"telnet://", 4, 5}},   {"gop", TextEdit{"gopher://", 3, 6}},
-        {"ftp", std::nullopt},                   {"HTT", std::nullopt},
-        {"", std::nullopt},                      {"mail", std::nullopt},
+        {"htt", TextEdit{"http://www.", 3, 8}},
+        {"ft", TextEdit{"ftp://ftp.", 2, 8}},
+        {"teln", TextEdit{"telnet://", 4, 5}},
+        {"gop", TextEdit{"gopher://", 3, 6}},
+        {"ftp", std::nullopt},
+        {"HTT", std::nullopt},
+        {"", std::nullopt},
+        {"mail", std::nullopt},
     };
     for (const Case &c : cases)
         EXPECT_EQ(completeDefaultLink(c.typed), c.result) << c.typed;
@@ -43,9 +47,8 @@ TEST(DialogTextRulesTest, TheTitleFollowsWhileItEqualsTheTextLessItsLastCharacte
         std::optional<std::string> result;
     };
     const Case cases[] = {
-        {"a", "", "a"},          {"ab", "a", "ab"},   {"ab", "x", std::nullopt},
-        {"", "", std::nullopt},  {"é", "", "é"},      {"aé", "a", "aé"},
-        {"ab", "ab", std::nullopt},
+        {"a", "", "a"}, {"ab", "a", "ab"}, {"ab", "x", std::nullopt},  {"", "", std::nullopt},
+        {"é", "", "é"}, {"aé", "a", "aé"}, {"ab", "ab", std::nullopt},
     };
     for (const Case &c : cases)
         EXPECT_EQ(titleFollowingAlt(c.alt, c.title), c.result) << c.alt << "|" << c.title;
@@ -54,9 +57,8 @@ TEST(DialogTextRulesTest, TheTitleFollowsWhileItEqualsTheTextLessItsLastCharacte
 TEST(DialogTextRulesTest, EveryQuoteNeedsABackslashBeforeIt)
 {
     const std::pair<const char *, bool> cases[] = {
-        {"", false},           {"\"", true},           {"\\\"", false},
-        {"a\\\"b\\\"", false}, {"a\\\"b\"", true},     {"\"\\\"", true},
-        {"'single'", false},
+        {"", false},        {"\"", true},     {"\\\"", false},     {"a\\\"b\\\"", false},
+        {"a\\\"b\"", true}, {"\"\\\"", true}, {"'single'", false},
     };
     for (const auto &[text, bad] : cases)
         EXPECT_EQ(hasUnescapedQuote(text), bad) << text;
@@ -73,11 +75,11 @@ TEST(DialogTextRulesTest, FileSizesInKoUseTheUsersSeparator)
         const char *text;
     };
     const Case cases[] = {
-        {2048, ".", "Image 2 Ko"},      {1536, ".", "Image 1.5 Ko"},
-        {150000, ".", "Image 146 Ko"},  {500, ".", "Image 0.48 Ko"},
-        {500, ",", "Image 0,48 Ko"},    {12636, ",", "Image 12,3 Ko"},
-        {102400, ".", "Image 100 Ko"},  {0, ".", "Image 0 Ko"},
-        {1, ".", "Image 0.00 Ko"},      {50 * 1024 * 1024, ".", "Image 51200 Ko"},
+        {2048, ".", "Image 2 Ko"},     {1536, ".", "Image 1.5 Ko"},
+        {150000, ".", "Image 146 Ko"}, {500, ".", "Image 0.48 Ko"},
+        {500, ",", "Image 0,48 Ko"},   {12636, ",", "Image 12,3 Ko"},
+        {102400, ".", "Image 100 Ko"}, {0, ".", "Image 0 Ko"},
+        {1, ".", "Image 0.00 Ko"},     {50 * 1024 * 1024, ".", "Image 51200 Ko"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(fileSizeText(c.bytes, c.separator), c.text) << c.bytes;
@@ -101,7 +103,8 @@ TEST(DialogTextRulesTest, PreviewsFitTheirLongerSideWithoutEnlargingAndAreCentre
         {{150, 120}, {0, 0, 150, 120}},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(fitPreview(c.picture, frame), c.box) << c.picture.width << "x" << c.picture.height;
+        EXPECT_EQ(fitPreview(c.picture, frame), c.box)
+            << c.picture.width << "x" << c.picture.height;
 }
 
 } // namespace

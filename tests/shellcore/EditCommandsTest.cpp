@@ -153,10 +153,18 @@ TEST_F(EditCommandsTest, EachRightClickContextOffersItsCommands)
         int mapFocus;
     };
     const Case cases[] = {
-        {-1, {150, 150}, {3, 5, 6}, {1, 2, 4}, {{19, true}, {24, false}, {25, false},
-                                              {26, true}, {27, false}, {29, true}}, 1},
-        {0, {50, 50}, {1, 2, 3, 4}, {5, 6}, {{19, true}, {24, true}, {25, true},
-                                           {26, true}, {27, true}, {29, true}}, 0},
+        {-1,
+         {150, 150},
+         {3, 5, 6},
+         {1, 2, 4},
+         {{19, true}, {24, false}, {25, false}, {26, true}, {27, false}, {29, true}},
+         1},
+        {0,
+         {50, 50},
+         {1, 2, 3, 4},
+         {5, 6},
+         {{19, true}, {24, true}, {25, true}, {26, true}, {27, true}, {29, true}},
+         0},
         {0, {250, 150}, {3, 4, 5, 6}, {1, 2}, {}, 1},
     };
     select(1);

@@ -86,7 +86,8 @@ TEST_F(PropertyFormsTest, ValuesAreStoredInThePagesEncodingAndUnchangedOnesKeepT
         form.edited(AttrAlt, "Entrée \"ouest\" ☺", 16);
         form.OK();
     });
-    EXPECT_EQ(document.ActiveZones[0].GetData(AttrAlt), "Entr\xE9" "e \"ouest\" &#9786;");
+    EXPECT_EQ(document.ActiveZones[0].GetData(AttrAlt), "Entr\xE9"
+                                                        "e \"ouest\" &#9786;");
     EXPECT_EQ(document.ActiveZones[0].GetData(AttrTitle), "caf&#233;");
 }
 
