@@ -171,4 +171,14 @@ std::optional<FileTime> PosixFileSystem::lastWriteTime(const std::string &path) 
                     calendar.tm_hour,        calendar.tm_min,     calendar.tm_sec};
 }
 
+std::optional<std::uintmax_t> PosixFileSystem::fileSize(const std::string &path) const
+{
+    struct stat info
+    {
+    };
+    if (mCalls.statPath(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    return static_cast<std::uintmax_t>(info.st_size);
+}
+
 } // namespace areamaker

@@ -17,6 +17,7 @@ public:
     IoResult readFile(const std::string &path, std::string &bytes) const override;
     IoResult replaceFile(const std::string &path, std::string_view bytes) override;
     std::optional<FileTime> lastWriteTime(const std::string &path) const override;
+    std::optional<std::uintmax_t> fileSize(const std::string &path) const override;
 
 private:
     IoResult readOpenFile(int fd, std::string &bytes) const;

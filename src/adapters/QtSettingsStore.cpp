@@ -16,6 +16,11 @@ QtSettingsStore::QtSettingsStore()
 {
 }
 
+QtSettingsStore::QtSettingsStore(const QString &organisation, const QString &application)
+    : mSettings(QSettings::IniFormat, QSettings::UserScope, organisation, application)
+{
+}
+
 QtSettingsStore::QtSettingsStore(const QString &iniFile) : mSettings(iniFile, QSettings::IniFormat)
 {
 }

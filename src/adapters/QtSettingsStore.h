@@ -14,6 +14,8 @@ public:
     QtSettingsStore();
     // A store kept in the given INI file, for tests and portable set-ups.
     explicit QtSettingsStore(const QString &iniFile);
+    // The settings another program of the same maker keeps under its own name.
+    QtSettingsStore(const QString &organisation, const QString &application);
 
     std::optional<std::string> read(const std::string &section,
                                     const std::string &name) const override;

@@ -88,12 +88,13 @@ int main(int argc, char *argv[])
     QString screenshot;
     const std::vector<std::string> arguments = editorArguments(argc, argv, screenshot);
     areamaker::QtSettingsStore store;
+    areamaker::QtSettingsStore profile(QStringLiteral("Norvix"), QStringLiteral("Norvix"));
     areamaker::XdgBrowserLookup browsers;
     areamaker::QtMessageBox messages;
     areamaker::QtFileDialog dialogs;
     areamaker::PosixFileSystem files;
     areamaker::QtImageProbe images;
-    areamaker::EditorSession session({store, browsers, messages, dialogs, files, images});
+    areamaker::EditorSession session({store, profile, browsers, messages, dialogs, files, images});
     messages.setOwner(&session.window());
     dialogs.setOwner(&session.window());
     const QFileInfo program(QCoreApplication::applicationFilePath());

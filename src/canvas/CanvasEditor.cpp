@@ -124,11 +124,4 @@ void CanvasEditor::SelectNextZone()
     mCanvas.RedrawCanvas();
 }
 
-void CanvasEditor::autoPropElapsed()
-{
-    // The zone properties dialog opens here once it exists; until then the picture only
-    // takes the mouse again.
-    mCanvas.host().setPictureEnabled(true);
-}
-
 } // namespace areamaker

@@ -36,8 +36,6 @@ public:
     // The main window's key-down; true when the key is consumed.
     bool keyDown(int key, bool textBoxFocused);
     void SelectNextZone();
-    // The one-shot timer that follows a traced zone has elapsed.
-    void autoPropElapsed();
 
 private:
     TraceInteraction *tracer(int shape);

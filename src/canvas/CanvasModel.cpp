@@ -40,6 +40,26 @@ bool CanvasModel::ShowImage(const std::string &path)
     return true;
 }
 
+bool CanvasModel::moveActiveMapToPicture(const std::string &path)
+{
+    ImageMap *map = mDocument.activeMap();
+    if (!map || !ShowImage(path))
+        return false;
+    const ImageSize image = mSurfaces.pictureSize();
+    map->ImagePath = path;
+    map->ImageWidth = image.width;
+    map->ImageHeight = image.height;
+    for (Zone &zone : mDocument.ActiveZones) {
+        zone.setHDevice(&mSurfaces.backBuffer());
+        clampMovedZone(zone, image);
+    }
+    clearSelection();
+    mState.CanvasMode = Idle;
+    markActiveMapModified();
+    RedrawCanvas();
+    return true;
+}
+
 void CanvasModel::clearSelection()
 {
     for (Zone &zone : mDocument.ActiveZones)
@@ -154,6 +174,15 @@ void CanvasModel::RefreshZoneRows(ZoneRows group)
         return;
     for (const RowValue &row : zoneRowValues(*zone, group))
         mPorts.grid->setRowValue(row.tag, row.value);
+}
+
+bool CanvasModel::roomForAnotherZone()
+{
+    if (mDocument.ActiveZoneCount() < MapDocument::MaxCount)
+        return true;
+    mPorts.messages->show({"Une image map ne peut contenir plus de 32 767 zones.", "Erreur",
+                           MessageButtons::Ok, MessageIcon::Exclamation});
+    return false;
 }
 
 void CanvasModel::markActiveMapModified()

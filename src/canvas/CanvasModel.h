@@ -29,6 +29,10 @@ public:
     void startDisplayTimer() override;
 
     void RedrawCanvas();
+    // Puts the active map on another picture: its zones are kept inside it whole and the
+    // selection is cleared. False, with the map and its zones untouched, when the picture
+    // cannot be loaded.
+    bool moveActiveMapToPicture(const std::string &path);
     // Brings the coordinate into 0..the picture's width (or height); true when it moved.
     bool ClampToImage(std::int32_t &value, bool horizontal) const;
 
@@ -42,6 +46,8 @@ public:
     void ClampMovedZone();
     // Rewrites one group of the selected zone's grid rows from the zone.
     void RefreshZoneRows(ZoneRows group);
+    // False, after telling the user, when the active map holds all the zones it can.
+    bool roomForAnotherZone();
     // Every edit of a zone marks its map, and so the document, modified.
     void markActiveMapModified();
 

@@ -82,10 +82,8 @@ Zone TraceInteraction::outline(Point a, Point b, std::int16_t shape)
 
 bool TraceInteraction::roomForZone()
 {
-    if (mCanvas.document().ActiveZoneCount() < MapDocument::MaxCount)
+    if (mCanvas.roomForAnotherZone())
         return true;
-    mCanvas.ports().messages->show({"Une image map ne peut contenir plus de 32 767 zones.",
-                                    "Erreur", MessageButtons::Ok, MessageIcon::Exclamation});
     abandon();
     return false;
 }

@@ -100,6 +100,29 @@ void MapDocument::loadActiveZones(int mapIndex)
     SelectedZoneIndex = -1;
 }
 
+bool MapDocument::nameTakenByOtherMap(const std::string &name, int mapIndex) const
+{
+    for (int i = 0; i < MapCount(); ++i) {
+        const ImageMap &other = Maps[static_cast<std::size_t>(i)];
+        if (i != mapIndex && (other.Name == name || other.NameAsRead == name))
+            return true;
+    }
+    return false;
+}
+
+void MapDocument::updateDefaultRegionNode(int mapIndex, bool hadNode, const std::string &shownHref)
+{
+    if (!mTree)
+        return;
+    const std::string key = defaultRegionKey(mapIndex);
+    if (shownHref.empty())
+        mTree->removeNode(key);
+    else if (hadNode)
+        mTree->setNodeText(key, defaultRegionNodeText(shownHref));
+    else
+        mTree->addNode(mapKey(mapIndex), key, defaultRegionNodeText(shownHref), ZoneNodeImage);
+}
+
 void MapDocument::deleteMap(int mapIndex)
 {
     ImageMap &map = Maps.at(static_cast<std::size_t>(mapIndex));

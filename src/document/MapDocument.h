@@ -58,6 +58,12 @@ public:
     void copyBackActiveZones();
     void loadActiveZones(int mapIndex);
 
+    // Whether a map other than `mapIndex` has this name, or was read under it.
+    bool nameTakenByOtherMap(const std::string &name, int mapIndex) const;
+    // The tree node of the map's default region after its link changed: given the link as
+    // shown, added when the map had none, removed when the link is empty.
+    void updateDefaultRegionNode(int mapIndex, bool hadNode, const std::string &shownHref);
+
     void deleteMap(int mapIndex);
     void clearDefaultRegion(int mapIndex);
     bool anyMapModified() const;

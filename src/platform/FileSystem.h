@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,6 +31,8 @@ public:
     // Replaces the file's contents all at once: either the old or the new bytes survive.
     virtual IoResult replaceFile(const std::string &path, std::string_view bytes) = 0;
     virtual std::optional<FileTime> lastWriteTime(const std::string &path) const = 0;
+    // The file's length in bytes; nothing when it cannot be read.
+    virtual std::optional<std::uintmax_t> fileSize(const std::string &path) const = 0;
 };
 
 } // namespace areamaker

@@ -85,6 +85,11 @@ void updateEditMenu(int context, bool clipboardHoldsZone, CommandBarPort &bar)
     }
 }
 
+void armEditShortcuts(CommandBarPort &bar)
+{
+    enableItems(bar, {24, 25, 26}, true);
+}
+
 std::string windowTitle(const MapDocument &document)
 {
     if (document.DocumentState != DocumentOpen)

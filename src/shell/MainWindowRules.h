@@ -21,6 +21,8 @@ void UpdateNavigatorIcon(int browserKind, CommandBarPort &bar);
 void updateDocumentItems(int documentState, CommandBarPort &bar);
 // The Edit menu of the edit contexts: 0 nothing selected, 1 a zone selected, 3 no picture.
 void updateEditMenu(int context, bool clipboardHoldsZone, CommandBarPort &bar);
+// Once the menu has closed, Cut, Copy and Paste are available to their shortcuts again.
+void armEditShortcuts(CommandBarPort &bar);
 std::string windowTitle(const MapDocument &document);
 
 } // namespace MainWindowRules

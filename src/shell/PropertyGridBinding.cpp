@@ -7,6 +7,8 @@
 #include "document/MapDocument.h"
 #include "document/TreeKeys.h"
 #include "shell/AppSettings.h"
+#include "shell/FileChoosers.h"
+#include "shell/PropertiesCommand.h"
 
 #include <algorithm>
 #include <map>
@@ -19,9 +21,6 @@ namespace {
 constexpr const char *BadPosition = "La position spécifiée n'est pas valide.";
 constexpr const char *BadPoint = "Les coordonnées spécifiées en X,Y ne sont pas valides.";
 constexpr const char *BadValue = "La valeur spécifiée n'est pas valide.";
-constexpr const char *LinkFilter =
-    "Pages web  (*.htm; *.html)|*.htm;*.html|Images  (*.gif; *.jpg)|*.gif;*.jpg|Tous  (*.*)|*.*|";
-constexpr const char *ImageFilter = "Images  (*.gif; *.jpg)|*.gif;*.jpg|Tous  (*.*)|*.*|";
 
 const char *shapeName(int shape)
 {
@@ -166,8 +165,10 @@ bool PropertyGridBinding::editsMap() const
 
 void PropertyGridBinding::MoreItemClick(int tag)
 {
-    // The properties buttons (tags 1 and 14) open the dialogs, which this build does not
-    // have yet; their rows are shown so that the grid keeps its layout.
+    if (mProperties && editsZone() && tag == TagZoneProperties) {
+        mProperties->showPropertiesOfSelection();
+        return;
+    }
     if (editsZone() && tag == TagHref) {
         if (const std::string link = HyperlinkSelection(); !link.empty())
             mCanvas.ports().grid->setRowValue(TagHref, link);
@@ -175,7 +176,9 @@ void PropertyGridBinding::MoreItemClick(int tag)
     }
     if (!editsMap() || mDocument.SelectedZoneIndex != -1)
         return;
-    if (tag == TagMapImage) {
+    if (tag == TagMapProperties && mProperties) {
+        mProperties->ShowProperties(true);
+    } else if (tag == TagMapImage) {
         if (const std::string image = chooseImage(); !image.empty())
             mCanvas.ports().grid->setRowValue(TagMapImage, image);
     } else if (tag == TagDefaultHref) {
@@ -220,12 +223,9 @@ void PropertyGridBinding::changeMapText(int tag, const std::string &text, bool &
 bool PropertyGridBinding::renameActiveMap(const std::string &text)
 {
     const std::string name = stored(text);
-    for (int i = 0; i < mDocument.MapCount(); ++i) {
-        const ImageMap &other = mDocument.Maps[static_cast<std::size_t>(i)];
-        if (i != mDocument.ActiveMapIndex && (other.Name == name || other.NameAsRead == name)) {
-            warn("Ce nom d'image map est déjà utilisé dans le document.", "Erreur");
-            return false;
-        }
+    if (mDocument.nameTakenByOtherMap(name, mDocument.ActiveMapIndex)) {
+        warn("Ce nom d'image map est déjà utilisé dans le document.", "Erreur");
+        return false;
     }
     ImageMap &map = *mDocument.activeMap();
     map.Name = name;
@@ -336,11 +336,9 @@ bool PropertyGridBinding::warn(const char *text, const char *title)
     return false;
 }
 
-std::string PropertyGridBinding::askForFile(const char *filter, const char *title,
-                                            const char *extension)
+std::string PropertyGridBinding::askForFile(const OpenFileRequest &request)
 {
-    return mCanvas.ports().fileDialogs->getOpenFileName(
-        {filter, title, extension, mCanvas.settings().DefPath});
+    return mCanvas.ports().fileDialogs->getOpenFileName(request);
 }
 
 std::string PropertyGridBinding::HyperlinkSelection()
@@ -348,7 +346,7 @@ std::string PropertyGridBinding::HyperlinkSelection()
     const int mode = mCanvas.state().CanvasMode;
     if (!(mode == ZoneSelected && mDocument.SelectedZoneIndex != -1) && mode != Idle)
         return {};
-    const std::string chosen = askForFile(LinkFilter, "Spécification d'un hyperlien", "htm");
+    const std::string chosen = askForFile(hyperlinkChooser(mCanvas.settings().DefPath));
     if (chosen.empty())
         return {};
     const std::string relative = RelativePath(chosen, mDocument.Path, mStyle);
@@ -368,12 +366,7 @@ void PropertyGridBinding::applyHyperlink(const std::string &relative)
         const bool hadNode = map->hasDefaultRegion();
         map->DefaultRegion[AttrHref] = stored(relative);
         mCanvas.markActiveMapModified();
-        const std::string key = defaultRegionKey(mDocument.ActiveMapIndex);
-        const std::string text = defaultRegionNodeText(relative);
-        if (hadNode)
-            ports.tree->setNodeText(key, text);
-        else
-            ports.tree->addNode(mapKey(mDocument.ActiveMapIndex), key, text, ZoneNodeImage);
+        mDocument.updateDefaultRegionNode(mDocument.ActiveMapIndex, hadNode, relative);
     }
 }
 
@@ -381,7 +374,7 @@ std::string PropertyGridBinding::chooseImage()
 {
     if (mCanvas.state().CanvasMode != Idle)
         return {};
-    const std::string chosen = askForFile(ImageFilter, "Choisir une image", "gif");
+    const std::string chosen = askForFile(imageChooser(mCanvas.settings().DefPath, true));
     if (chosen.empty())
         return {};
     const ImageMap *map = mDocument.activeMap();
@@ -392,24 +385,11 @@ std::string PropertyGridBinding::chooseImage()
 
 bool PropertyGridBinding::applyImage(const std::string &path)
 {
-    if (!mCanvas.ShowImage(path)) {
-        mCanvas.ports().messages->show(
-            {"'" + toUpperAscii(path) + "'\n\nLe format de l'image sélectionnée est invalide ou le fichier "
-                           "est endommagé.",
-             "Erreur", MessageButtons::Ok, MessageIcon::Exclamation});
+    if (!mCanvas.moveActiveMapToPicture(path)) {
+        warn(unreadablePictureText(path).c_str(), "Erreur");
         return false;
     }
-    ImageMap &map = *mDocument.activeMap();
-    const ImageSize image = mCanvas.pictureSize();
-    map.ImagePath = path;
-    map.ImageWidth = image.width;
-    map.ImageHeight = image.height;
-    for (Zone &zone : mDocument.ActiveZones)
-        clampMovedZone(zone, image);
-    mCanvas.clearSelection();
-    mCanvas.setCanvasMode(Idle);
-    mCanvas.markActiveMapModified();
-    mCanvas.RedrawCanvas();
+    const ImageMap &map = *mDocument.activeMap();
     mCanvas.ports().tree->setNodeText(mapKey(mDocument.ActiveMapIndex),
                                       mapNodeText(shown(map.Name), map.ImagePath));
     return true;

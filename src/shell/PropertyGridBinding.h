@@ -3,6 +3,7 @@
 #include "canvas/ZoneRowValues.h"
 #include "document/Paths.h"
 #include "platform/EditorViews.h"
+#include "platform/FileDialogPort.h"
 #include "platform/ImageProbe.h"
 
 #include <cstdint>
@@ -15,6 +16,7 @@ namespace areamaker {
 
 class CanvasModel;
 class MapDocument;
+class PropertiesCommand;
 class Zone;
 
 // Kinds of grid rows, numbered as the grid control numbers them.
@@ -57,6 +59,9 @@ public:
 
     std::vector<GridRow> rows(GridFill mode) const;
 
+    // Where the "(Propriétés)" rows open the dialogs.
+    void setProperties(PropertiesCommand *properties) { mProperties = properties; }
+
     void MoreItemClick(int tag);
     // Applies a typed value; `cancel` tells the grid to show the stored value instead.
     void TextItemChanged(int tag, const std::string &text, bool &cancel);
@@ -87,13 +92,14 @@ private:
     bool applySize(const std::string &text, const SizeEdit &edit);
     void refreshZone(ZoneRows group);
     bool warn(const char *text, const char *title = "Areamaker");
-    std::string askForFile(const char *filter, const char *title, const char *extension);
+    std::string askForFile(const OpenFileRequest &request);
     void applyHyperlink(const std::string &relative);
     bool applyImage(const std::string &path);
 
     MapDocument &mDocument;
     CanvasModel &mCanvas;
     PathStyle mStyle;
+    PropertiesCommand *mProperties = nullptr;
 };
 
 } // namespace areamaker

@@ -5,6 +5,7 @@
 #include "document/DocumentLifecycle.h"
 #include "document/MapDocument.h"
 #include "document/TreeKeys.h"
+#include "shell/PropertiesCommand.h"
 
 namespace areamaker {
 
@@ -87,10 +88,30 @@ void ZoneTreeBinding::popupCommand(int item, const std::string &selectedKey)
     case PopupDelete:
         mLifecycle.deleteFromTree(selectedKey);
         break;
+    case PopupProperties:
+        showPropertiesOf(decodeTreeKey(selectedKey).kind);
+        break;
     default:
-        // New and Properties open the assistant and the dialogs, not part of this build.
+        // New opens the assistant, not part of this build.
         break;
     }
+}
+
+void ZoneTreeBinding::showPropertiesOf(TreeKey::Kind kind)
+{
+    if (!mProperties)
+        return;
+    if (kind == TreeKey::Kind::Zone)
+        mProperties->showZoneDialog();
+    else if (kind == TreeKey::Kind::Map || kind == TreeKey::Kind::DefaultRegion)
+        mProperties->showMapDialog();
+}
+
+void ZoneTreeBinding::doubleClicked(const std::string &key, int nodeCount)
+{
+    const TreeKey::Kind kind = decodeTreeKey(key).kind;
+    if (nodeCount > 0 && mCanvas.state().ImageShown && kind != TreeKey::Kind::Map)
+        showPropertiesOf(kind);
 }
 
 void ZoneTreeBinding::focused()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/TreeKeys.h"
+
 #include <optional>
 #include <string>
 
@@ -9,6 +11,7 @@ class CanvasEditor;
 class CanvasModel;
 class DocumentLifecycle;
 class MapDocument;
+class PropertiesCommand;
 
 // Items of the zone explorer's pop-up menu, by number.
 enum TreePopupItem : int
@@ -45,15 +48,21 @@ public:
     void popupCommand(int item, const std::string &selectedKey);
     // The tree took the focus: a tracing in progress is abandoned.
     void focused();
+    // Where the pop-up's Properties and double clicks open the dialogs.
+    void setProperties(PropertiesCommand *properties) { mProperties = properties; }
+    // A double click on the node, in a tree that holds `nodeCount` nodes.
+    void doubleClicked(const std::string &key, int nodeCount);
 
 private:
     void selectZoneOfNode(int zoneIndex);
     void clearZoneSelection();
+    void showPropertiesOf(TreeKey::Kind kind);
 
     MapDocument &mDocument;
     CanvasModel &mCanvas;
     CanvasEditor &mEditor;
     DocumentLifecycle &mLifecycle;
+    PropertiesCommand *mProperties = nullptr;
 };
 
 } // namespace areamaker

@@ -3,6 +3,7 @@
 #include "canvas/CanvasEditor.h"
 #include "canvas/CanvasModel.h"
 #include "canvas/WorkspaceLedges.h"
+#include "shell/EditCommands.h"
 
 #include <QBitmap>
 #include <QImageReader>
@@ -30,6 +31,7 @@ public:
     }
 
     CanvasEditor *editor = nullptr;
+    EditCommands *commands = nullptr;
 
 protected:
     void paintEvent(QPaintEvent *event) override
@@ -51,6 +53,19 @@ protected:
     {
         if (editor && event->button() == Qt::LeftButton)
             editor->leftRelease(pixelOf(event));
+        if (commands && event->button() == Qt::RightButton)
+            commands->rightRelease(pixelOf(event));
+    }
+    // The first press has selected what is under the pointer; a second press, where the
+    // platform delivers one, has begun a drag that the double click ends where it began.
+    void mouseDoubleClickEvent(QMouseEvent *event) override
+    {
+        if (event->button() != Qt::LeftButton)
+            return;
+        if (editor)
+            editor->leftRelease(pixelOf(event));
+        if (commands)
+            commands->doubleClick();
     }
 
 private:
@@ -150,6 +165,11 @@ CanvasView::CanvasView(QWidget *parent)
     mVisible.setChangeListener([this](const QRect &area) { mPicMain->update(area); });
     connect(mHorizontal, &QScrollBar::valueChanged, this, [this](int v) { onScroll(false, v); });
     connect(mVertical, &QScrollBar::valueChanged, this, [this](int v) { onScroll(true, v); });
+}
+
+void CanvasView::setEditCommands(EditCommands *commands)
+{
+    static_cast<PictureWidget *>(mPicMain)->commands = commands;
 }
 
 void CanvasView::setEditor(CanvasEditor *editor)

@@ -11,6 +11,7 @@ namespace areamaker {
 
 class CanvasEditor;
 class CanvasModel;
+class EditCommands;
 
 // The canvas area (the workspace): the picture widget at its scroll position, the two
 // scroll bars and the corner square, over the picture, back buffer and visible surface.
@@ -24,6 +25,8 @@ public:
     void setModel(CanvasModel *model) { mModel = model; }
     // The picture's mouse events go to the editor.
     void setEditor(CanvasEditor *editor);
+    // The picture's right button and double clicks go to the edit commands.
+    void setEditCommands(EditCommands *commands);
     // Shows the pointer of a code: 0 default, 2 cross, 6 to 9 sizes, 15 move, 99 our own.
     void setPointer(int code);
     int pointer() const { return mPointer; }

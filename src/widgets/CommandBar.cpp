@@ -185,8 +185,10 @@ void CommandBar::buildMainMenu(QMenuBar *bar)
         // Menus and separators need no command of their own.
         mItems[number].hasCommand = action->menu() != nullptr || action->isSeparator();
         apply(mItems[number]);
-        if (QMenu *menu = action->menu(); menu && MainMenu[number - 1].parent == 0)
+        if (QMenu *menu = action->menu(); menu && MainMenu[number - 1].parent == 0) {
             connect(menu, &QMenu::aboutToShow, this, &CommandBar::mainMenuAboutToShow);
+            connect(menu, &QMenu::aboutToHide, this, &CommandBar::mainMenuAboutToHide);
+        }
     }
 }
 

@@ -47,6 +47,8 @@ public:
 signals:
     // A top-level menu of the menu bar is about to drop down.
     void mainMenuAboutToShow();
+    // A top-level menu of the menu bar has closed.
+    void mainMenuAboutToHide();
 
 private:
     struct Entry

@@ -1,14 +1,18 @@
 #include "widgets/EditorSession.h"
 
+#include "canvas/CanvasClipboard.h"
 #include "canvas/CanvasEditor.h"
 #include "canvas/CanvasModel.h"
+#include "dialogs/QtPropertyDialogs.h"
 #include "document/DocumentLifecycle.h"
 #include "shell/BrowserDiscovery.h"
 #include "shell/CommandLine.h"
+#include "shell/EditCommands.h"
 #include "shell/ExitSequence.h"
 #include "shell/MainCommands.h"
 #include "shell/MainWindowRules.h"
 #include "shell/PaneLayout.h"
+#include "shell/PropertiesCommand.h"
 #include "shell/PropertyGridBinding.h"
 #include "shell/StartupSequence.h"
 #include "shell/ZoneTreeBinding.h"
@@ -23,6 +27,7 @@
 
 #include <QAction>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QMenu>
 #include <QScreen>
 
@@ -42,7 +47,6 @@ EditorSession::EditorSession(const SessionPorts &ports)
     mEditor = std::make_unique<CanvasEditor>(*mCanvas);
     window.canvasView().setEditor(mEditor.get());
     window.keyPreview = [this](int key, bool textBox) { return mEditor->keyDown(key, textBox); };
-    window.autoPropElapsed = [this] { mEditor->autoPropElapsed(); };
     EditorPorts withCanvas = editor;
     withCanvas.canvas = mCanvas.get();
     mLifecycle = std::make_unique<DocumentLifecycle>(mDocument, withCanvas);
@@ -50,12 +54,23 @@ EditorSession::EditorSession(const SessionPorts &ports)
         mShell, mDocument, *mLifecycle, mRecent, ports.messages, ports.files, nullptr});
     mGrid = std::make_unique<PropertyGridBinding>(mDocument, *mCanvas);
     mTree = std::make_unique<ZoneTreeBinding>(mDocument, *mCanvas, *mEditor, *mLifecycle);
+    mClipboard = std::make_unique<CanvasClipboard>(*mCanvas);
+    mDialogs = std::make_unique<QtPropertyDialogs>(&window);
+    mProperties = std::make_unique<PropertiesCommand>(
+        mDocument, *mCanvas, *mDialogs, &ports.profile, QLocale().decimalPoint().toStdString());
+    mEdits = std::make_unique<EditCommands>(EditCommands::Parts{
+        *mCanvas, *mEditor, *mClipboard, *mProperties, window.commandBar(), window});
+    mGrid->setProperties(mProperties.get());
+    mTree->setProperties(mProperties.get());
+    window.canvasView().setEditCommands(mEdits.get());
+    window.autoPropElapsed = [this] { mEdits->autoPropElapsed(); };
     mDocument.attachViews(tree, &window, &window.canvasView().backBuffer());
     window.setCanvasModel(mCanvas.get());
     window.setGridBinding(mGrid.get());
     window.closeRequested = [this](CloseReason reason) { return closeRequested(reason); };
     window.activated = [this] { mLifecycle->checkForOutsideChange(); };
     connectCommands();
+    connectEditCommands();
     connectSidePane();
 }
 
@@ -91,6 +106,26 @@ void EditorSession::connectCommands()
                      [this] { beforeMainMenu(); });
 }
 
+void EditorSession::connectEditCommands()
+{
+    CommandBar &bar = mWindow->commandBar();
+    bar.setCommand({24}, {"5"}, [this] { mClipboard->CutZone(); });
+    bar.setCommand({25}, {"6"}, [this] { mClipboard->CopyZone(); });
+    bar.setCommand({26}, {"7"}, [this] { mClipboard->PasteZone(); });
+    bar.setCommand({29}, {}, [this] { mProperties->ShowProperties(false); });
+    bar.setCommand({}, {"16"}, [this] { mProperties->showPropertiesOfSelection(); });
+    // The menus grey what does not apply while they are shown; the shortcuts stay armed
+    // and each command checks for itself.
+    const auto arm = [&bar] { MainWindowRules::armEditShortcuts(bar); };
+    QObject::connect(&bar, &CommandBar::mainMenuAboutToHide, mWindow.get(), arm);
+    const QMenu *popup = bar.canvasPopup();
+    QObject::connect(popup, &QMenu::aboutToHide, mWindow.get(), arm);
+    for (int item : {PopupCut, PopupCopy, PopupPaste, PopupRemove, PopupInsertRectangle,
+                     PopupInsertCircle, PopupInsertPolygon, PopupZoneProperties})
+        QObject::connect(bar.popupItem(popup, item), &QAction::triggered, mWindow.get(),
+                         [this, item] { mEdits->popupCommand(item); });
+}
+
 void EditorSession::connectSidePane()
 {
     MainWindow *window = mWindow.get();
@@ -113,13 +148,15 @@ void EditorSession::connectSidePane()
     QObject::connect(tree, &ZoneTree::keyReleased, window,
                      [this, tree] { mTree->released(tree->nodeCount()); });
     QObject::connect(tree, &ZoneTree::focused, window, [this] { mTree->focused(); });
+    QObject::connect(
+        tree, &ZoneTree::nodeDoubleClicked, window,
+        [this, tree](const std::string &key) { mTree->doubleClicked(key, tree->nodeCount()); });
     const QMenu *popup = window->commandBar().treePopup();
-    for (int item : {PopupRectangle, PopupCircle, PopupPolygon, PopupDelete})
+    for (int item : {PopupRectangle, PopupCircle, PopupPolygon, PopupDelete, PopupProperties})
         QObject::connect(window->commandBar().popupItem(popup, item), &QAction::triggered, window,
                          [this, tree, item] { mTree->popupCommand(item, tree->currentKey()); });
-    // New and Properties open the assistant and the dialogs, which come later.
-    for (int item : {PopupNew, PopupProperties})
-        window->commandBar().popupItem(popup, item)->setEnabled(false);
+    // New opens the assistant, which comes later.
+    window->commandBar().popupItem(popup, PopupNew)->setEnabled(false);
 }
 
 void EditorSession::showTreePopup(const QPoint &at)
@@ -136,19 +173,8 @@ void EditorSession::showTreePopup(const QPoint &at)
 
 void EditorSession::beforeMainMenu()
 {
-    CommandBar &bar = mWindow->commandBar();
-    MainWindowRules::updateDocumentItems(mDocument.DocumentState, bar);
-    CanvasState &state = mCanvas->state();
-    const bool clipboard = state.ClipboardZone.hForme() != ShapeNone;
-    if (state.CanvasMode == NoPicture) {
-        MainWindowRules::updateEditMenu(3, clipboard, bar);
-    } else if (state.CanvasMode == Idle) {
-        MainWindowRules::updateEditMenu(0, clipboard, bar);
-        state.MapFocus = 1;
-    } else if (state.CanvasMode == ZoneSelected) {
-        MainWindowRules::updateEditMenu(1, clipboard, bar);
-        state.MapFocus = 0;
-    }
+    MainWindowRules::updateDocumentItems(mDocument.DocumentState, mWindow->commandBar());
+    mEdits->beforeMainMenu();
 }
 
 void EditorSession::loadMainWindow()

@@ -14,7 +14,11 @@
 namespace areamaker {
 
 class BrowserLookup;
+class CanvasClipboard;
 class CanvasEditor;
+class EditCommands;
+class PropertiesCommand;
+class QtPropertyDialogs;
 class CanvasModel;
 class DocumentLifecycle;
 class FileDialogPort;
@@ -32,6 +36,8 @@ enum class CloseReason;
 struct SessionPorts
 {
     SettingsStore &store;
+    // The user's profile, shared with the maker's other programs: the e-mail address.
+    SettingsStore &profile;
     BrowserLookup &browsers;
     MessageBoxPort &messages;
     FileDialogPort &dialogs;
@@ -59,6 +65,7 @@ public:
     MainCommands &commands() const { return *mCommands; }
     DocumentLifecycle &lifecycle() const { return *mLifecycle; }
     PropertyGridBinding &grid() const { return *mGrid; }
+    CanvasClipboard &clipboard() const { return *mClipboard; }
 
     void loadMainWindow() override;
     void showSplash() override;
@@ -71,6 +78,7 @@ private:
     void connectCommands();
     void connectSidePane();
     void showTreePopup(const QPoint &at);
+    void connectEditCommands();
     void beforeMainMenu();
     bool closeRequested(CloseReason reason);
 
@@ -85,6 +93,10 @@ private:
     std::unique_ptr<MainCommands> mCommands;
     std::unique_ptr<PropertyGridBinding> mGrid;
     std::unique_ptr<ZoneTreeBinding> mTree;
+    std::unique_ptr<CanvasClipboard> mClipboard;
+    std::unique_ptr<QtPropertyDialogs> mDialogs;
+    std::unique_ptr<PropertiesCommand> mProperties;
+    std::unique_ptr<EditCommands> mEdits;
 };
 
 } // namespace areamaker

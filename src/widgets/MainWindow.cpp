@@ -16,6 +16,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 
@@ -213,6 +214,21 @@ void MainWindow::setPictureEnabled(bool enabled)
 void MainWindow::repaintWorkspace()
 {
     mCanvas->update();
+}
+
+void MainWindow::setPopupItemVisible(int item, bool visible)
+{
+    mCommands->popupItem(mCommands->canvasPopup(), item)->setVisible(visible);
+}
+
+void MainWindow::setPopupItemEnabled(int item, bool enabled)
+{
+    mCommands->popupItem(mCommands->canvasPopup(), item)->setEnabled(enabled);
+}
+
+void MainWindow::showCanvasPopup(Point at)
+{
+    mCommands->canvasPopup()->popup(mCanvas->picMain()->mapToGlobal(QPoint(at.x, at.y)));
 }
 
 int MainWindow::MsgResponse() const

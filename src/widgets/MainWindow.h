@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/CanvasPopupPort.h"
 #include "platform/CanvasSurfaces.h"
 #include "platform/EditorViews.h"
 #include "shell/AppSettings.h"
@@ -30,6 +31,7 @@ class MainWindow : public QMainWindow,
                    public WindowTitlePort,
                    public PropertyGridPort,
                    public CanvasHost,
+                   public CanvasPopupPort,
                    public ISubclass
 {
     Q_OBJECT
@@ -74,6 +76,9 @@ public:
     void startAutoPropTimer() override { mAutoPropTimer.start(); }
     void layOut() override { DimensionForm(); }
     void repaintWorkspace() override;
+    void setPopupItemVisible(int item, bool visible) override;
+    void setPopupItemEnabled(int item, bool enabled) override;
+    void showCanvasPopup(Point at) override;
     void startRedrawTimer() override { mRedrawTimer.start(); }
     int MsgResponse() const override;
     qintptr WindowProc(QObject *window, int message, QEvent *event) override;

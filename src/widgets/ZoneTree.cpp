@@ -22,6 +22,8 @@ ZoneTree::ZoneTree(QWidget *parent) : QTreeWidget(parent)
     setIconSize(QSize(16, 16));
     connect(this, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem *item) { emit nodeClicked(keyOf(item)); });
+    connect(this, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem *item) { emit nodeDoubleClicked(keyOf(item)); });
 }
 
 std::string ZoneTree::keyOf(const QTreeWidgetItem *item)

@@ -31,6 +31,7 @@ public:
 signals:
     // A node was clicked, or reached with the keyboard.
     void nodeClicked(const std::string &key);
+    void nodeDoubleClicked(const std::string &key);
     void mouseReleased(Qt::MouseButton button, const QPoint &globalPosition);
     void keyReleased();
     void focused();

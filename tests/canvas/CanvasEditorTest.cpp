@@ -115,8 +115,6 @@ TEST_F(CanvasEditorTest, EachShapeIsTracedByClicksIntoASelectedZoneOfTheMap)
     }
     EXPECT_EQ(surfaces.autoPropStarts, index);
     EXPECT_FALSE(surfaces.pictureEnabled);
-    editor.autoPropElapsed();
-    EXPECT_TRUE(surfaces.pictureEnabled);
 }
 
 TEST_F(CanvasEditorTest, AbandonedTracesCreateNothingAndLeaveTheDocumentClean)

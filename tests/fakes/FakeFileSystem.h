@@ -26,6 +26,10 @@ public:
     IoResult readFile(const std::string &path, std::string &bytes) const override;
     IoResult replaceFile(const std::string &path, std::string_view bytes) override;
     std::optional<FileTime> lastWriteTime(const std::string &path) const override;
+    std::optional<std::uintmax_t> fileSize(const std::string &path) const override
+    {
+        return has(path) ? std::optional<std::uintmax_t>(bytes(path).size()) : std::nullopt;
+    }
 
 private:
     struct File

@@ -35,8 +35,9 @@ EditorSession &GuiFixture::start(const std::vector<std::string> &arguments)
         session->window().closeRequested = nullptr;
     session.reset();
     store = std::make_unique<QtSettingsStore>(folder.filePath("config/Areamaker.ini"));
+    profile = std::make_unique<QtSettingsStore>(folder.filePath("config/Norvix.ini"));
     session = std::make_unique<EditorSession>(
-        SessionPorts{*store, browsers, views, views, files, images});
+        SessionPorts{*store, *profile, browsers, views, views, files, images});
     session->start(arguments, folder.filePath("bin").toStdString(), "areamkr");
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&session->window()));
     return *session;

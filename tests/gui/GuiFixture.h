@@ -58,6 +58,8 @@ protected:
     PosixFileSystem files;
     QtImageProbe images;
     std::unique_ptr<QtSettingsStore> store;
+    // The user's profile, where the e-mail address is found.
+    std::unique_ptr<QtSettingsStore> profile;
     std::unique_ptr<EditorSession> session;
 };
 

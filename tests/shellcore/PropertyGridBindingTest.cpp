@@ -193,8 +193,9 @@ TEST_F(PropertyGridBindingTest, HyperlinksAreChosenRelativeToThePage)
     select(1);
     grid.MoreItemClick(TagHref);
     ASSERT_EQ(views.dialogs.size(), 1U);
-    EXPECT_EQ(views.dialogs[0].filter, "Pages web  (*.htm; *.html)|*.htm;*.html|Images  (*.gif; "
-                                       "*.jpg)|*.gif;*.jpg|Tous  (*.*)|*.*|");
+    EXPECT_EQ(views.dialogs[0].filter,
+              "Pages web  (*.htm; *.html)|*.htm;*.html|Images  (*.gif; *.jpg; *.jpeg; *.png; "
+              "*.bmp; *.webp)|*.gif;*.jpg;*.jpeg;*.png;*.bmp;*.webp|Tous  (*.*)|*.*|");
     EXPECT_EQ(views.dialogs[0].title, "Spécification d'un hyperlien");
     EXPECT_EQ(views.dialogs[0].initialFolder, "/site/");
     EXPECT_EQ(document.ActiveZones[1].GetData(AttrHref), "pages/salle.htm");

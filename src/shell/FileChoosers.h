@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/FileDialogPort.h"
+
+#include <string>
+
+namespace areamaker {
+
+// The file choosers of the grid and the dialogs, in one place: their titles, filters and
+// default extensions. The image entries list every format the picture readers take.
+OpenFileRequest hyperlinkChooser(const std::string &initialFolder);
+// The map's picture; `allFiles` adds the "Tous" entry after the images.
+OpenFileRequest imageChooser(const std::string &initialFolder, bool allFiles);
+// What the user is told of a chosen picture that cannot be read.
+std::string unreadablePictureText(const std::string &path);
+
+} // namespace areamaker
