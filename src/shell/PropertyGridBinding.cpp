@@ -4,6 +4,7 @@
 #include "canvas/ZoneClamps.h"
 #include "canvas/ZoneEdits.h"
 #include "document/AsciiText.h"
+#include "document/FileFilters.h"
 #include "document/MapDocument.h"
 #include "document/TreeKeys.h"
 #include "shell/AppSettings.h"
@@ -19,9 +20,6 @@ namespace {
 constexpr const char *BadPosition = "La position spécifiée n'est pas valide.";
 constexpr const char *BadPoint = "Les coordonnées spécifiées en X,Y ne sont pas valides.";
 constexpr const char *BadValue = "La valeur spécifiée n'est pas valide.";
-constexpr const char *LinkFilter =
-    "Pages web  (*.htm; *.html)|*.htm;*.html|Images  (*.gif; *.jpg)|*.gif;*.jpg|Tous  (*.*)|*.*|";
-constexpr const char *ImageFilter = "Images  (*.gif; *.jpg)|*.gif;*.jpg|Tous  (*.*)|*.*|";
 
 const char *shapeName(int shape)
 {
@@ -336,7 +334,7 @@ bool PropertyGridBinding::warn(const char *text, const char *title)
     return false;
 }
 
-std::string PropertyGridBinding::askForFile(const char *filter, const char *title,
+std::string PropertyGridBinding::askForFile(const std::string &filter, const char *title,
                                             const char *extension)
 {
     return mCanvas.ports().fileDialogs->getOpenFileName(
@@ -348,7 +346,8 @@ std::string PropertyGridBinding::HyperlinkSelection()
     const int mode = mCanvas.state().CanvasMode;
     if (!(mode == ZoneSelected && mDocument.SelectedZoneIndex != -1) && mode != Idle)
         return {};
-    const std::string chosen = askForFile(LinkFilter, "Spécification d'un hyperlien", "htm");
+    const std::string chosen =
+        askForFile(FileFilters::links(), "Spécification d'un hyperlien", "htm");
     if (chosen.empty())
         return {};
     const std::string relative = RelativePath(chosen, mDocument.Path, mStyle);
@@ -381,7 +380,7 @@ std::string PropertyGridBinding::chooseImage()
 {
     if (mCanvas.state().CanvasMode != Idle)
         return {};
-    const std::string chosen = askForFile(ImageFilter, "Choisir une image", "gif");
+    const std::string chosen = askForFile(FileFilters::images(), "Choisir une image", "gif");
     if (chosen.empty())
         return {};
     const ImageMap *map = mDocument.activeMap();
@@ -394,7 +393,7 @@ bool PropertyGridBinding::applyImage(const std::string &path)
 {
     if (!mCanvas.ShowImage(path)) {
         mCanvas.ports().messages->show(
-            {"'" + toUpperAscii(path) + "'\n\nLe format de l'image sélectionnée est invalide ou le fichier "
+            {"'" + shownPath(path, mStyle) + "'\n\nLe format de l'image sélectionnée est invalide ou le fichier "
                            "est endommagé.",
              "Erreur", MessageButtons::Ok, MessageIcon::Exclamation});
         return false;

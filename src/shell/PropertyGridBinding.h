@@ -87,7 +87,7 @@ private:
     bool applySize(const std::string &text, const SizeEdit &edit);
     void refreshZone(ZoneRows group);
     bool warn(const char *text, const char *title = "Areamaker");
-    std::string askForFile(const char *filter, const char *title, const char *extension);
+    std::string askForFile(const std::string &filter, const char *title, const char *extension);
     void applyHyperlink(const std::string &relative);
     bool applyImage(const std::string &path);
 

@@ -193,8 +193,9 @@ TEST_F(PropertyGridBindingTest, HyperlinksAreChosenRelativeToThePage)
     select(1);
     grid.MoreItemClick(TagHref);
     ASSERT_EQ(views.dialogs.size(), 1U);
-    EXPECT_EQ(views.dialogs[0].filter, "Pages web  (*.htm; *.html)|*.htm;*.html|Images  (*.gif; "
-                                       "*.jpg)|*.gif;*.jpg|Tous  (*.*)|*.*|");
+    EXPECT_EQ(views.dialogs[0].filter,
+              "Pages web  (*.htm; *.html)|*.htm;*.html|Images  (*.gif; *.jpg; *.jpeg; *.png; "
+              "*.bmp; *.webp)|*.gif;*.jpg;*.jpeg;*.png;*.bmp;*.webp|Tous  (*.*)|*.*|");
     EXPECT_EQ(views.dialogs[0].title, "Spécification d'un hyperlien");
     EXPECT_EQ(views.dialogs[0].initialFolder, "/site/");
     EXPECT_EQ(document.ActiveZones[1].GetData(AttrHref), "pages/salle.htm");
@@ -220,7 +221,7 @@ TEST_F(PropertyGridBindingTest, AnotherPictureKeepsTheZonesInsideOrIsRefusedWhen
     views.answers = {MessageAnswer::Ok};
     grid.MoreItemClick(TagMapImage);
     ASSERT_EQ(views.messages.size(), 1U);
-    EXPECT_EQ(views.messages[0].text, "'/SITE/BROKEN.GIF'\n\nLe format de l'image sélectionnée est "
+    EXPECT_EQ(views.messages[0].text, "'/site/broken.gif'\n\nLe format de l'image sélectionnée est "
                                       "invalide ou le fichier est endommagé.");
     EXPECT_EQ(document.Maps[0].ImagePath, "/site/plan.gif");
     EXPECT_FALSE(document.Maps[0].Modified);
