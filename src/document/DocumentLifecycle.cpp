@@ -114,7 +114,6 @@ bool DocumentLifecycle::scanPage(const std::string &page, MapDocument &read)
         reportOpenFailure(reader.lastError()->number(), reader.lastError()->description());
         return false;
     }
-    findMapImages(read, page, images, mStyle);
     return true;
 }
 
@@ -177,6 +176,13 @@ bool DocumentLifecycle::ActivateMap(int index, bool expandNode)
         return false;
     ImageMap &map = mDocument.Maps[static_cast<std::size_t>(index)];
     std::string image = map.ImagePath;
+    bool fromImgTag = false;
+    if (image == NoImage && map.SourceTextAsRead.empty()) {
+        const std::string named = imageNamedByPage(map, mPageText, mDocument, mStyle);
+        fromImgTag = !named.empty() && mPorts.files->fileExists(named);
+        if (fromImgTag)
+            image = named;
+    }
     if (image == NoImage || !mPorts.files->fileExists(image)) {
         image = LocateImage(mDocument.Encoding.decode(map.Name), index);
         if (image.empty()) {
@@ -191,6 +197,8 @@ bool DocumentLifecycle::ActivateMap(int index, bool expandNode)
         failActivation();
         return false;
     }
+    if (fromImgTag)
+        takeImageOfImgTag(index, image);
     map.ImagePath = image;
     mDocument.loadActiveZones(index);
     mPorts.canvas->clearSelection();
@@ -203,6 +211,15 @@ bool DocumentLifecycle::ActivateMap(int index, bool expandNode)
     mPorts.grid->fill(GridFill::Selection);
     mPorts.canvas->startDisplayTimer();
     return true;
+}
+
+void DocumentLifecycle::takeImageOfImgTag(int index, const std::string &image)
+{
+    // The page already shows this picture: as read, the map's image has not changed, so its
+    // IMG tags are left as they are.
+    ImageMap &map = mDocument.Maps[static_cast<std::size_t>(index)];
+    map.SourceAsRead = image;
+    mPorts.tree->setNodeText(mapKey(index), mapNodeText(mDocument.Encoding.decode(map.Name), image));
 }
 
 void DocumentLifecycle::failActivation()
@@ -221,7 +238,9 @@ std::string DocumentLifecycle::LocateImage(const std::string &mapName, int mapIn
 {
     const bool known = mapIndex >= 0 && mapIndex < mDocument.MapCount();
     const std::string sought =
-        known ? mDocument.Maps[static_cast<std::size_t>(mapIndex)].ImageSought : std::string();
+        known ? imageNamedByPage(mDocument.Maps[static_cast<std::size_t>(mapIndex)], mPageText,
+                                 mDocument, mStyle)
+              : std::string();
     const std::string where =
         sought.empty() ? std::string() : "\nFichier cherché : '" + shownPath(sought, mStyle) + "'";
     const MessageAnswer answer =

@@ -49,6 +49,7 @@ private:
     void followFolder();
     bool readForSave(std::string &text, std::string &failure);
     bool trySave(std::string &failure);
+    void takeImageOfImgTag(int index, const std::string &image);
     void failActivation();
     void reportOpenFailure(int number, const std::string &description);
     void reportNotAPage(const std::string &path, const std::string &kind);

@@ -27,8 +27,6 @@ struct ImageMap
     // The source comment's path as it stood in the page, kept so that a map whose image
     // was never found does not lose the author's reference when it is written again.
     std::string SourceTextAsRead;
-    // The image file the page named for a map whose image was not found, when it named one.
-    std::string ImageSought;
 
     std::int16_t ZoneCount() const { return static_cast<std::int16_t>(Zones.size()); }
     bool hasDefaultRegion() const { return !DefaultRegion[AttrHref].empty(); }

@@ -2,18 +2,18 @@
 
 #include "document/Paths.h"
 
+#include <string>
 #include <string_view>
 
 namespace areamaker {
 
-class ImageSizeCache;
 class MapDocument;
+struct ImageMap;
 
-// Finds the images of the maps just read whose source comment named none. The comment exists
-// only in pages this editor wrote: a map of a page written by others takes the SRC of the
-// first IMG tag whose USEMAP names it, when that file exists. Every map left without an image
-// records the path looked for, so that the question that follows can name it.
-void findMapImages(MapDocument &document, std::string_view page, ImageSizeCache &images,
-                   PathStyle style);
+// The image file the page names for a map, resolved against the page, or empty when it names
+// none. The source comment exists only in pages this editor wrote: a map without one, as pages
+// written by others have it, is named by the SRC of the first IMG tag whose USEMAP names it.
+std::string imageNamedByPage(const ImageMap &map, std::string_view page,
+                             const MapDocument &document, PathStyle style);
 
 } // namespace areamaker

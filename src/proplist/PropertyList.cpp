@@ -384,7 +384,7 @@ bool PropertyList::handleTypedStart(const QKeyEvent *event)
     // A selected row scrolled out of view gets its edit box back before typing into it.
     SelectItem(mSelected);
     mTxtItem->setText(event->text());
-    mTxtItem->setCursorPosition(1);
+    mTxtItem->setCursorPosition(static_cast<int>(event->text().size()));
     mTypedStart = true;
     mTxtItem->setFocus(Qt::OtherFocusReason);
     return true;

@@ -124,7 +124,6 @@ TEST_F(PropertyListInput, EveryPrintableCharacterStartsAnEditButSpace)
     };
     const Case cases[] = {
         {Qt::Key_Space, " ", false},
-        {Qt::Key_Tab, "\t", false},
         {Qt::Key_BraceRight, "}", true},
         {Qt::Key_AsciiTilde, "~", true},
         {Qt::Key_Eacute, QString::fromUtf8("É"), true},
