@@ -219,7 +219,8 @@ void DocumentLifecycle::takeImageOfImgTag(int index, const std::string &image)
     // IMG tags are left as they are.
     ImageMap &map = mDocument.Maps[static_cast<std::size_t>(index)];
     map.SourceAsRead = image;
-    mPorts.tree->setNodeText(mapKey(index), mapNodeText(mDocument.Encoding.decode(map.Name), image));
+    mPorts.tree->setNodeText(mapKey(index),
+                             mapNodeText(mDocument.Encoding.decode(map.Name), image));
 }
 
 void DocumentLifecycle::failActivation()
@@ -243,12 +244,11 @@ std::string DocumentLifecycle::LocateImage(const std::string &mapName, int mapIn
               : std::string();
     const std::string where =
         sought.empty() ? std::string() : "\nFichier cherché : '" + shownPath(sought, mStyle) + "'";
-    const MessageAnswer answer =
-        mPorts.messages->show({"L'image associée à la map '" + mapName + "' est introuvable." +
-                                   where +
-                                   "\n\nVeuillez spécifier le chemin d'accès à l'image afin de "
-                                   "pouvoir utiliser l'éditeur.",
-                               "Message", MessageButtons::OkCancel, MessageIcon::Information});
+    const MessageAnswer answer = mPorts.messages->show(
+        {"L'image associée à la map '" + mapName + "' est introuvable." + where +
+             "\n\nVeuillez spécifier le chemin d'accès à l'image afin de "
+             "pouvoir utiliser l'éditeur.",
+         "Message", MessageButtons::OkCancel, MessageIcon::Information});
     if (answer == MessageAnswer::Cancel)
         return {};
     const std::string path = mPorts.fileDialogs->getOpenFileName(
@@ -323,9 +323,10 @@ bool DocumentLifecycle::SaveDocument()
     while (!trySave(failure)) {
         mLastError = failure;
         const MessageAnswer answer = mPorts.messages->show(
-            {shownPath(mDocument.Path, mStyle) + "\n\nLe document n'est pas accessible ou n'existe pas "
-                                            "!\nVeuillez rétablir l'accès au fichier pour "
-                                            "enregistrer les modifications.",
+            {shownPath(mDocument.Path, mStyle) +
+                 "\n\nLe document n'est pas accessible ou n'existe pas "
+                 "!\nVeuillez rétablir l'accès au fichier pour "
+                 "enregistrer les modifications.",
              "Erreur: " + failure, MessageButtons::RetryCancel, MessageIcon::Critical});
         if (answer != MessageAnswer::Retry)
             return false;
@@ -375,11 +376,12 @@ bool DocumentLifecycle::askToReload()
     const bool edited = mDocument.anyMapModified() || mDocument.DocumentModified;
     const std::string loss =
         edited ? "Les modifications non enregistrées dans l'éditeur seront perdues.\n" : "";
-    return mPorts.messages->show({quotedPath() +
-                                      "Ce document a été modifié par une autre application.\n" +
-                                      loss + "Désirez-vous recharger le document maintenant ?",
-                                  "Areamaker", MessageButtons::YesNo, MessageIcon::Question,
-                                  edited ? 1 : 0}) == MessageAnswer::Yes;
+    // Over unsaved edits the default answer keeps them.
+    const MessageRequest question{
+        quotedPath() + "Ce document a été modifié par une autre application.\n" + loss +
+            "Désirez-vous recharger le document maintenant ?",
+        "Areamaker", MessageButtons::YesNo, MessageIcon::Question, edited ? 1 : 0};
+    return mPorts.messages->show(question) == MessageAnswer::Yes;
 }
 
 void DocumentLifecycle::tellPageGone()

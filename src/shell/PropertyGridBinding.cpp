@@ -393,8 +393,9 @@ bool PropertyGridBinding::applyImage(const std::string &path)
 {
     if (!mCanvas.ShowImage(path)) {
         mCanvas.ports().messages->show(
-            {"'" + shownPath(path, mStyle) + "'\n\nLe format de l'image sélectionnée est invalide ou le fichier "
-                           "est endommagé.",
+            {"'" + shownPath(path, mStyle) +
+                 "'\n\nLe format de l'image sélectionnée est invalide ou le fichier "
+                 "est endommagé.",
              "Erreur", MessageButtons::Ok, MessageIcon::Exclamation});
         return false;
     }

@@ -240,7 +240,8 @@ void CanvasView::wheelEvent(QWheelEvent *event)
     if (turn.x() == 0 && (event->modifiers() & Qt::ShiftModifier))
         turn = {turn.y(), 0};
     // One notch (120) moves as many 20-pixel steps as the desktop scrolls lines.
-    const int perStep = QWheelEvent::DefaultDeltasPerStep / std::max(1, QApplication::wheelScrollLines());
+    const int perStep =
+        QWheelEvent::DefaultDeltasPerStep / std::max(1, QApplication::wheelScrollLines());
     mWheelRest += turn;
     const QPoint steps(mWheelRest.x() / perStep, mWheelRest.y() / perStep);
     mWheelRest -= steps * perStep;

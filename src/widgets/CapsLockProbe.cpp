@@ -12,8 +12,8 @@ namespace areamaker {
 
 std::optional<bool> capsLockState()
 {
-    const auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
-                              : nullptr;
+    const auto *x11 =
+        qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
     if (!connection)
         return std::nullopt;

@@ -233,11 +233,12 @@ void CommandBar::setCommand(std::initializer_list<int> items,
     for (const auto &[entry, fromToolbar] : entries) {
         entry->hasCommand = true;
         apply(*entry);
-        connect(entry->action, &QAction::triggered, this, [this, command, fromToolbar = fromToolbar] {
-            if (beforeCommand)
-                beforeCommand(fromToolbar);
-            command();
-        });
+        connect(entry->action, &QAction::triggered, this,
+                [this, command, fromToolbar = fromToolbar] {
+                    if (beforeCommand)
+                        beforeCommand(fromToolbar);
+                    command();
+                });
     }
 }
 

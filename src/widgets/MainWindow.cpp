@@ -12,8 +12,8 @@
 #include "widgets/SidePane.h"
 #include "widgets/SubclassService.h"
 
-#include <QAction>
 #include <QAbstractScrollArea>
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -61,9 +61,9 @@ int canvasKeyOf(int key)
 } // namespace
 
 MainWindow::MainWindow(AppSettings &settings)
-    : capsLockProbe(capsLockState), mSettings(settings), mCommands(new CommandBar(this)), mClient(new QWidget(this)),
-      mSidePane(new SidePane(settings, this)), mCanvas(new CanvasView(mClient)),
-      mStatus(new QLabel(this)), mCaps(new QLabel(this))
+    : capsLockProbe(capsLockState), mSettings(settings), mCommands(new CommandBar(this)),
+      mClient(new QWidget(this)), mSidePane(new SidePane(settings, this)),
+      mCanvas(new CanvasView(mClient)), mStatus(new QLabel(this)), mCaps(new QLabel(this))
 {
     setObjectName(QStringLiteral("frmMap"));
     setWindowTitle(QString::fromUtf8(MainWindowRules::ProductTitle));

@@ -11,9 +11,9 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QDir>
-#include <QMouseEvent>
 #include <QFile>
 #include <QImage>
+#include <QMouseEvent>
 #include <QTest>
 
 namespace areamaker::testing {

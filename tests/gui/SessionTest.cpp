@@ -83,7 +83,8 @@ TEST_F(SessionTest, ExitWritesEverySettingAndARestartReadsThemBack)
     EXPECT_EQ(written.value("System/LinPtDef").toString(), "2");
     EXPECT_EQ(written.value("System/ClrSelHandleId").toString(), "4");
     EXPECT_EQ(written.value("System/WindowState").toString(), "2");
-    EXPECT_EQ(written.value("System/DefPath").toString().toStdString(), folder.path().toStdString() + "/")
+    EXPECT_EQ(written.value("System/DefPath").toString().toStdString(),
+              folder.path().toStdString() + "/")
         << "the folder of the last page opened";
     EXPECT_EQ(written.value("External/AppVER").toString(), "0.1.0");
 

@@ -183,8 +183,8 @@ TEST_F(WindowBehaviourTest, TheTreeFollowsTheCanvasAndTheCanvasScrollsToTheTrees
     const QPoint corner = -canvas.picMain()->pos();
     const QRect view(corner, QSize(canvas.width() - canvas.vsbMain()->width(),
                                    canvas.height() - canvas.hsbMain()->height()));
-    EXPECT_TRUE(view.contains(QRect(1300, 1000, 100, 100))) << "view at " << corner.x() << ","
-                                                            << corner.y();
+    EXPECT_TRUE(view.contains(QRect(1300, 1000, 100, 100)))
+        << "view at " << corner.x() << "," << corner.y();
     QTest::keyClick(&window(), Qt::Key_Tab);
     EXPECT_EQ(tree().currentKey(), zoneKey(0, 0));
     EXPECT_EQ(canvas.vsbMain()->value(), 0) << "Tab brings the zone into sight too";
