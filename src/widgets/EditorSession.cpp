@@ -149,6 +149,9 @@ void EditorSession::beforeMainMenu()
     CommandBar &bar = mWindow->commandBar();
     MainWindowRules::updateDocumentItems(mDocument.DocumentState, bar);
     CanvasState &state = mCanvas->state();
+    // The tracing ends first, so that the Edit menu offers what the canvas then allows.
+    if (state.CanvasMode == Tracing)
+        mEditor->CancelTrace();
     const bool clipboard = state.ClipboardZone.hForme() != ShapeNone;
     if (state.CanvasMode == NoPicture) {
         MainWindowRules::updateEditMenu(3, clipboard, bar);
@@ -158,8 +161,6 @@ void EditorSession::beforeMainMenu()
     } else if (state.CanvasMode == ZoneSelected) {
         MainWindowRules::updateEditMenu(1, clipboard, bar);
         state.MapFocus = 0;
-    } else if (state.CanvasMode == Tracing) {
-        mEditor->CancelTrace();
     }
 }
 

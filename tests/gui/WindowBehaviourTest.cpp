@@ -133,11 +133,17 @@ TEST_F(WindowBehaviourTest, MenusToolbarAndTreeEndATracingInProgress)
     EXPECT_FALSE(bar().button("14")->isChecked());
     EXPECT_TRUE(bar().button("13")->isChecked());
 
+    QTest::keyClick(&window(), Qt::Key_Escape);
+    clickPicture({30, 50});
+    openAndCloseMenu(18);
+    ASSERT_TRUE(bar().menuItem(27)->isEnabled());
+    clickToolButton("13");
     clickPicture({20, 90});
     openAndCloseMenu(18);
     EXPECT_EQ(state.CanvasMode, Idle);
     EXPECT_EQ(state.TraceStep, 0);
     EXPECT_TRUE(bar().button("11")->isChecked());
+    EXPECT_FALSE(bar().menuItem(27)->isEnabled()) << "no zone is selected any more";
 
     clickNode(mapKey(0));
     clickToolButton("14");
