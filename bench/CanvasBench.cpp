@@ -40,6 +40,7 @@ struct MemorySurfaces : CanvasSurfaces, CanvasHost
     int mousePointer() const override { return 0; }
     void setPictureEnabled(bool) override {}
     void startAutoPropTimer() override {}
+    void scrollTo(int, int) override {}
 };
 
 // One zone of each shape in turn on a grid of 100 x 50 cells of 80 x 120 pixels.

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
-  qt6-base-dev qt6-image-formats-plugins libgl-dev
+  qt6-base-dev qt6-image-formats-plugins qt6-translations-l10n libgl-dev libxcb1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
 )

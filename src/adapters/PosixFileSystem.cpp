@@ -1,9 +1,10 @@
 #include "adapters/PosixFileSystem.h"
 
+#include "adapters/SystemErrorText.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <fcntl.h>
 
@@ -13,7 +14,7 @@ namespace {
 
 IoResult systemFailure(const char *what)
 {
-    return IoResult::failure(std::string(what) + " : " + std::strerror(errno));
+    return IoResult::failure(std::string(what) + " : " + systemErrorText(errno));
 }
 
 // The file a path finally names, so that a link stays a link after the save.

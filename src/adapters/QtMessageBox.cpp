@@ -10,6 +10,7 @@ namespace areamaker {
 
 namespace {
 
+// The mnemonics answer the box with the letter alone, as the usual French buttons do.
 using Choice = std::pair<MessageAnswer, const char *>;
 
 std::vector<Choice> choicesOf(MessageButtons buttons)
@@ -18,15 +19,15 @@ std::vector<Choice> choicesOf(MessageButtons buttons)
     case MessageButtons::Ok:
         return {{MessageAnswer::Ok, "OK"}};
     case MessageButtons::OkCancel:
-        return {{MessageAnswer::Ok, "OK"}, {MessageAnswer::Cancel, "Annuler"}};
+        return {{MessageAnswer::Ok, "OK"}, {MessageAnswer::Cancel, "&Annuler"}};
     case MessageButtons::YesNo:
-        return {{MessageAnswer::Yes, "Oui"}, {MessageAnswer::No, "Non"}};
+        return {{MessageAnswer::Yes, "&Oui"}, {MessageAnswer::No, "&Non"}};
     case MessageButtons::YesNoCancel:
-        return {{MessageAnswer::Yes, "Oui"},
-                {MessageAnswer::No, "Non"},
-                {MessageAnswer::Cancel, "Annuler"}};
+        return {{MessageAnswer::Yes, "&Oui"},
+                {MessageAnswer::No, "&Non"},
+                {MessageAnswer::Cancel, "&Annuler"}};
     case MessageButtons::RetryCancel:
-        return {{MessageAnswer::Retry, "Réessayer"}, {MessageAnswer::Cancel, "Annuler"}};
+        return {{MessageAnswer::Retry, "&Réessayer"}, {MessageAnswer::Cancel, "&Annuler"}};
     }
     return {{MessageAnswer::Ok, "OK"}};
 }

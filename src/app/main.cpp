@@ -1,3 +1,4 @@
+#include "adapters/FrenchTranslations.h"
 #include "adapters/PosixFileSystem.h"
 #include "adapters/QtFileDialog.h"
 #include "adapters/QtImageProbe.h"
@@ -85,6 +86,9 @@ int main(int argc, char *argv[])
     if (argc > 1 && isBatchCommand(argv[1]))
         return runBatch(argc, argv);
     QApplication app(argc, argv);
+    if (!areamaker::installFrenchTranslations())
+        std::cerr << "Traductions françaises de Qt introuvables (paquet qt6-translations-l10n) : "
+                     "les dialogues de fichiers resteront en anglais.\n";
     QString screenshot;
     const std::vector<std::string> arguments = editorArguments(argc, argv, screenshot);
     areamaker::QtSettingsStore store;

@@ -121,6 +121,8 @@ void CanvasEditor::SelectNextZone()
         return;
     mCanvas.selectZone(found);
     mCanvas.ports().grid->fill(GridFill::Selection);
+    mCanvas.showSelectionInTree();
+    mCanvas.scrollToSelectedZone();
     mCanvas.RedrawCanvas();
 }
 

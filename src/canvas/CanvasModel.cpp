@@ -21,6 +21,9 @@ CanvasModel::CanvasModel(MapDocument &document, const AppSettings &settings,
 bool CanvasModel::ShowImage(const std::string &path)
 {
     if (path.empty()) {
+        // A tracing or a drag has nothing left to act on.
+        mState.TraceStep = 0;
+        mState.TraceZones.clear();
         mSurfaces.clearPicture();
         mState.ImageShown = false;
         mScroll.setPicture({});
@@ -78,6 +81,31 @@ void CanvasModel::selectZone(int index)
     mDocument.SelectedZoneIndex = static_cast<std::int16_t>(index);
     mState.CanvasMode = ZoneSelected;
     BuildHandles();
+}
+
+void CanvasModel::showSelectionInTree()
+{
+    const int map = mDocument.ActiveMapIndex;
+    if (map < 0)
+        return;
+    const int zone = mDocument.SelectedZoneIndex;
+    mPorts.tree->selectNode(zone >= 0 ? zoneKey(map, zone) : mapKey(map));
+}
+
+void CanvasModel::scrollToSelectedZone()
+{
+    const Zone *zone = selectedZone();
+    if (!zone || zone->hNCoords() == 0)
+        return;
+    Point low = zone->point(0);
+    Point high = low;
+    for (int i = 1; i < zone->hNCoords(); ++i) {
+        const Point p = zone->point(i);
+        low = {std::min(low.x, p.x), std::min(low.y, p.y)};
+        high = {std::max(high.x, p.x), std::max(high.y, p.y)};
+    }
+    mHost.scrollTo(mScroll.stepShowing(false, low.x, high.x),
+                   mScroll.stepShowing(true, low.y, high.y));
 }
 
 Zone *CanvasModel::selectedZone()
@@ -216,6 +244,7 @@ void CanvasModel::DeleteSelectedZone(bool ask)
     clearSelection();
     mState.CanvasMode = Idle;
     mPorts.grid->fill(GridFill::Selection);
+    showSelectionInTree();
     markActiveMapModified();
     RedrawCanvas();
 }

@@ -38,6 +38,10 @@ public:
 
     // Makes the zone the one selected zone, with its handles; the caller refills and redraws.
     void selectZone(int index);
+    // The zone explorer's current node follows the selection: the zone's, else the map's.
+    void showSelectionInTree();
+    // Scrolls the picture so that the selected zone is in sight.
+    void scrollToSelectedZone();
     void BuildHandles();
     // Re-centres the existing handles on the selected zone's points, as a resize step does.
     void placeHandles();

@@ -1,5 +1,7 @@
 #include "canvas/ScrollModel.h"
 
+#include <algorithm>
+
 namespace areamaker {
 
 void ScrollModel::setWorkspace(ImageSize workspace, int horizontalBarHeight, int verticalBarWidth)
@@ -69,6 +71,18 @@ ScrollBarState ScrollModel::layOutBar(bool needed, int over, int &offset, Scroll
     bar.maximum = maximum;
     bar.visible = true;
     return bar;
+}
+
+int ScrollModel::stepShowing(bool vertical, int from, int to) const
+{
+    const ScrollBarState &bar = vertical ? mVertical : mHorizontal;
+    if (!bar.visible)
+        return 0;
+    const int offset = vertical ? mOffsetY : mOffsetX;
+    const int view = vertical ? viewHeight() : viewWidth();
+    if (from >= offset && to <= offset + view)
+        return bar.value;
+    return std::clamp(from / Step, 0, bar.maximum);
 }
 
 ScrollBarState ScrollModel::scrolled(bool vertical, int value)

@@ -40,6 +40,10 @@ public:
     // A bar moved to `value`: the new offset; the bar's maximum may shrink to `value`.
     ScrollBarState scrolled(bool vertical, int value);
 
+    // The step that brings the span from..to (picture pixels) into the view, or the current
+    // one when it is in sight already; a span longer than the view shows its start.
+    int stepShowing(bool vertical, int from, int to) const;
+
     int offsetX() const { return mOffsetX; }
     int offsetY() const { return mOffsetY; }
     ImageSize workspace() const { return mWorkspace; }

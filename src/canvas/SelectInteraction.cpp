@@ -64,10 +64,12 @@ void SelectInteraction::selectAt(Point at)
         mCanvas.state().CanvasMode = Idle;
         mCanvas.RedrawCanvas();
         mCanvas.ports().grid->fill(GridFill::Selection);
+        mCanvas.showSelectionInTree();
         return;
     }
     mCanvas.selectZone(hit);
     mCanvas.ports().grid->fill(GridFill::Selection);
+    mCanvas.showSelectionInTree();
     mCanvas.RedrawCanvas();
 }
 

@@ -117,6 +117,7 @@ void TraceInteraction::announceNewZone(int index)
                             ZoneNodeImage);
     ports.commands->pressToolButton(SelectionTool);
     ports.grid->fill(GridFill::Selection);
+    mCanvas.showSelectionInTree();
     ports.status->setPanelText("ETAT", Ready);
     mCanvas.markActiveMapModified();
     if (mCanvas.settings().AutoProp) {

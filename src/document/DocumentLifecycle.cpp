@@ -1,10 +1,14 @@
 #include "document/DocumentLifecycle.h"
 
 #include "document/AsciiText.h"
+#include "document/BinaryContent.h"
 #include "document/CoreError.h"
+#include "document/DeferredTree.h"
+#include "document/FileFilters.h"
 #include "document/ImageSizeCache.h"
 #include "document/ImgTagBinder.h"
 #include "document/MapDocument.h"
+#include "document/MapImageFinder.h"
 #include "document/MapReader.h"
 #include "document/MapWriter.h"
 #include "document/TreeKeys.h"
@@ -46,7 +50,7 @@ DocumentLifecycle::DocumentLifecycle(MapDocument &document, const EditorPorts &p
 
 std::string DocumentLifecycle::quotedPath() const
 {
-    return "'" + toUpperAscii(mDocument.Path) + "'\n\n";
+    return "'" + shownPath(mDocument.Path, mStyle) + "'\n\n";
 }
 
 bool DocumentLifecycle::promptToSave()
@@ -70,13 +74,61 @@ bool DocumentLifecycle::OpenDocument(const std::string &requestedPath, bool noPr
     std::string path = requestedPath;
     if (path == "NONE") {
         path = mPorts.fileDialogs->getOpenFileName(
-            {"Page web  (*.html; *.htm)|*.html;*.htm|Tous  (*.*)|*.*|", "Ouvrir", "htm",
-             mDocument.Folder});
+            {FileFilters::pages(), "Ouvrir", "htm", openFolder()});
         if (path.empty())
             return false;
     }
-    if (!readAndScan(path))
+    // The page is read whole into a document of its own: one that cannot be read leaves the
+    // open document, its views and its edits exactly as they were.
+    std::string page;
+    MapDocument read;
+    read.Path = path;
+    DeferredTree nodes;
+    read.attachViews(&nodes, nullptr, nullptr);
+    if (!readPage(path, page) || !scanPage(page, read))
         return false;
+    adoptPage(path, std::move(page), std::move(read), nodes);
+    return true;
+}
+
+bool DocumentLifecycle::readPage(const std::string &path, std::string &page)
+{
+    const IoResult read = mPorts.files->readFile(path, page);
+    if (!read.ok()) {
+        reportOpenFailure(ErrFileNotFound, read.error);
+        return false;
+    }
+    const std::string kind = binaryKindOf(page);
+    if (!kind.empty()) {
+        reportNotAPage(path, kind);
+        return false;
+    }
+    return true;
+}
+
+bool DocumentLifecycle::scanPage(const std::string &page, MapDocument &read)
+{
+    ImageSizeCache images(mPorts.images, mPorts.files);
+    MapReader reader(read, images, mPorts.messages, mStyle);
+    if (!reader.readPage(page)) {
+        reportOpenFailure(reader.lastError()->number(), reader.lastError()->description());
+        return false;
+    }
+    return true;
+}
+
+void DocumentLifecycle::adoptPage(const std::string &path, std::string &&page, MapDocument &&read,
+                                  const DeferredTree &nodes)
+{
+    // The old page's picture, selection and grid rows go with it.
+    mPorts.canvas->clearSelection();
+    mPorts.canvas->ShowImage({});
+    mDocument.adoptPage(std::move(read));
+    nodes.replayInto(*mPorts.tree);
+    mPorts.grid->fill(GridFill::Empty);
+    mPorts.recent->addDocument(path);
+    mPageText = std::move(page);
+    mPageGone = false;
     mDocument.DocumentState = DocumentOpen;
     mPorts.commands->setToolbarState(ToolbarState::DocumentOpen);
     mDocument.DocumentStamp = FileStamp(mDocument.Path, *mPorts.files);
@@ -84,28 +136,18 @@ bool DocumentLifecycle::OpenDocument(const std::string &requestedPath, bool noPr
     mDocument.SetDocumentModified(false);
     mDocument.refreshTitle();
     mDocument.Folder = ParentFolder(mDocument.Path, mStyle);
-    return true;
+    followFolder();
 }
 
-bool DocumentLifecycle::readAndScan(const std::string &path)
+std::string DocumentLifecycle::openFolder() const
 {
-    std::string page;
-    const IoResult read = mPorts.files->readFile(path, page);
-    if (!read.ok()) {
-        reportOpenFailure(ErrFileNotFound, read.error);
-        return false;
-    }
-    mDocument.Path = path;
-    mDocument.clearMaps();
-    mPorts.tree->clear();
-    mPorts.recent->addDocument(path);
-    ImageSizeCache images(mPorts.images, mPorts.files);
-    MapReader reader(mDocument, images, mPorts.messages, mStyle);
-    if (!reader.readPage(page)) {
-        reportOpenFailure(reader.lastError()->number(), reader.lastError()->description());
-        return false;
-    }
-    return true;
+    return mDefaultFolder ? *mDefaultFolder : mDocument.Folder;
+}
+
+void DocumentLifecycle::followFolder()
+{
+    if (mDefaultFolder && !mDocument.Folder.empty())
+        *mDefaultFolder = mDocument.Folder;
 }
 
 void DocumentLifecycle::reportOpenFailure(int number, const std::string &description)
@@ -118,6 +160,15 @@ void DocumentLifecycle::reportOpenFailure(int number, const std::string &descrip
                            MessageButtons::Ok, MessageIcon::Critical});
 }
 
+void DocumentLifecycle::reportNotAPage(const std::string &path, const std::string &kind)
+{
+    mLastError = "Ce fichier est " + kind + ", pas une page web.";
+    mPorts.messages->show({"'" + shownPath(path, mStyle) + "'\n\n" + mLastError +
+                               "\nL'éditeur ouvre les pages HTML qui contiennent ou recevront "
+                               "les images maps ; le fichier n'a pas été modifié.",
+                           "Areamaker", MessageButtons::Ok, MessageIcon::Exclamation});
+}
+
 bool DocumentLifecycle::ActivateMap(int index, bool expandNode)
 {
     mDocument.copyBackActiveZones();
@@ -125,6 +176,13 @@ bool DocumentLifecycle::ActivateMap(int index, bool expandNode)
         return false;
     ImageMap &map = mDocument.Maps[static_cast<std::size_t>(index)];
     std::string image = map.ImagePath;
+    bool fromImgTag = false;
+    if (image == NoImage && map.SourceTextAsRead.empty()) {
+        const std::string named = imageNamedByPage(map, mPageText, mDocument, mStyle);
+        fromImgTag = !named.empty() && mPorts.files->fileExists(named);
+        if (fromImgTag)
+            image = named;
+    }
     if (image == NoImage || !mPorts.files->fileExists(image)) {
         image = LocateImage(mDocument.Encoding.decode(map.Name), index);
         if (image.empty()) {
@@ -139,6 +197,8 @@ bool DocumentLifecycle::ActivateMap(int index, bool expandNode)
         failActivation();
         return false;
     }
+    if (fromImgTag)
+        takeImageOfImgTag(index, image);
     map.ImagePath = image;
     mDocument.loadActiveZones(index);
     mPorts.canvas->clearSelection();
@@ -153,8 +213,19 @@ bool DocumentLifecycle::ActivateMap(int index, bool expandNode)
     return true;
 }
 
+void DocumentLifecycle::takeImageOfImgTag(int index, const std::string &image)
+{
+    // The page already shows this picture: as read, the map's image has not changed, so its
+    // IMG tags are left as they are.
+    ImageMap &map = mDocument.Maps[static_cast<std::size_t>(index)];
+    map.SourceAsRead = image;
+    mPorts.tree->setNodeText(mapKey(index),
+                             mapNodeText(mDocument.Encoding.decode(map.Name), image));
+}
+
 void DocumentLifecycle::failActivation()
 {
+    mPorts.canvas->clearSelection();
     mPorts.canvas->ShowImage({});
     mDocument.ActiveMapIndex = -1;
     mDocument.ActiveZones.clear();
@@ -166,16 +237,22 @@ void DocumentLifecycle::failActivation()
 
 std::string DocumentLifecycle::LocateImage(const std::string &mapName, int mapIndex)
 {
-    const MessageAnswer answer =
-        mPorts.messages->show({"L'image associée à la map '" + mapName +
-                                   "' est introuvable.\n\nVeuillez spécifier le "
-                                   "chemin d'accès à l'image afin de pouvoir "
-                                   "utiliser l'éditeur.",
-                               "Message", MessageButtons::OkCancel, MessageIcon::Information});
+    const bool known = mapIndex >= 0 && mapIndex < mDocument.MapCount();
+    const std::string sought =
+        known ? imageNamedByPage(mDocument.Maps[static_cast<std::size_t>(mapIndex)], mPageText,
+                                 mDocument, mStyle)
+              : std::string();
+    const std::string where =
+        sought.empty() ? std::string() : "\nFichier cherché : '" + shownPath(sought, mStyle) + "'";
+    const MessageAnswer answer = mPorts.messages->show(
+        {"L'image associée à la map '" + mapName + "' est introuvable." + where +
+             "\n\nVeuillez spécifier le chemin d'accès à l'image afin de "
+             "pouvoir utiliser l'éditeur.",
+         "Message", MessageButtons::OkCancel, MessageIcon::Information});
     if (answer == MessageAnswer::Cancel)
         return {};
     const std::string path = mPorts.fileDialogs->getOpenFileName(
-        {"Images  (*.gif; *.jpg)|*.gif;*.jpg|Tous  (*.*)|*.*|", "Ouvrir", "gif", mDocument.Folder});
+        {FileFilters::images(), "Ouvrir", "gif", mDocument.Folder});
     if (path.empty() || !mPorts.files->fileExists(path))
         return {};
     if (mapIndex != -1)
@@ -183,18 +260,30 @@ std::string DocumentLifecycle::LocateImage(const std::string &mapName, int mapIn
     return path;
 }
 
-bool DocumentLifecycle::trySave(std::string &failure)
+bool DocumentLifecycle::readForSave(std::string &text, std::string &failure)
 {
+    // A page deleted outside, once the user was told, is written again from what was read.
+    if (mPageGone && !mPorts.files->fileExists(mDocument.Path)) {
+        text = mPageText;
+        return true;
+    }
     if (mDocument.Path.empty() || !mPorts.files->fileExists(mDocument.Path)) {
         failure = "Le fichier est introuvable.";
         return false;
     }
-    std::string text;
     const IoResult read = mPorts.files->readFile(mDocument.Path, text);
     if (!read.ok()) {
         failure = read.error;
         return false;
     }
+    return true;
+}
+
+bool DocumentLifecycle::trySave(std::string &failure)
+{
+    std::string text;
+    if (!readForSave(text, failure))
+        return false;
     // The page's own line break, before new markup (whose values may hold others) goes in.
     const std::string eol(lineBreakOf(text));
     const SavedNames before(mDocument);
@@ -216,19 +305,28 @@ bool DocumentLifecycle::trySave(std::string &failure)
         failure = written.error;
         return false;
     }
+    mPageText = std::move(text);
     return true;
 }
 
 bool DocumentLifecycle::SaveDocument()
 {
     mLastError.clear();
+    if (mDocument.DocumentState != DocumentOpen)
+        return false;
+    // Nothing to write: the page keeps its bytes, its final line break included.
+    if (!mDocument.anyMapModified() && !mPageGone) {
+        mDocument.SetDocumentModified(false);
+        return true;
+    }
     std::string failure;
     while (!trySave(failure)) {
         mLastError = failure;
         const MessageAnswer answer = mPorts.messages->show(
-            {toUpperAscii(mDocument.Path) + "\n\nLe document n'est pas accessible ou n'existe pas "
-                                            "!\nVeuillez rétablir l'accès au fichier pour "
-                                            "enregistrer les modifications.",
+            {shownPath(mDocument.Path, mStyle) +
+                 "\n\nLe document n'est pas accessible ou n'existe pas "
+                 "!\nVeuillez rétablir l'accès au fichier pour "
+                 "enregistrer les modifications.",
              "Erreur: " + failure, MessageButtons::RetryCancel, MessageIcon::Critical});
         if (answer != MessageAnswer::Retry)
             return false;
@@ -236,8 +334,10 @@ bool DocumentLifecycle::SaveDocument()
     mLastError.clear();
     for (ImageMap &map : mDocument.Maps)
         map.Modified = false;
+    mPageGone = false;
     mDocument.SetDocumentModified(false);
     mDocument.DocumentStamp = FileStamp(mDocument.Path, *mPorts.files);
+    followFolder();
     return true;
 }
 
@@ -261,16 +361,38 @@ void DocumentLifecycle::checkForOutsideChange()
         return;
     if (FileStamp(mDocument.Path, *mPorts.files) == mDocument.DocumentStamp)
         return;
-    const MessageAnswer answer = mPorts.messages->show(
-        {quotedPath() + "Ce document a été modifié par une autre application.\nDésirez-vous "
-                        "recharger le document maintenant ?",
-         "Areamaker", MessageButtons::YesNo, MessageIcon::Question});
-    if (answer == MessageAnswer::Yes) {
+    if (!mPorts.files->fileExists(mDocument.Path)) {
+        tellPageGone();
+    } else if (askToReload()) {
         const int active = mDocument.ActiveMapIndex;
         if (OpenDocument(mDocument.Path, true) && active >= 0)
             ActivateMap(active, false);
     }
     mDocument.DocumentStamp = FileStamp(mDocument.Path, *mPorts.files);
+}
+
+bool DocumentLifecycle::askToReload()
+{
+    const bool edited = mDocument.anyMapModified() || mDocument.DocumentModified;
+    const std::string loss =
+        edited ? "Les modifications non enregistrées dans l'éditeur seront perdues.\n" : "";
+    // Over unsaved edits the default answer keeps them.
+    const MessageRequest question{
+        quotedPath() + "Ce document a été modifié par une autre application.\n" + loss +
+            "Désirez-vous recharger le document maintenant ?",
+        "Areamaker", MessageButtons::YesNo, MessageIcon::Question, edited ? 1 : 0};
+    return mPorts.messages->show(question) == MessageAnswer::Yes;
+}
+
+void DocumentLifecycle::tellPageGone()
+{
+    mPageGone = true;
+    mPorts.messages->show({quotedPath() +
+                               "Ce document n'existe plus : une autre application l'a supprimé, "
+                               "déplacé ou renommé.\nSes images maps restent ouvertes dans "
+                               "l'éditeur ; l'enregistrer recréera le document à cet "
+                               "emplacement.",
+                           "Areamaker", MessageButtons::Ok, MessageIcon::Exclamation});
 }
 
 void DocumentLifecycle::deleteFromTree(const std::string &key)
@@ -302,9 +424,12 @@ void DocumentLifecycle::deleteFromTree(const std::string &key)
                                "Confirmation", MessageButtons::YesNo, MessageIcon::Question, 1});
     if (answer != MessageAnswer::Yes)
         return;
+    // Only the active map's picture and rows go: another map on the canvas stays there.
+    const bool wasActive = node.mapIndex == mDocument.ActiveMapIndex;
     mDocument.deleteMap(node.mapIndex);
     mPorts.tree->removeNode(key);
-    mPorts.canvas->ShowImage({});
+    if (wasActive)
+        failActivation();
 }
 
 } // namespace areamaker

@@ -7,6 +7,7 @@
 
 namespace areamaker {
 
+class DeferredTree;
 class MapDocument;
 
 // Moves the one document through its life: open, activate a map, save, close, reload when
@@ -18,6 +19,8 @@ public:
                       PathStyle style = nativePathStyle());
 
     void setNewNoBorder(bool on) { mNewNoBorder = on; }
+    // The folder the file choosers open in: it follows each document opened or saved.
+    void followFolderIn(std::string &defaultFolder) { mDefaultFolder = &defaultFolder; }
 
     // Offers to save modified maps; false when the calling command must stop.
     bool promptToSave();
@@ -28,7 +31,8 @@ public:
     void CloseDocument(bool resetView);
     std::string LocateImage(const std::string &mapName, int mapIndex = -1);
 
-    // Runs when the main window gains activation: offers to reload a page changed outside.
+    // Runs when the application gains activation: offers to reload a page changed outside,
+    // or says that it no longer exists.
     void checkForOutsideChange();
     // Deletes the map, zone or default region that the tree node names.
     void deleteFromTree(const std::string &key);
@@ -37,17 +41,32 @@ public:
     const std::string &lastError() const { return mLastError; }
 
 private:
-    bool readAndScan(const std::string &path);
+    bool readPage(const std::string &path, std::string &page);
+    bool scanPage(const std::string &page, MapDocument &read);
+    void adoptPage(const std::string &path, std::string &&page, MapDocument &&read,
+                   const DeferredTree &nodes);
+    std::string openFolder() const;
+    void followFolder();
+    bool readForSave(std::string &text, std::string &failure);
     bool trySave(std::string &failure);
+    void takeImageOfImgTag(int index, const std::string &image);
     void failActivation();
     void reportOpenFailure(int number, const std::string &description);
+    void reportNotAPage(const std::string &path, const std::string &kind);
+    bool askToReload();
+    void tellPageGone();
     std::string quotedPath() const;
 
     MapDocument &mDocument;
     EditorPorts mPorts;
     PathStyle mStyle;
     bool mNewNoBorder = false;
+    std::string *mDefaultFolder = nullptr;
     std::string mLastError;
+    // The page's bytes as last read or written, from which a save recreates a page that
+    // another program deleted once the user was told so.
+    std::string mPageText;
+    bool mPageGone = false;
 };
 
 } // namespace areamaker

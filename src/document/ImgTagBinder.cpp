@@ -137,9 +137,9 @@ bool ImgTagBinder::InsertNewImage(MapDocument &document, FileSystem &files,
     const std::size_t bodyEnd =
         body == MarkupScanner::npos ? body : MarkupScanner::tagEnd(text, body);
     if (bodyEnd == MarkupScanner::npos) {
-        messages.show({"'" + toUpperAscii(document.Path) +
-                           "'\n\nLe fichier n'est pas un document HTML valide.",
-                       "Areamaker", MessageButtons::Ok, MessageIcon::Critical});
+        messages.show(
+            {"'" + shownPath(document.Path) + "'\n\nLe fichier n'est pas un document HTML valide.",
+             "Areamaker", MessageButtons::Ok, MessageIcon::Critical});
         return false;
     }
     const std::string eol(lineBreakOf(text));

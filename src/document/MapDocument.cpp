@@ -155,6 +155,14 @@ bool MapDocument::anyMapModified() const
     return false;
 }
 
+void MapDocument::adoptPage(MapDocument &&read)
+{
+    clearMaps();
+    Path = std::move(read.Path);
+    Encoding = read.Encoding;
+    Maps = std::move(read.Maps);
+}
+
 void MapDocument::clearMaps()
 {
     Maps.clear();

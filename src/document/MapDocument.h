@@ -68,7 +68,8 @@ public:
     void clearDefaultRegion(int mapIndex);
     bool anyMapModified() const;
 
-    // Empties the maps before a page is read.
+    // Takes the page that `read` holds (path, encoding, maps) with no map active.
+    void adoptPage(MapDocument &&read);
     void clearMaps();
     // Forgets the page: state -1, no maps, no path, no stamp, empty working lists.
     void close();

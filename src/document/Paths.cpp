@@ -42,6 +42,16 @@ char separatorOf(PathStyle style)
     return style == PathStyle::Windows ? '\\' : '/';
 }
 
+std::string shownPath(const std::string &path, PathStyle style)
+{
+    return style == PathStyle::Windows ? toUpperAscii(path) : path;
+}
+
+bool samePath(const std::string &a, const std::string &b, PathStyle style)
+{
+    return style == PathStyle::Windows ? equalsIgnoreAsciiCase(a, b) : a == b;
+}
+
 std::string ParentFolder(const std::string &path, PathStyle style)
 {
     const auto last = path.rfind(separatorOf(style));

@@ -40,6 +40,8 @@ public:
     virtual void setPictureEnabled(bool enabled) = 0;
     // Starts the one-shot timer that follows a traced zone.
     virtual void startAutoPropTimer() = 0;
+    // Moves the scroll bars to these steps, as the user would.
+    virtual void scrollTo(int horizontalStep, int verticalStep) = 0;
 };
 
 } // namespace areamaker

@@ -18,6 +18,8 @@ public:
     virtual void setNodeText(const std::string &key, const std::string &text) = 0;
     virtual void removeNode(const std::string &key) = 0;
     virtual void expandNode(const std::string &key) = 0;
+    // Makes the node the current one, scrolled into sight, as the canvas selection changes.
+    virtual void selectNode(const std::string &key) = 0;
 };
 
 // Fill modes of the property grid.

@@ -1,5 +1,6 @@
 #include "ItemEditBox.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 
 ItemEditBox::ItemEditBox(QWidget *parent) : QLineEdit(parent)
@@ -26,14 +27,18 @@ void ItemEditBox::keyPressEvent(QKeyEvent *event)
     }
 }
 
+// A pop-up menu borrows the keyboard without ending the edit: its coming and going are no
+// focus changes of the box's own.
 void ItemEditBox::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
-    emit focusGained();
+    if (event->reason() != Qt::PopupFocusReason)
+        emit focusGained();
 }
 
 void ItemEditBox::focusOutEvent(QFocusEvent *event)
 {
     QLineEdit::focusOutEvent(event);
-    emit focusLost();
+    if (event->reason() != Qt::PopupFocusReason)
+        emit focusLost();
 }

@@ -32,10 +32,15 @@ int shiftCode(Qt::KeyboardModifiers modifiers)
            (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
-// Printable characters, space excluded, start editing a text item.
+// Printable characters, space excluded, start editing a text item: accented letters and
+// characters beyond the basic plane too.
 bool startsTypedEdit(const QString &text)
 {
-    return text.size() == 1 && text[0].unicode() >= 33 && text[0].unicode() <= 125;
+    if (text.isEmpty() || text.front().isSpace())
+        return false;
+    const QList<uint> characters = text.toUcs4();
+    return std::all_of(characters.begin(), characters.end(),
+                       [](uint c) { return QChar::isPrint(static_cast<char32_t>(c)); });
 }
 
 } // namespace
@@ -379,7 +384,7 @@ bool PropertyList::handleTypedStart(const QKeyEvent *event)
     // A selected row scrolled out of view gets its edit box back before typing into it.
     SelectItem(mSelected);
     mTxtItem->setText(event->text());
-    mTxtItem->setCursorPosition(1);
+    mTxtItem->setCursorPosition(static_cast<int>(event->text().size()));
     mTypedStart = true;
     mTxtItem->setFocus(Qt::OtherFocusReason);
     return true;

@@ -9,13 +9,17 @@ namespace areamaker {
 
 inline constexpr const char *EmptySlot = "NONE";
 
+// Where the file choosers open before any document: the user's home folder, "C:\" on
+// Windows.
+std::string defaultDefPath();
+
 // The in-memory copy of the "System" settings; each field bears its stored value's name.
 // The colours and widths of the drawing are those of ZoneColours, with its defaults.
 struct AppSettings : ZoneColours
 {
     std::array<std::string, 6> RecentDocuments{EmptySlot, EmptySlot, EmptySlot,
                                                EmptySlot, EmptySlot, EmptySlot};
-    std::string DefPath = "C:\\";
+    std::string DefPath = defaultDefPath();
     int ExplorateurWidth = 2960;
     int ExplorateurHeight = 5000;
     std::string NavPath;

@@ -113,6 +113,9 @@ void EditCommands::doubleClick()
 
 void EditCommands::beforeMainMenu()
 {
+    // A tracing ends first, so that the Edit menu offers what the canvas then allows.
+    if (mParts.canvas.state().CanvasMode == Tracing)
+        mParts.editor.CancelTrace();
     switch (mParts.canvas.state().CanvasMode) {
     case NoPicture:
         UpdateEditCommands(NoPictureShown);
@@ -122,9 +125,6 @@ void EditCommands::beforeMainMenu()
         break;
     case ZoneSelected:
         UpdateEditCommands(InsideSelectedZone);
-        break;
-    case Tracing:
-        mParts.editor.CancelTrace();
         break;
     default:
         break;

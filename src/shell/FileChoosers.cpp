@@ -1,33 +1,24 @@
 #include "shell/FileChoosers.h"
 
-#include "document/AsciiText.h"
+#include "document/FileFilters.h"
+#include "document/Paths.h"
 
 namespace areamaker {
 
-namespace {
-
-constexpr const char *PageFilter = "Pages web  (*.htm; *.html)|*.htm;*.html|";
-constexpr const char *ImageFilter =
-    "Images  (*.gif; *.jpg; *.jpeg; *.png; *.bmp; *.webp)|*.gif;*.jpg;*.jpeg;*.png;*.bmp;*.webp|";
-constexpr const char *AllFilesFilter = "Tous  (*.*)|*.*|";
-
-} // namespace
-
 OpenFileRequest hyperlinkChooser(const std::string &initialFolder)
 {
-    return {std::string(PageFilter) + ImageFilter + AllFilesFilter, "Spécification d'un hyperlien",
-            "htm", initialFolder};
+    return {FileFilters::links(), "Spécification d'un hyperlien", "htm", initialFolder};
 }
 
 OpenFileRequest imageChooser(const std::string &initialFolder, bool allFiles)
 {
-    return {std::string(ImageFilter) + (allFiles ? AllFilesFilter : ""), "Choisir une image", "gif",
+    return {allFiles ? FileFilters::images() : FileFilters::pictures(), "Choisir une image", "gif",
             initialFolder};
 }
 
-std::string unreadablePictureText(const std::string &path)
+std::string unreadablePictureText(const std::string &path, PathStyle style)
 {
-    return "'" + toUpperAscii(path) +
+    return "'" + shownPath(path, style) +
            "'\n\nLe format de l'image sélectionnée est invalide ou le fichier est endommagé.";
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/Paths.h"
 #include "platform/FileDialogPort.h"
 
 #include <string>
@@ -12,6 +13,7 @@ OpenFileRequest hyperlinkChooser(const std::string &initialFolder);
 // The map's picture; `allFiles` adds the "Tous" entry after the images.
 OpenFileRequest imageChooser(const std::string &initialFolder, bool allFiles);
 // What the user is told of a chosen picture that cannot be read.
-std::string unreadablePictureText(const std::string &path);
+std::string unreadablePictureText(const std::string &path,
+                                  PathStyle style = nativePathStyle());
 
 } // namespace areamaker

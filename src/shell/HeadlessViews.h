@@ -24,6 +24,7 @@ public:
     void setNodeText(const std::string &, const std::string &) override {}
     void removeNode(const std::string &) override {}
     void expandNode(const std::string &) override {}
+    void selectNode(const std::string &) override {}
     void fill(GridFill) override {}
     void setRowValue(int, const std::string &) override {}
     void setPanelText(const std::string &, const std::string &) override {}

@@ -1,8 +1,8 @@
 #include "shell/MainCommands.h"
 
-#include "document/AsciiText.h"
 #include "document/DocumentLifecycle.h"
 #include "document/MapDocument.h"
+#include "document/Paths.h"
 #include "platform/AssistantPort.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxPort.h"
@@ -15,7 +15,7 @@ namespace {
 
 std::string quoted(const std::string &path)
 {
-    return "'" + toUpperAscii(path) + "'\n\n";
+    return "'" + shownPath(path) + "'\n\n";
 }
 
 } // namespace
@@ -67,7 +67,7 @@ void MainCommands::openRecent(int slot)
 {
     const std::string path = mParts.recent.slot(slot);
     const MapDocument &document = mParts.document;
-    if (document.DocumentState == DocumentOpen && equalsIgnoreAsciiCase(path, document.Path)) {
+    if (document.DocumentState == DocumentOpen && samePath(path, document.Path)) {
         mParts.messages.show({quoted(path) + "Ce fichier est présentement ouvert dans l'éditeur.",
                               "Areamaker", MessageButtons::Ok, MessageIcon::Information});
         return;

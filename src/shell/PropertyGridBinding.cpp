@@ -3,7 +3,6 @@
 #include "canvas/CanvasModel.h"
 #include "canvas/ZoneClamps.h"
 #include "canvas/ZoneEdits.h"
-#include "document/AsciiText.h"
 #include "document/MapDocument.h"
 #include "document/TreeKeys.h"
 #include "shell/AppSettings.h"
@@ -386,7 +385,7 @@ std::string PropertyGridBinding::chooseImage()
 bool PropertyGridBinding::applyImage(const std::string &path)
 {
     if (!mCanvas.moveActiveMapToPicture(path)) {
-        warn(unreadablePictureText(path).c_str(), "Erreur");
+        warn(unreadablePictureText(path, mStyle).c_str(), "Erreur");
         return false;
     }
     const ImageMap &map = *mDocument.activeMap();

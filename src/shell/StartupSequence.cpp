@@ -3,6 +3,7 @@
 #include "document/DocumentLifecycle.h"
 #include "document/MapDocument.h"
 #include "platform/AssistantPort.h"
+#include "platform/MessageBoxPort.h"
 #include "platform/SettingsStore.h"
 #include "shell/BrowserDiscovery.h"
 #include "shell/CommandLine.h"
@@ -52,7 +53,7 @@ void StartupSequence::showMainWindow(StartupHost &host)
 }
 
 void StartupSequence::openCommandLine(const CommandLine &line, DocumentLifecycle &lifecycle,
-                                      AssistantPort *assistant)
+                                      AssistantPort *assistant, MessageBoxPort &messages)
 {
     if (line.kind == CommandLine::Kind::None) {
         if (mShell.Settings.AutoWiz)
@@ -75,6 +76,12 @@ void StartupSequence::openCommandLine(const CommandLine &line, DocumentLifecycle
             return;
         }
     }
+    const bool hasMaps = mDocument.MapCount() > 0;
+    messages.show({"La map '" + line.mapName + "' n'existe pas dans ce document." +
+                       (hasMaps ? "\nLa première map du document est affichée." : ""),
+                   "Areamaker", MessageButtons::Ok, MessageIcon::Information});
+    if (hasMaps)
+        lifecycle.ActivateMap(0, true);
 }
 
 } // namespace areamaker

@@ -8,6 +8,7 @@ class AssistantPort;
 class BrowserDiscovery;
 class DocumentLifecycle;
 class MapDocument;
+class MessageBoxPort;
 class SettingsStore;
 class StartupHost;
 struct CommandLine;
@@ -28,8 +29,9 @@ public:
     void readSettings(const std::string &programFolder, const std::string &programName,
                       const std::string &version, BrowserDiscovery &browsers);
     void showMainWindow(StartupHost &host);
+    // A map name that names no map of the page is said so, and the first map is shown.
     void openCommandLine(const CommandLine &line, DocumentLifecycle &lifecycle,
-                         AssistantPort *assistant);
+                         AssistantPort *assistant, MessageBoxPort &messages);
 
 private:
     ShellState &mShell;

@@ -17,6 +17,8 @@ ZoneTreeBinding::ZoneTreeBinding(MapDocument &document, CanvasModel &canvas, Can
 
 void ZoneTreeBinding::nodeClicked(const std::string &key)
 {
+    // The tree may have had the focus since before the tracing began.
+    mEditor.CancelTrace();
     const TreeKey node = decodeTreeKey(key);
     if (node.kind == TreeKey::Kind::None || node.mapIndex >= mDocument.MapCount())
         return;
@@ -48,6 +50,7 @@ void ZoneTreeBinding::selectZoneOfNode(int zoneIndex)
     if (zoneIndex < 0 || zoneIndex >= mDocument.ActiveZoneCount())
         return;
     mCanvas.selectZone(zoneIndex);
+    mCanvas.scrollToSelectedZone();
     mCanvas.startDisplayTimer();
 }
 

@@ -5,6 +5,7 @@
 #include "canvas/WorkspaceLedges.h"
 #include "shell/EditCommands.h"
 
+#include <QApplication>
 #include <QBitmap>
 #include <QImageReader>
 #include <QMouseEvent>
@@ -12,6 +13,7 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <cmath>
 
 namespace areamaker {
@@ -28,6 +30,8 @@ public:
         setAttribute(Qt::WA_OpaquePaintEvent);
         setObjectName(QStringLiteral("picMain"));
         setMouseTracking(true);
+        // A click here takes the focus, ending any edit of the grid before the click acts.
+        setFocusPolicy(Qt::ClickFocus);
     }
 
     CanvasEditor *editor = nullptr;
@@ -155,6 +159,7 @@ CanvasView::CanvasView(QWidget *parent)
       mVertical(new QScrollBar(Qt::Vertical, this)), mCorner(new QWidget(this))
 {
     setObjectName(QStringLiteral("picWorkspace"));
+    setFocusPolicy(Qt::ClickFocus);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Window);
     mCorner->setAutoFillBackground(true);
@@ -241,6 +246,30 @@ void CanvasView::layOutCanvas()
     mPicMain->move(at.x, at.y);
     mPicMain->lower();
     update();
+}
+
+void CanvasView::scrollTo(int horizontalStep, int verticalStep)
+{
+    mHorizontal->setValue(horizontalStep);
+    mVertical->setValue(verticalStep);
+}
+
+void CanvasView::wheelEvent(QWheelEvent *event)
+{
+    QPoint turn = event->angleDelta();
+    if (turn.x() == 0 && (event->modifiers() & Qt::ShiftModifier))
+        turn = {turn.y(), 0};
+    // One notch (120) moves as many 20-pixel steps as the desktop scrolls lines.
+    const int perStep =
+        QWheelEvent::DefaultDeltasPerStep / std::max(1, QApplication::wheelScrollLines());
+    mWheelRest += turn;
+    const QPoint steps(mWheelRest.x() / perStep, mWheelRest.y() / perStep);
+    mWheelRest -= steps * perStep;
+    if (steps.x() != 0 && mHorizontal->isVisible())
+        mHorizontal->setValue(mHorizontal->value() - steps.x());
+    if (steps.y() != 0 && mVertical->isVisible())
+        mVertical->setValue(mVertical->value() - steps.y());
+    event->accept();
 }
 
 void CanvasView::onScroll(bool vertical, int value)

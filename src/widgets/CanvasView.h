@@ -32,6 +32,8 @@ public:
     int pointer() const { return mPointer; }
     // Places the picture and the scroll bars for the workspace's current size.
     void layOutCanvas();
+    // Moves the scroll bars to these steps; the picture follows as for the user's scrolling.
+    void scrollTo(int horizontalStep, int verticalStep);
 
     bool loadPicture(const std::string &path) override;
     void clearPicture() override;
@@ -52,6 +54,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // The wheel scrolls the picture, sideways with Shift.
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     void onScroll(bool vertical, int value);
@@ -68,6 +72,8 @@ private:
     QWidget *mCorner;
     // Set while the layout moves the bars, whose own change handling it does itself.
     bool mLayingOut = false;
+    // Wheel turns not yet worth a step, as fine-grained devices send them.
+    QPoint mWheelRest;
 };
 
 } // namespace areamaker

@@ -227,15 +227,20 @@ void CommandBar::apply(Entry &entry)
 void CommandBar::setCommand(std::initializer_list<int> items,
                             std::initializer_list<const char *> keys, std::function<void()> command)
 {
-    std::vector<Entry *> entries;
+    std::vector<std::pair<Entry *, bool>> entries;
     for (int item : items)
-        entries.push_back(&mItems.at(item));
+        entries.emplace_back(&mItems.at(item), false);
     for (const char *key : keys)
-        entries.push_back(&mButtons.at(key));
-    for (Entry *entry : entries) {
+        entries.emplace_back(&mButtons.at(key), true);
+    for (const auto &[entry, fromToolbar] : entries) {
         entry->hasCommand = true;
         apply(*entry);
-        connect(entry->action, &QAction::triggered, this, [command] { command(); });
+        connect(entry->action, &QAction::triggered, this,
+                [this, command, fromToolbar = fromToolbar] {
+                    if (beforeCommand)
+                        beforeCommand(fromToolbar);
+                    command();
+                });
     }
 }
 

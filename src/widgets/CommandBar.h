@@ -30,6 +30,9 @@ public:
     void setCommand(std::initializer_list<int> items, std::initializer_list<const char *> keys,
                     std::function<void()> command);
 
+    // Runs before every command of a menu item (false) or a toolbar button (true).
+    std::function<void(bool fromToolbar)> beforeCommand;
+
     QAction *menuItem(int number) const;
     QAction *button(const std::string &key) const;
     QToolBar *toolbar() const { return mToolbar; }

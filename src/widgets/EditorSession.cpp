@@ -83,13 +83,21 @@ void EditorSession::start(const std::vector<std::string> &arguments,
     StartupSequence startup(mShell, mPorts.store, mDocument);
     startup.readSettings(programFolder, programName, AREAMAKER_VERSION, browsers);
     mLifecycle->setNewNoBorder(mShell.Settings.NewNoBorder);
+    mLifecycle->followFolderIn(mShell.Settings.DefPath);
     startup.showMainWindow(*this);
-    startup.openCommandLine(CommandLine::parse(arguments), *mLifecycle, nullptr);
+    startup.openCommandLine(CommandLine::parse(arguments), *mLifecycle, nullptr, mPorts.messages);
 }
 
 void EditorSession::connectCommands()
 {
     CommandBar &bar = mWindow->commandBar();
+    // The value being typed in the grid is kept before any command, and a toolbar click
+    // ends a tracing first, so that another tool never shows pressed over it.
+    bar.beforeCommand = [this](bool fromToolbar) {
+        mWindow->commitGridEdit();
+        if (fromToolbar)
+            mEditor->CancelTrace();
+    };
     bar.setCommand({3}, {"1"}, [this] { mCommands->Open(); });
     bar.setCommand({4}, {"2"}, [this] { mCommands->Save(); });
     bar.setCommand({6}, {}, [this] { mCommands->Close(); });
@@ -102,6 +110,7 @@ void EditorSession::connectCommands()
     bar.setCommand({20}, {"12"}, [this] { mEditor->BeginTrace(ShapeRectangle); });
     bar.setCommand({21}, {"13"}, [this] { mEditor->BeginTrace(ShapeCircle); });
     bar.setCommand({22}, {"14"}, [this] { mEditor->BeginTrace(ShapePolygon); });
+    bar.setCommand({27}, {"17"}, [this] { mCanvas->DeleteSelectedZone(true); });
     QObject::connect(&bar, &CommandBar::mainMenuAboutToShow, mWindow.get(),
                      [this] { beforeMainMenu(); });
 }
@@ -173,6 +182,7 @@ void EditorSession::showTreePopup(const QPoint &at)
 
 void EditorSession::beforeMainMenu()
 {
+    mWindow->commitGridEdit();
     MainWindowRules::updateDocumentItems(mDocument.DocumentState, mWindow->commandBar());
     mEdits->beforeMainMenu();
 }
@@ -216,6 +226,7 @@ float EditorSession::screenHeight() const
 
 bool EditorSession::closeRequested(CloseReason reason)
 {
+    mWindow->commitGridEdit();
     return ExitSequence(mShell, mPorts.store, *mLifecycle).run(reason, mWindow->placement());
 }
 

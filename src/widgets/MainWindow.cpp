@@ -1,15 +1,18 @@
 #include "widgets/MainWindow.h"
 
 #include "PropertyList.h"
+#include "canvas/CanvasEditor.h"
 #include "canvas/CanvasModel.h"
 #include "shell/MainWindowRules.h"
 #include "shell/PaneLayout.h"
 #include "shell/PropertyGridBinding.h"
 #include "widgets/CanvasView.h"
+#include "widgets/CapsLockProbe.h"
 #include "widgets/CommandBar.h"
 #include "widgets/SidePane.h"
 #include "widgets/SubclassService.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -59,9 +62,9 @@ int canvasKeyOf(int key)
 } // namespace
 
 MainWindow::MainWindow(AppSettings &settings)
-    : mSettings(settings), mCommands(new CommandBar(this)), mClient(new QWidget(this)),
-      mSidePane(new SidePane(settings, this)), mCanvas(new CanvasView(mClient)),
-      mStatus(new QLabel(this)), mCaps(new QLabel(this))
+    : capsLockProbe(capsLockState), mSettings(settings), mCommands(new CommandBar(this)),
+      mClient(new QWidget(this)), mSidePane(new SidePane(settings, this)),
+      mCanvas(new CanvasView(mClient)), mStatus(new QLabel(this)), mCaps(new QLabel(this))
 {
     setObjectName(QStringLiteral("frmMap"));
     setWindowTitle(QString::fromUtf8(MainWindowRules::ProductTitle));
@@ -172,7 +175,9 @@ void MainWindow::setToolbarState(ToolbarState state)
 
 void MainWindow::refreshTitle(const MapDocument &document)
 {
-    setWindowTitle(QString::fromStdString(MainWindowRules::windowTitle(document)));
+    // "[*]" is the window's modified mark to Qt; a file name holding it shows it doubled.
+    setWindowTitle(QString::fromStdString(MainWindowRules::windowTitle(document))
+                       .replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
 }
 
 void MainWindow::fill(GridFill mode)
@@ -231,6 +236,18 @@ void MainWindow::showCanvasPopup(Point at)
     mCommands->canvasPopup()->popup(mCanvas->picMain()->mapToGlobal(QPoint(at.x, at.y)));
 }
 
+void MainWindow::scrollTo(int horizontalStep, int verticalStep)
+{
+    mCanvas->scrollTo(horizontalStep, verticalStep);
+}
+
+void MainWindow::commitGridEdit()
+{
+    PropertyList *list = mSidePane->propertyList();
+    if (list->txtItem()->hasFocus())
+        list->picControl()->setFocus(Qt::OtherFocusReason);
+}
+
 int MainWindow::MsgResponse() const
 {
     return SubclassService::instance().currentMessage() == SubclassService::Activation
@@ -240,7 +257,11 @@ int MainWindow::MsgResponse() const
 
 qintptr MainWindow::WindowProc(QObject *, int message, QEvent *)
 {
-    if (message == SubclassService::Activation && activated)
+    if (message != SubclassService::Activation)
+        return 0;
+    // The key may have been pressed in another program meanwhile.
+    refreshCapsLock();
+    if (activated)
         activated();
     return 0;
 }
@@ -260,18 +281,39 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == mClient && event->type() == QEvent::Resize)
+    // Laid out once shown too: a window that is not maximised gets no resize after that.
+    if (watched == mClient && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
         DimensionForm();
+    if (watched == mClient && event->type() == QEvent::Show)
+        refreshCapsLock();
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        const bool locked = key->nativeModifiers() & X11LockMask;
-        // The state comes from before the key: the Caps Lock key itself turns it over.
-        const bool turning = key->key() == Qt::Key_CapsLock && event->type() == QEvent::KeyPress;
-        showCapsLock(turning ? !locked : locked);
+        followCapsLock(*key);
         if (event->type() == QEvent::KeyPress && previewKey(watched, *key))
             return true;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::followCapsLock(const QKeyEvent &key)
+{
+    if (const std::optional<bool> real = capsLockProbe ? capsLockProbe() : std::nullopt) {
+        showCapsLock(*real);
+        return;
+    }
+    // The state a key event carries is the one from before the key: the Caps Lock key's press
+    // turns it over, and its release, which may end the lock only then, is left alone.
+    const bool locked = key.nativeModifiers() & X11LockMask;
+    if (key.key() != Qt::Key_CapsLock)
+        showCapsLock(locked);
+    else if (key.type() == QEvent::KeyPress)
+        showCapsLock(!locked);
+}
+
+void MainWindow::refreshCapsLock()
+{
+    if (const std::optional<bool> real = capsLockProbe ? capsLockProbe() : std::nullopt)
+        showCapsLock(*real);
 }
 
 bool MainWindow::previewKey(QObject *watched, const QKeyEvent &key)
@@ -282,6 +324,9 @@ bool MainWindow::previewKey(QObject *watched, const QKeyEvent &key)
     const int code = canvasKeyOf(key.key());
     if (!widget || widget->window() != this || code == 0 || !keyPreview)
         return false;
+    // Tab moves the selection and refills the grid: the value being typed is kept first.
+    if (code == KeyTab)
+        commitGridEdit();
     return keyPreview(code, qobject_cast<QLineEdit *>(QApplication::focusWidget()) != nullptr);
 }
 

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 class QKeyEvent;
 class QLabel;
@@ -55,6 +56,14 @@ public:
     std::function<bool(int key, bool textBoxFocused)> keyPreview;
     // The one-shot timer that follows a traced zone has elapsed.
     std::function<void()> autoPropElapsed;
+    // The keyboard's Caps Lock state, nothing when the platform cannot tell.
+    std::function<std::optional<bool>()> capsLockProbe;
+
+    // Ends the property grid's edit in progress the way leaving its box does, so that the
+    // command that follows sees the value typed.
+    void commitGridEdit();
+    // Shows "MAJ" as the keyboard's Caps Lock state is, when the platform can tell.
+    void refreshCapsLock();
 
     // The layout pass over the side pane and the canvas area.
     void DimensionForm();
@@ -80,6 +89,7 @@ public:
     void setPopupItemEnabled(int item, bool enabled) override;
     void showCanvasPopup(Point at) override;
     void startRedrawTimer() override { mRedrawTimer.start(); }
+    void scrollTo(int horizontalStep, int verticalStep) override;
     int MsgResponse() const override;
     qintptr WindowProc(QObject *window, int message, QEvent *event) override;
 
@@ -89,6 +99,7 @@ protected:
 
 private:
     void showCapsLock(bool on);
+    void followCapsLock(const QKeyEvent &key);
     bool previewKey(QObject *watched, const QKeyEvent &key);
     void onExplorerToggled(bool pressed);
 

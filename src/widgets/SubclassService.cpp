@@ -2,7 +2,9 @@
 
 #include "widgets/ISubclass.h"
 
+#include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -19,8 +21,11 @@ SubclassService &SubclassService::instance()
 int SubclassService::messageOf(const QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::WindowActivate:
-        return Activation;
+    case QEvent::ApplicationStateChange:
+        return static_cast<const QApplicationStateChangeEvent *>(event)->applicationState() ==
+                       Qt::ApplicationActive
+                   ? Activation
+                   : 0;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
         return static_cast<const QMouseEvent *>(event)->button() == Qt::LeftButton ? LeftButtonDown
@@ -45,6 +50,8 @@ void SubclassService::attach(ISubclass *handler, QObject *window, int message)
         if (a.handler == handler && a.window == window && a.message == message)
             return;
     }
+    if (message == Activation)
+        QCoreApplication::instance()->installEventFilter(this);
     if (!isAttached(window)) {
         window->installEventFilter(this);
         connect(window, &QObject::destroyed, this, [this, window] { forget(window); });
@@ -83,11 +90,30 @@ std::vector<SubclassService::Attachment> SubclassService::handlersFor(QObject *w
     return found;
 }
 
+void SubclassService::dispatchActivation(QEvent *event)
+{
+    std::vector<Attachment> handlers;
+    for (const Attachment &a : mAttachments) {
+        if (a.message == Activation)
+            handlers.push_back(a);
+    }
+    const int outer = mCurrent;
+    mCurrent = Activation;
+    for (const Attachment &a : handlers)
+        a.handler->WindowProc(a.window, Activation, event);
+    mCurrent = outer;
+}
+
 bool SubclassService::eventFilter(QObject *watched, QEvent *event)
 {
     const int message = messageOf(event);
     if (message == 0)
         return false;
+    if (message == Activation) {
+        if (watched == QCoreApplication::instance())
+            dispatchActivation(event);
+        return false;
+    }
     // A copy: a handler may detach itself while it runs.
     const std::vector<Attachment> handlers = handlersFor(watched, message);
     if (handlers.empty())

@@ -11,7 +11,8 @@ namespace areamaker {
 class ISubclass;
 
 // Lets an object see messages sent to an object it does not own. Message numbers name Qt
-// events: 28 activation, 513 and 514 left button down and up, 276 and 277 scroll.
+// events: 28 activation of the application (not of one of its windows, which a closing
+// dialog of its own also brings), 513 and 514 left button down and up, 276 and 277 scroll.
 class SubclassService : public QObject
 {
     Q_OBJECT
@@ -47,6 +48,8 @@ private:
 
     std::vector<Attachment> handlersFor(QObject *window, int message) const;
     bool isAttached(QObject *window) const;
+    // The application is not a window: its activation goes to every window attached for it.
+    void dispatchActivation(QEvent *event);
     void forget(QObject *window);
 
     std::vector<Attachment> mAttachments;

@@ -118,4 +118,12 @@ void ZoneTree::expandNode(const std::string &key)
         item->setExpanded(true);
 }
 
+void ZoneTree::selectNode(const std::string &key)
+{
+    if (QTreeWidgetItem *item = node(key)) {
+        setCurrentItem(item);
+        scrollToItem(item);
+    }
+}
+
 } // namespace areamaker

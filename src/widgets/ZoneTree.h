@@ -22,6 +22,7 @@ public:
     void setNodeText(const std::string &key, const std::string &text) override;
     void removeNode(const std::string &key) override;
     void expandNode(const std::string &key) override;
+    void selectNode(const std::string &key) override;
 
     QTreeWidgetItem *node(const std::string &key) const;
     // The key of the current node, empty when there is none.

@@ -16,7 +16,7 @@ protected:
         "<MAP NAME=\"lost\">\n<!--Source Map:|img/lost.gif|-->\n</MAP>\n</body>\n";
 
     const std::string SavePrompt =
-        "'/SITE/PAGE.HTM'\n\nDésirez-vous enregistrer les modifications apportées au document ?";
+        "'/site/page.htm'\n\nDésirez-vous enregistrer les modifications apportées au document ?";
 };
 
 TEST_F(DocumentLifecycleTest, OpenSetsTheDocumentUp)
@@ -98,7 +98,7 @@ TEST_F(DocumentLifecycleTest, FailedWriteKeepsEditsAndRetrySavesThemAll)
     EXPECT_EQ(saved(), TwoMaps);
     ASSERT_EQ(views.messages.size(), 1u);
     EXPECT_EQ(views.messages[0].text,
-              "/SITE/PAGE.HTM\n\nLe document n'est pas accessible ou n'existe pas !\n"
+              "/site/page.htm\n\nLe document n'est pas accessible ou n'existe pas !\n"
               "Veuillez rétablir l'accès au fichier pour enregistrer les modifications.");
     EXPECT_EQ(views.messages[0].title, "Erreur: Écriture impossible : disque plein");
     EXPECT_EQ(views.messages[0].buttons, MessageButtons::RetryCancel);
@@ -149,7 +149,8 @@ TEST_F(DocumentLifecycleTest, ActivationFindsOrAsksForTheImage)
     views.answers = {MessageAnswer::Cancel};
     EXPECT_FALSE(lifecycle.ActivateMap(1, false));
     EXPECT_EQ(views.messages.back().text,
-              "L'image associée à la map 'lost' est introuvable.\n\nVeuillez "
+              "L'image associée à la map 'lost' est introuvable.\nFichier cherché : "
+              "'/site/img/lost.gif'\n\nVeuillez "
               "spécifier le chemin d'accès à l'image afin de pouvoir utiliser "
               "l'éditeur.");
     EXPECT_EQ(views.status, "Veuillez indiquer la source de l'image pour cette map");
@@ -163,7 +164,9 @@ TEST_F(DocumentLifecycleTest, ActivationFindsOrAsksForTheImage)
     EXPECT_EQ(document.Maps[1].ImagePath, "/site/img/menu.gif");
     EXPECT_TRUE(document.Maps[1].Modified);
     EXPECT_TRUE(document.DocumentModified);
-    EXPECT_EQ(views.dialogs.back().filter, "Images  (*.gif; *.jpg)|*.gif;*.jpg|Tous  (*.*)|*.*|");
+    EXPECT_EQ(views.dialogs.back().filter,
+              "Images  (*.gif; *.jpg; *.jpeg; *.png; *.bmp; *.webp)|"
+              "*.gif;*.jpg;*.jpeg;*.png;*.bmp;*.webp|Tous  (*.*)|*.*|");
 }
 
 TEST_F(DocumentLifecycleTest, PictureThatDoesNotLoadLeavesNoActiveMap)
@@ -195,8 +198,9 @@ TEST_F(DocumentLifecycleTest, OutsideChangeOffersToReloadOnce)
     lifecycle.checkForOutsideChange();
     EXPECT_EQ(views.messages.size(), 1u) << "No is not asked again until the next change";
     EXPECT_EQ(views.messages[0].text,
-              "'/SITE/PAGE.HTM'\n\nCe document a été modifié par une autre "
-              "application.\nDésirez-vous recharger le document maintenant ?");
+              "'/site/page.htm'\n\nCe document a été modifié par une autre "
+              "application.\nLes modifications non enregistrées dans l'éditeur seront perdues.\n"
+              "Désirez-vous recharger le document maintenant ?");
 
     files.touch(PagePath);
     views.answers = {MessageAnswer::Yes};
@@ -248,6 +252,181 @@ TEST_F(DocumentLifecycleTest, ClosingForgetsTheDocumentAndKeepsItUnmodified)
     EXPECT_FALSE(document.DocumentModified);
     document.SetDocumentModified(true);
     EXPECT_FALSE(document.DocumentModified) << "a closed document is never modified";
+}
+
+TEST_F(DocumentLifecycleTest, APageThatCannotBeReadLeavesTheOpenDocumentAsItWas)
+{
+    struct Case
+    {
+        const char *name;
+        std::string bytes; // empty: the file does not exist
+        const char *reason;
+    };
+    const Case cases[] = {
+        {"map left open", "<MAP NAME=\"a\"><AREA SHAPE=RECT COORDS=\"1,2,3,4\">",
+         "n'est pas fermée par </MAP>"},
+        {"a JPEG", std::string("\xFF\xD8\xFF\xE0\0\x10JFIF", 10),
+         "Ce fichier est une image JPEG, pas une page web."},
+        {"missing", "", "fichier introuvable"},
+    };
+    open(TwoMaps);
+    ASSERT_TRUE(lifecycle.ActivateMap(0, false));
+    document.markMapModified(0);
+    const std::string stamp = document.DocumentStamp;
+    const std::size_t nodes = views.nodes.size();
+    const auto fills = views.gridFills.size();
+    const auto shown = views.shownImages.size();
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string other = "/site/other.htm";
+        if (c.bytes.empty())
+            files.remove(other);
+        else
+            files.put(other, c.bytes);
+        views.answers = {MessageAnswer::Ok, MessageAnswer::Ok};
+        EXPECT_FALSE(lifecycle.OpenDocument(other, true));
+        EXPECT_EQ(document.Path, PagePath);
+        EXPECT_EQ(document.DocumentStamp, stamp);
+        EXPECT_EQ(document.MapCount(), 2);
+        EXPECT_EQ(document.ActiveMapIndex, 0);
+        EXPECT_EQ(document.ActiveZoneCount(), 1);
+        EXPECT_TRUE(document.Maps[0].Modified && document.DocumentModified);
+        EXPECT_EQ(views.nodes.size(), nodes);
+        EXPECT_EQ(views.gridFills.size(), fills);
+        EXPECT_EQ(views.shownImages.size(), shown) << "the picture stays on the canvas";
+        EXPECT_EQ(views.recent, std::vector<std::string>{PagePath});
+        EXPECT_NE(lifecycle.lastError().find(c.reason), std::string::npos) << lifecycle.lastError();
+        if (!c.bytes.empty()) {
+            EXPECT_EQ(files.bytes(other), c.bytes) << "nothing is written";
+        }
+    }
+}
+
+TEST_F(DocumentLifecycleTest, AFailedReloadKeepsTheEditsAndTheActiveMap)
+{
+    open(TwoMaps);
+    ASSERT_TRUE(lifecycle.ActivateMap(0, false));
+    document.ActiveZones.clear();
+    document.markMapModified(0);
+    files.put(PagePath, "<MAP NAME=\"menu\">");
+    views.answers = {MessageAnswer::Yes, MessageAnswer::Ok, MessageAnswer::Ok};
+    lifecycle.checkForOutsideChange();
+    EXPECT_NE(views.messages.at(0).text.find("Les modifications non enregistrées"),
+              std::string::npos);
+    EXPECT_EQ(views.messages.at(0).defaultButton, 1) << "No is the default over unsaved edits";
+    EXPECT_EQ(document.ActiveMapIndex, 0);
+    EXPECT_EQ(document.ActiveZoneCount(), 0);
+    EXPECT_TRUE(document.DocumentModified);
+    const auto asked = views.messages.size();
+    lifecycle.checkForOutsideChange();
+    EXPECT_EQ(views.messages.size(), asked) << "asked once per outside change";
+}
+
+TEST_F(DocumentLifecycleTest, ReloadQuestionWithoutEditsDefaultsToYes)
+{
+    open(TwoMaps);
+    files.touch(PagePath);
+    views.answers = {MessageAnswer::No};
+    lifecycle.checkForOutsideChange();
+    ASSERT_EQ(views.messages.size(), 1u);
+    EXPECT_EQ(views.messages[0].defaultButton, 0);
+    EXPECT_EQ(views.messages[0].text.find("perdues"), std::string::npos);
+}
+
+TEST_F(DocumentLifecycleTest, ADeletedPageIsSaidGoneAndASaveRecreatesIt)
+{
+    const std::string page = "<body>\n<MAP NAME=\"m\">\n</MAP>\n</body>";
+    open(page);
+    document.Maps[0].Name = "renamed";
+    document.markMapModified(0);
+    files.remove(PagePath);
+    views.answers = {MessageAnswer::Ok};
+    lifecycle.checkForOutsideChange();
+    ASSERT_EQ(views.messages.size(), 1u);
+    EXPECT_EQ(views.messages[0].text.find("modifié par une autre application"), std::string::npos);
+    EXPECT_NE(views.messages[0].text.find("n'existe plus"), std::string::npos);
+    EXPECT_NE(views.messages[0].text.find("l'enregistrer recréera le document"), std::string::npos);
+    EXPECT_TRUE(document.Maps[0].Modified) << "the edits stay";
+    lifecycle.checkForOutsideChange();
+    EXPECT_EQ(views.messages.size(), 1u) << "said once";
+
+    ASSERT_TRUE(lifecycle.SaveDocument());
+    EXPECT_EQ(saved(), "<body>\n<MAP NAME=\"renamed\">\n<!--Source Map:|<NONE>|-->\n</MAP>\n"
+                       "</body>\n");
+    EXPECT_FALSE(document.DocumentModified);
+    lifecycle.checkForOutsideChange();
+    EXPECT_EQ(views.messages.size(), 1u) << "the page written is the editor's own";
+}
+
+TEST_F(DocumentLifecycleTest, ASaveWithNothingModifiedWritesNothing)
+{
+    const std::string page = "<MAP NAME=\"m\"></MAP>no final line break";
+    open(page);
+    EXPECT_TRUE(lifecycle.SaveDocument());
+    EXPECT_EQ(files.replaceCount, 0);
+    EXPECT_EQ(saved(), page);
+
+    lifecycle.CloseDocument(true);
+    EXPECT_FALSE(lifecycle.SaveDocument()) << "no document, nothing to save";
+    EXPECT_TRUE(views.messages.empty()) << "and no Retry box about an empty path";
+}
+
+TEST_F(DocumentLifecycleTest, MapsWrittenByOthersTakeTheImageOfTheirImgTag)
+{
+    files.put("/site/img/photo.png", "png");
+    open("<body>\n<img usemap=\"#other\" src=\"img/nothing.png\">\n"
+         "<IMG SRC=\"img/photo.png\" USEMAP=\"#NAV\">\n<img src=\"img/menu.gif\" usemap=\"#nav\">\n"
+         "<map name=\"nav\"><area shape=rect coords=\"1,2,3,4\" href=\"a.htm\"></map>\n"
+         "<map name=\"other\"></map>\n<map name=\"bare\"></map>\n</body>");
+    ASSERT_TRUE(lifecycle.ActivateMap(0, false));
+    EXPECT_TRUE(views.messages.empty()) << "found without asking";
+    EXPECT_EQ(document.Maps[0].ImagePath, "/site/img/photo.png") << "the first IMG that uses it";
+    EXPECT_EQ(views.node(mapKey(0))->text, "nav (photo.png)");
+    EXPECT_FALSE(document.DocumentModified);
+
+    views.answers = {MessageAnswer::Cancel, MessageAnswer::Cancel};
+    EXPECT_FALSE(lifecycle.ActivateMap(1, false));
+    EXPECT_NE(views.messages.at(0).text.find("Fichier cherché : '/site/img/nothing.png'"),
+              std::string::npos)
+        << views.messages[0].text;
+    EXPECT_FALSE(lifecycle.ActivateMap(2, false));
+    EXPECT_EQ(views.messages.at(1).text.find("Fichier cherché"), std::string::npos)
+        << "no IMG named it";
+
+    ASSERT_TRUE(lifecycle.ActivateMap(0, false));
+    document.markMapModified(0);
+    ASSERT_TRUE(lifecycle.SaveDocument());
+    EXPECT_NE(saved().find("<IMG SRC=\"img/photo.png\" USEMAP=\"#NAV\">"), std::string::npos)
+        << "the tag it was found through stays as it was";
+    EXPECT_NE(saved().find("<!--Source Map:|img/photo.png|-->"), std::string::npos) << saved();
+}
+
+TEST_F(DocumentLifecycleTest, ChoosersOpenInTheFolderOfTheLastDocument)
+{
+    std::string defaultFolder = "/home/ana/";
+    lifecycle.followFolderIn(defaultFolder);
+    views.chosenFiles = {""};
+    EXPECT_FALSE(lifecycle.OpenDocument("NONE", true));
+    EXPECT_EQ(views.dialogs.back().initialFolder, "/home/ana/");
+    files.put("/site/pages/p.htm", "<body></body>");
+    ASSERT_TRUE(lifecycle.OpenDocument("/site/pages/p.htm", true));
+    EXPECT_EQ(defaultFolder, "/site/pages/");
+}
+
+TEST_F(DocumentLifecycleTest, DeletingTheActiveMapEmptiesTheCanvasAndTheGrid)
+{
+    open(TwoMaps);
+    ASSERT_TRUE(lifecycle.ActivateMap(0, false));
+    views.answers = {MessageAnswer::Yes};
+    lifecycle.deleteFromTree(mapKey(1));
+    EXPECT_EQ(views.canvasMode, 0) << "another map's deletion leaves the canvas alone";
+    EXPECT_EQ(document.ActiveMapIndex, 0);
+    views.answers = {MessageAnswer::Yes};
+    lifecycle.deleteFromTree(mapKey(0));
+    EXPECT_EQ(document.ActiveMapIndex, -1);
+    EXPECT_EQ(views.canvasMode, -1);
+    EXPECT_EQ(views.gridFills.back(), GridFill::Empty);
+    EXPECT_EQ(views.toolbarStates.back(), ToolbarState::NoPicture);
 }
 
 TEST_F(DocumentLifecycleTest, TreeKeysDecodeByTheirShape)

@@ -103,7 +103,7 @@ TEST_F(ImgTagBinderTest, InsertIntoAPageWithoutBodyChangesNothing)
     EXPECT_EQ(saved(), "<p>fragment</p>");
     ASSERT_EQ(views.messages.size(), 1u);
     EXPECT_EQ(views.messages[0].text,
-              "'/SITE/PAGE.HTM'\n\nLe fichier n'est pas un document HTML valide.");
+              "'/site/page.htm'\n\nLe fichier n'est pas un document HTML valide.");
     EXPECT_EQ(views.messages[0].icon, MessageIcon::Critical);
 }
 

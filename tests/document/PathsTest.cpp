@@ -71,6 +71,15 @@ TEST(PathsTest, SplittingPathsInBothStyles)
     EXPECT_EQ(SwapSeparators("a/b\\c/d", false), "a/b/c/d");
 }
 
+TEST(PathsTest, MessagesAndComparisonsFollowTheSystemsCase)
+{
+    EXPECT_EQ(shownPath("C:\\Site\\Page.htm", PathStyle::Windows), "C:\\SITE\\PAGE.HTM");
+    EXPECT_EQ(shownPath("/srv/Site/page.htm", PathStyle::Posix), "/srv/Site/page.htm");
+    EXPECT_TRUE(samePath("C:\\site\\page.htm", "c:\\SITE\\PAGE.HTM", PathStyle::Windows));
+    EXPECT_FALSE(samePath("/srv/site/page.htm", "/srv/SITE/page.htm", PathStyle::Posix));
+    EXPECT_TRUE(samePath("/srv/site/page.htm", "/srv/site/page.htm", PathStyle::Posix));
+}
+
 TEST(PathsTest, FileStampFormatsHoursWithoutLeadingZero)
 {
     testing::FakeFileSystem files;

@@ -3,6 +3,7 @@
 #include "platform/CanvasSurfaces.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace areamaker::testing {
@@ -54,6 +55,7 @@ public:
     int pointer = 0;
     bool pictureEnabled = true;
     int autoPropStarts = 0;
+    std::pair<int, int> scrolledTo{-1, -1};
 
     bool loadPicture(const std::string &) override
     {
@@ -74,6 +76,10 @@ public:
     int mousePointer() const override { return pointer; }
     void setPictureEnabled(bool enabled) override { pictureEnabled = enabled; }
     void startAutoPropTimer() override { ++autoPropStarts; }
+    void scrollTo(int horizontalStep, int verticalStep) override
+    {
+        scrolledTo = {horizontalStep, verticalStep};
+    }
 
 private:
     ImageSize mSize;

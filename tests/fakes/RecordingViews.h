@@ -31,6 +31,7 @@ public:
 
     std::vector<Node> nodes;
     std::vector<std::string> expanded;
+    std::string selectedNode;
     std::vector<GridFill> gridFills;
     // Row values written by tag since the last fill.
     std::map<int, std::string> rows;
@@ -58,6 +59,7 @@ public:
     void setNodeText(const std::string &key, const std::string &text) override;
     void removeNode(const std::string &key) override;
     void expandNode(const std::string &key) override { expanded.push_back(key); }
+    void selectNode(const std::string &key) override { selectedNode = key; }
     void fill(GridFill mode) override
     {
         gridFills.push_back(mode);

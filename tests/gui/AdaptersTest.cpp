@@ -1,10 +1,17 @@
+#include "adapters/FrenchTranslations.h"
 #include "adapters/QtDrawingSurface.h"
 #include "adapters/QtFileDialog.h"
+#include "adapters/QtMessageBox.h"
 #include "widgets/ISubclass.h"
 #include "widgets/SubclassService.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QMessageBox>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -90,6 +97,39 @@ TEST(AdaptersTest, SubclassServiceRunsHandlersBeforeOrAfterTheObject)
     service.detach(&after, &host, SubclassService::LeftButtonDown);
     QCoreApplication::sendEvent(&host, &press);
     EXPECT_EQ(log, std::vector<std::string>{"own"});
+}
+
+TEST(AdaptersTest, ALetterAnswersAMessageBoxByItsButtonsMnemonic)
+{
+    const std::pair<Qt::Key, MessageAnswer> cases[] = {
+        {Qt::Key_O, MessageAnswer::Yes},
+        {Qt::Key_N, MessageAnswer::No},
+        {Qt::Key_A, MessageAnswer::Cancel},
+    };
+    QtMessageBox messages;
+    for (const auto &[key, answer] : cases) {
+        SCOPED_TRACE(key);
+        QStringList captions;
+        QTimer::singleShot(0, [&captions, key = key] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            for (const QAbstractButton *button : box->buttons())
+                captions << button->text();
+            QTest::keyClick(box, key);
+        });
+        EXPECT_EQ(messages.show({"Enregistrer ?", "Confirmation", MessageButtons::YesNoCancel,
+                                 MessageIcon::Question}),
+                  answer);
+        captions.sort();
+        EXPECT_EQ(captions, QStringList({"&Annuler", "&Non", "&Oui"}));
+    }
+}
+
+TEST(AdaptersTest, QtsOwnDialogsSpeakFrench)
+{
+    ASSERT_TRUE(installFrenchTranslations()) << "qt6-translations-l10n is installed";
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "&Open"), "&Ouvrir");
+    EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Paste"), "Co&ller");
 }
 
 } // namespace

@@ -1,14 +1,19 @@
 #include "GuiFixture.h"
 
+#include "PropertyList.h"
 #include "ZonePoints.h"
+#include "shell/PropertyGridBinding.h"
 #include "widgets/CanvasView.h"
 #include "widgets/MainWindow.h"
+#include "widgets/SidePane.h"
+#include "widgets/ZoneTree.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QDir>
-#include <QMouseEvent>
 #include <QFile>
 #include <QImage>
+#include <QMouseEvent>
 #include <QTest>
 
 namespace areamaker::testing {
@@ -116,6 +121,44 @@ void GuiFixture::dragPicture(QPoint from, std::initializer_list<QPoint> steps)
 std::vector<Point> GuiFixture::zonePoints(int index) const
 {
     return activeZonePoints(session->document(), index);
+}
+
+void GuiFixture::clickNode(const std::string &key, Qt::MouseButton button)
+{
+    ZoneTree &tree = *session->window().sidePane().tree();
+    tree.expandAll();
+    QTreeWidgetItem *item = tree.node(key);
+    ASSERT_NE(item, nullptr) << key;
+    tree.scrollToItem(item);
+    QTest::mouseClick(tree.viewport(), button, {}, tree.visualItemRect(item).center());
+}
+
+int GuiFixture::gridRowIndex(int tag) const
+{
+    const std::vector<GridRow> rows = session->grid().rows(GridFill::Selection);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].tag == tag)
+            return static_cast<int>(i);
+    ADD_FAILURE() << "no row " << tag;
+    return 0;
+}
+
+void GuiFixture::startTyping(int tag, const QString &text)
+{
+    PropertyList &grid = *session->window().sidePane().propertyList();
+    grid.SelectItem(gridRowIndex(tag));
+    grid.picControl()->setFocus();
+    typeText(text);
+}
+
+void GuiFixture::typeText(const QString &text)
+{
+    for (const QChar c : text) {
+        QWidget *focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr);
+        const auto key = static_cast<Qt::Key>(c.toUpper().unicode());
+        QTest::sendKeyEvent(QTest::Click, focused, key, QString(c), Qt::NoModifier);
+    }
 }
 
 } // namespace areamaker::testing

@@ -52,6 +52,14 @@ protected:
     void dragPicture(QPoint from, std::initializer_list<QPoint> steps);
     std::vector<Point> zonePoints(int index) const;
 
+    // The zone explorer and the property grid, driven as a user does.
+    void clickNode(const std::string &key, Qt::MouseButton button = Qt::LeftButton);
+    int gridRowIndex(int tag) const;
+    // Selects the row and types the text there with real key events, leaving the edit open.
+    void startTyping(int tag, const QString &text);
+    // Key events of one character each to the widget that has the focus, as a keyboard sends.
+    static void typeText(const QString &text);
+
     QTemporaryDir folder;
     RecordingViews views;
     NoBrowser browsers;

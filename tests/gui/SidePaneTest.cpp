@@ -30,20 +30,10 @@ protected:
     ZoneTree &tree() const { return *session->window().sidePane().tree(); }
     QString row(int tag) const { return grid().ItemValueByTagId(tag); }
 
-    int rowIndex(int tag) const
-    {
-        const std::vector<GridRow> rows = session->grid().rows(GridFill::Selection);
-        for (std::size_t i = 0; i < rows.size(); ++i)
-            if (rows[i].tag == tag)
-                return static_cast<int>(i);
-        ADD_FAILURE() << "no row " << tag;
-        return 0;
-    }
-
     // Types into a row as a user does: the first key starts the edit, Return ends it.
     void editRow(int tag, const QString &text)
     {
-        grid().SelectItem(rowIndex(tag));
+        grid().SelectItem(gridRowIndex(tag));
         grid().picControl()->setFocus();
         QTest::keyClick(grid().picControl(), text.at(0).toLatin1());
         QTest::keyClicks(grid().txtItem(), text.mid(1));
@@ -52,17 +42,8 @@ protected:
 
     void pressMore(int tag)
     {
-        grid().SelectItem(rowIndex(tag));
+        grid().SelectItem(gridRowIndex(tag));
         QTest::mouseClick(grid().cmdItem(), Qt::LeftButton);
-    }
-
-    void clickNode(const std::string &key, Qt::MouseButton button = Qt::LeftButton)
-    {
-        tree().expandAll();
-        QTreeWidgetItem *item = tree().node(key);
-        ASSERT_NE(item, nullptr) << key;
-        tree().scrollToItem(item);
-        QTest::mouseClick(tree().viewport(), button, {}, tree().visualItemRect(item).center());
     }
 
     QAction *treePopupItem(int number) const

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -113,21 +114,56 @@ TEST_F(PropertyListInput, EnterEditsTheWholeTextAndTypingReplacesIt)
     EXPECT_FALSE(editor()->hasSelectedText());
 }
 
-TEST_F(PropertyListInput, OnlyPrintableCharactersStartAnEdit)
+TEST_F(PropertyListInput, EveryPrintableCharacterStartsAnEditButSpace)
 {
-    surface()->setFocus();
-    list().SelectItem(0);
-    for (Qt::Key key : {Qt::Key_Space, Qt::Key_AsciiTilde}) {
-        QTest::keyClick(surface(), key);
-        EXPECT_FALSE(editor()->hasFocus()) << "key " << key;
+    struct Case
+    {
+        Qt::Key key;
+        QString text;
+        bool starts;
+    };
+    const Case cases[] = {
+        {Qt::Key_Space, " ", false},
+        {Qt::Key_BraceRight, "}", true},
+        {Qt::Key_AsciiTilde, "~", true},
+        {Qt::Key_Eacute, QString::fromUtf8("É"), true},
+        {Qt::Key_Ccedilla, QString::fromUtf8("ç"), true},
+        {Qt::Key_unknown, QString::fromUtf8("€"), true},
+        {Qt::Key_unknown, QString::fromUtf8("\U0001F600"), true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
         surface()->setFocus();
+        list().SelectItem(0);
+        QTest::sendKeyEvent(QTest::Click, surface(), c.key, c.text, Qt::NoModifier);
+        EXPECT_EQ(editor()->hasFocus(), c.starts);
+        if (c.starts) {
+            EXPECT_EQ(editor()->text(), c.text);
+            EXPECT_EQ(editor()->cursorPosition(), c.text.size());
+        }
     }
-    QTest::keyClick(surface(), Qt::Key_BraceRight);
-    EXPECT_EQ(editor()->text(), "}");
     surface()->setFocus();
     list().SelectItem(3);
     QTest::keyClick(surface(), Qt::Key_B);
     EXPECT_FALSE(editor()->hasFocus()) << "a fixed item is not editable";
+}
+
+TEST_F(PropertyListInput, APopupMenuNeitherCommitsNorEndsTheEdit)
+{
+    surface()->setFocus();
+    list().SelectItem(0);
+    type("abc");
+    editor()->setCursorPosition(1);
+    QMenu menu;
+    menu.addAction("x");
+    menu.popup(QPoint(0, 0));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+    menu.hide();
+    EXPECT_EQ(mChanged.count(), 0);
+    EXPECT_TRUE(editor()->hasFocus());
+    EXPECT_FALSE(editor()->hasSelectedText()) << "the caret stays where it was";
+    surface()->setFocus();
+    EXPECT_EQ(mChanged.count(), 1);
 }
 
 TEST_F(PropertyListInput, LosingFocusCommitsTheText)

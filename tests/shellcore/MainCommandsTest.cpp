@@ -30,19 +30,25 @@ TEST_F(MainCommandsTest, OpenRecentRefusesTheOpenPageAndMissingFiles)
 {
     views.chosenFiles = {PagePath};
     commands.Open();
-    shell.Settings.RecentDocuments = {"/SITE/PAGE.HTM", "/site/gone.htm", "NONE",
+    // On a case-sensitive system the upper-cased path names another file, here a missing one.
+    shell.Settings.RecentDocuments = {"/site/page.htm", "/SITE/PAGE.HTM", "/site/gone.htm",
                                       "NONE",           "NONE",           "NONE"};
-    views.answers = {MessageAnswer::Ok, MessageAnswer::Ok};
-    commands.openRecent(0);
-    commands.openRecent(1);
-    ASSERT_EQ(views.messages.size(), 2u);
+    views.answers = {MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Ok};
+    for (int slot = 0; slot < 3; ++slot)
+        commands.openRecent(slot);
+    ASSERT_EQ(views.messages.size(), 3u);
     EXPECT_EQ(views.messages[0].text,
-              "'/SITE/PAGE.HTM'\n\nCe fichier est présentement ouvert dans l'éditeur.");
+              "'/site/page.htm'\n\nCe fichier est présentement ouvert dans l'éditeur.");
     EXPECT_EQ(views.messages[0].icon, MessageIcon::Information);
-    EXPECT_EQ(views.messages[1].text, "'/SITE/GONE.HTM'\n\nCe fichier n'existe pas!\nAssurez-vous "
-                                      "que le chemin et le nom sont corrects.");
-    EXPECT_EQ(views.messages[1].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(shell.Settings.RecentDocuments[1], "/site/gone.htm") << "the slot is kept";
+    for (int i : {1, 2}) {
+        EXPECT_EQ(views.messages[i].text,
+                  "'" + shell.Settings.RecentDocuments[i] +
+                      "'\n\nCe fichier n'existe pas!\nAssurez-vous que le chemin et le nom sont "
+                      "corrects.");
+        EXPECT_EQ(views.messages[i].icon, MessageIcon::Exclamation);
+    }
+    EXPECT_EQ(shell.Settings.RecentDocuments[2], "/site/gone.htm") << "the slot is kept";
+    EXPECT_EQ(document.Path, PagePath);
 }
 
 TEST_F(MainCommandsTest, OpenRecentOpensAndMovesThePageFirst)

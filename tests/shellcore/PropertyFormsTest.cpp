@@ -262,7 +262,7 @@ TEST_F(PropertyFormsTest, APictureThatCannotBeLoadedLeavesTheZonesAndLeavesTheMa
     ASSERT_EQ(views.messages.size(), 1u);
     EXPECT_EQ(views.messages[0].title, "[Erreur : 481]");
     EXPECT_EQ(views.messages[0].icon, MessageIcon::Critical);
-    EXPECT_EQ(views.messages[0].text, "'/SITE/ABIME.GIF'\n\nLe format de l'image sélectionnée "
+    EXPECT_EQ(views.messages[0].text, "'/site/abime.gif'\n\nLe format de l'image sélectionnée "
                                       "est invalide ou le fichier est endommagé.");
     EXPECT_EQ(document.Maps[0].ImagePath, NoImage);
     EXPECT_EQ(document.Maps[0].ImageWidth, width);

@@ -221,7 +221,7 @@ TEST_F(PropertyGridBindingTest, AnotherPictureKeepsTheZonesInsideOrIsRefusedWhen
     views.answers = {MessageAnswer::Ok};
     grid.MoreItemClick(TagMapImage);
     ASSERT_EQ(views.messages.size(), 1U);
-    EXPECT_EQ(views.messages[0].text, "'/SITE/BROKEN.GIF'\n\nLe format de l'image sélectionnée est "
+    EXPECT_EQ(views.messages[0].text, "'/site/broken.gif'\n\nLe format de l'image sélectionnée est "
                                       "invalide ou le fichier est endommagé.");
     EXPECT_EQ(document.Maps[0].ImagePath, "/site/plan.gif");
     EXPECT_FALSE(document.Maps[0].Modified);

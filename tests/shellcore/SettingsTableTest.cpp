@@ -4,10 +4,27 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace areamaker {
 namespace {
 
 using testing::MemorySettingsStore;
+
+TEST(SettingsTableTest, TheChoosersFirstFolderIsTheHomeFolder)
+{
+    const std::string saved = std::getenv("HOME") ? std::getenv("HOME") : "";
+    const std::pair<const char *, const char *> cases[] = {
+        {"/home/ana", "/home/ana/"},
+        {"/home/ana/", "/home/ana/"},
+        {"", "/"},
+    };
+    for (const auto &[home, folder] : cases) {
+        ::setenv("HOME", home, 1);
+        EXPECT_EQ(SettingsTable::read(MemorySettingsStore()).DefPath, folder) << home;
+    }
+    ::setenv("HOME", saved.c_str(), 1);
+}
 
 TEST(SettingsTableTest, EmptyStoreGivesTheFirstStartDefaults)
 {
@@ -15,7 +32,7 @@ TEST(SettingsTableTest, EmptyStoreGivesTheFirstStartDefaults)
     const AppSettings s = SettingsTable::read(store);
     for (const std::string &slot : s.RecentDocuments)
         EXPECT_EQ(slot, "NONE");
-    EXPECT_EQ(s.DefPath, "C:\\");
+    EXPECT_NE(s.DefPath, "C:\\") << "a drive letter names nothing here";
     EXPECT_EQ(s.ExplorateurWidth, 2960);
     EXPECT_EQ(s.ExplorateurHeight, 5000);
     EXPECT_EQ(s.NavPath, "");

@@ -25,7 +25,7 @@ protected:
         StartupSequence startup(shell, store, document);
         startup.readSettings("/opt/areamaker", "areamkr", "0.1.0", browsers);
         startup.openCommandLine(CommandLine::parse(arguments), lifecycle,
-                                withAssistant ? &assistant : nullptr);
+                                withAssistant ? &assistant : nullptr, views);
     }
     bool exit(CloseReason reason = CloseReason::User)
     {
@@ -61,7 +61,8 @@ TEST_F(StartupExitTest, CommandLineOpensThePageThenActivatesOrAssists)
         {{PagePath}, true, true, -1, {1}},
         {{PagePath}, true, false, 0, {}},
         {{PagePath, "-P", "Village"}, true, true, 1, {}},
-        {{PagePath, "-p", "village"}, true, true, -1, {}},
+        // A name that differs in case names no map: said so, and the first map is shown.
+        {{PagePath, "-p", "village"}, true, true, 0, {}},
         {{}, true, true, -1, {0}},
         {{}, false, true, -1, {}},
         {{"", "-p", "Plan"}, true, true, -1, {}},
