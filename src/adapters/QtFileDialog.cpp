@@ -35,4 +35,18 @@ std::string QtFileDialog::getOpenFileName(const OpenFileRequest &request)
     return dialog.selectedFiles().front().toStdString();
 }
 
+std::string QtFileDialog::getSaveFileName(const OpenFileRequest &request)
+{
+    QFileDialog dialog(mOwner, QString::fromStdString(request.title),
+                       QString::fromStdString(request.initialFolder), qtFilter(request.filter));
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The caller asks its own question before a file is replaced.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().front().toStdString();
+}
+
 } // namespace areamaker

@@ -183,7 +183,7 @@ std::string DocumentLifecycle::LocateImage(const std::string &mapName, int mapIn
     return path;
 }
 
-bool DocumentLifecycle::trySave(std::string &failure)
+bool DocumentLifecycle::trySave(std::string &failure, const PageEdit &edit)
 {
     if (mDocument.Path.empty() || !mPorts.files->fileExists(mDocument.Path)) {
         failure = "Le fichier est introuvable.";
@@ -197,6 +197,11 @@ bool DocumentLifecycle::trySave(std::string &failure)
     }
     // The page's own line break, before new markup (whose values may hold others) goes in.
     const std::string eol(lineBreakOf(text));
+    if (edit) {
+        failure = edit(text);
+        if (!failure.empty())
+            return false;
+    }
     const SavedNames before(mDocument);
     try {
         ImageSizeCache images(mPorts.images, mPorts.files);
@@ -219,11 +224,11 @@ bool DocumentLifecycle::trySave(std::string &failure)
     return true;
 }
 
-bool DocumentLifecycle::SaveDocument()
+bool DocumentLifecycle::SaveDocument(const PageEdit &edit)
 {
     mLastError.clear();
     std::string failure;
-    while (!trySave(failure)) {
+    while (!trySave(failure, edit)) {
         mLastError = failure;
         const MessageAnswer answer = mPorts.messages->show(
             {toUpperAscii(mDocument.Path) + "\n\nLe document n'est pas accessible ou n'existe pas "

@@ -42,6 +42,16 @@ char separatorOf(PathStyle style)
     return style == PathStyle::Windows ? '\\' : '/';
 }
 
+std::string shownPath(const std::string &path, PathStyle style)
+{
+    return style == PathStyle::Windows ? toUpperAscii(path) : path;
+}
+
+bool samePath(const std::string &a, const std::string &b, PathStyle style)
+{
+    return style == PathStyle::Windows ? equalsIgnoreAsciiCase(a, b) : a == b;
+}
+
 std::string ParentFolder(const std::string &path, PathStyle style)
 {
     const auto last = path.rfind(separatorOf(style));
@@ -107,6 +117,11 @@ std::string FileStamp(const std::string &path, const FileSystem &files)
     std::snprintf(text, sizeof text, "%04d/%02d/%02d %d:%02d:%02d", time->year, time->month,
                   time->day, time->hour, time->minute, time->second);
     return text;
+}
+
+bool isAbsolutePath(const std::string &path, PathStyle style)
+{
+    return style == PathStyle::Windows ? isDrivePath(path) : startsWith(path, "/");
 }
 
 } // namespace areamaker

@@ -16,6 +16,8 @@ namespace areamaker::testing {
 GuiFixture::GuiFixture()
 {
     views.answers.assign(50, MessageAnswer::Ok);
+    // A start without a page would wait in the assistant; the tests that want it say so.
+    setting("AutoWiz", "0");
 }
 
 GuiFixture::~GuiFixture()

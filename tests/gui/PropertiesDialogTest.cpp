@@ -48,7 +48,7 @@ protected:
                    "<AREA SHAPE=\"RECT\" COORDS=\"10,10,90,60\" HREF=\"a.htm\">\n</MAP>\n"
                    "<MAP NAME=\"bas\">\n<!--Source Map:|plan.png|-->\n</MAP>\n</body></html>\n");
         page.close();
-        start({path("page.htm")});
+        start({path("page.htm"), "-p", "haut"});
         // Zones take the pointer once they have been drawn.
         ASSERT_TRUE(QTest::qWaitFor([this] { return !session->window().redrawPending(); }));
     }
@@ -201,7 +201,7 @@ TEST_F(PropertiesDialogTest, ANewUserLinksAZoneChangesTheMapAndCopiesTheZoneToAn
     setting("AutoProp", "1");
     const std::string page = copyDemo();
     writePicture("images/etage.png", 480, 320);
-    start({page});
+    start({page, "-p", "maison"});
     ASSERT_TRUE(QTest::qWaitFor([this] { return !session->window().redrawPending(); }));
     CommandBar &bar = session->window().commandBar();
 
