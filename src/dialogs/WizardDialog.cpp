@@ -38,7 +38,7 @@ constexpr int PictureBitmap = 115;
 constexpr QPoint PicturePlace(80, 32);
 constexpr QRect OutcomeGeometry(290, 32, 230, 234);
 // The picture's preview, beside the box of its path.
-constexpr QRect PreviewGeometry(300, 16, 176, 120);
+constexpr QRect PreviewGeometry(300, 16, 176, 146);
 
 } // namespace
 
@@ -59,6 +59,8 @@ WizardDialog::WizardDialog(WizardForm &form, QWidget *parent)
     layout->addWidget(mSteps);
     layout->addWidget(mAuto);
     layout->addWidget(buttonRow());
+    // Only a button inside the dialog can become its default one.
+    mNext->setDefault(true);
     form.attachPreview(*mPreview, mPreview->frameSize());
     GUIWiz();
 }
@@ -97,9 +99,9 @@ QWidget *WizardDialog::pagePanel()
     panel->setObjectName(QStringLiteral("picStep0"));
     auto *layout = new QVBoxLayout(panel);
     layout->addWidget(mCaptions[0] = captionLabel("lblStep0"));
-    mCreate = new QRadioButton(QStringLiteral("&Créer une nouvelle page web"));
+    mCreate = new QRadioButton(QStringLiteral("Créer une &nouvelle page web"));
     mCreate->setObjectName(QStringLiteral("OptDepCreer"));
-    mOpen = new QRadioButton(QStringLiteral("&Ouvrir une page web existante"));
+    mOpen = new QRadioButton(QStringLiteral("Ouvrir une page web &existante"));
     mOpen->setObjectName(QStringLiteral("optDepOuvrir"));
     for (QRadioButton *option : {mCreate, mOpen}) {
         layout->addWidget(option);
@@ -215,7 +217,6 @@ QWidget *WizardDialog::buttonRow()
     connect(mBack, &QPushButton::clicked, this, [this] { follow(mForm.Back()); });
     mNext = new QPushButton;
     mNext->setObjectName(QStringLiteral("cmdSuiv"));
-    mNext->setDefault(true);
     connect(mNext, &QPushButton::clicked, this, [this] { follow(mForm.Next()); });
     mCancel = new QPushButton(QStringLiteral("&Annuler"));
     mCancel->setObjectName(QStringLiteral("cmdAnnuler"));

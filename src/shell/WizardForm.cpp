@@ -435,8 +435,12 @@ void WizardForm::Browse()
     FileDialogPort &dialogs = *mParts.ports.fileDialogs;
     const std::string pageFolder = ParentFolder(mPage, mStyle);
     if (step() == PageStep) {
-        const OpenFileRequest request = pageChooser(
-            mCreate ? "Enregister sous" : "Ouvrir une page web", mParts.shell.Settings.DefPath);
+        // Where the typed path points, else where the file choosers usually open.
+        const std::string folder = isAbsolutePath(mPageText, mStyle)
+                                       ? ParentFolder(mPageText, mStyle)
+                                       : mParts.shell.Settings.DefPath;
+        const OpenFileRequest request =
+            pageChooser(mCreate ? "Enregister sous" : "Ouvrir une page web", folder);
         const std::string chosen =
             mCreate ? dialogs.getSaveFileName(request) : dialogs.getOpenFileName(request);
         if (!chosen.empty())

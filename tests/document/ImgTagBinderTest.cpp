@@ -88,7 +88,8 @@ TEST_F(ImgTagBinderTest, InsertNewImageAtTheStartOfTheBody)
     };
     for (const Case &c : cases) {
         std::string text = c.page;
-        ASSERT_TRUE(ImgTagBinder(c.noBorder).InsertNewImage(text, {0, "img/a.gif", "m", "", 20, 10}));
+        ASSERT_TRUE(
+            ImgTagBinder(c.noBorder).InsertNewImage(text, {0, "img/a.gif", "m", "", 20, 10}));
         EXPECT_EQ(text, c.expected);
     }
 }
