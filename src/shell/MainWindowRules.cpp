@@ -32,11 +32,14 @@ void applyToolbarState(ToolbarState state, CommandBarPort &bar)
 {
     switch (state) {
     case ToolbarState::NoDocument:
+        // Save, the browser and Close have nothing to act on, from the keyboard either.
+        enableItems(bar, {4, 5, 6}, false);
         enableButtons(bar, {"2", "3"}, false);
         enableButtons(bar, MapButtons, false);
         bar.setButtonPressed("11", false);
         break;
     case ToolbarState::DocumentOpen:
+        enableItems(bar, {4, 5, 6}, true);
         enableButtons(bar, {"0", "2", "3"}, true);
         break;
     case ToolbarState::MapActive:

@@ -6,10 +6,13 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QMouseEvent>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace areamaker::testing {
 
@@ -118,6 +121,39 @@ void GuiFixture::dragPicture(QPoint from, std::initializer_list<QPoint> steps)
 std::vector<Point> GuiFixture::zonePoints(int index) const
 {
     return activeZonePoints(session->document(), index);
+}
+
+void GuiFixture::whenDialogOpens(std::function<void(QDialog &)> user)
+{
+    auto *poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, user] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        user(*dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    poll->start(10);
+}
+
+void GuiFixture::typeInto(QDialog &dialog, const char *box, const QString &text)
+{
+    auto *line = dialog.findChild<QLineEdit *>(QString::fromUtf8(box));
+    ASSERT_NE(line, nullptr) << box;
+    line->setFocus();
+    QTest::keyClick(line, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(line, Qt::Key_Backspace);
+    QTest::keyClicks(line, text);
+}
+
+void GuiFixture::press(QDialog &dialog, const char *button)
+{
+    auto *widget = dialog.findChild<QPushButton *>(QString::fromUtf8(button));
+    ASSERT_NE(widget, nullptr) << button;
+    QTest::mouseClick(widget, Qt::LeftButton);
 }
 
 } // namespace areamaker::testing
