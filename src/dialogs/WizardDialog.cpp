@@ -78,6 +78,8 @@ QPushButton *WizardDialog::browseButton(const char *name)
     auto *button = new QPushButton(QStringLiteral("..."));
     button->setObjectName(QString::fromUtf8(name));
     button->setFixedWidth(32);
+    // Return after a chosen file goes on to the next step instead of choosing again.
+    button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, [this] {
         mForm.Browse();
         GUIWiz();
