@@ -21,6 +21,8 @@ public:
     static QString qtFilter(const std::string &filter);
 
 private:
+    std::string chooseFile(const OpenFileRequest &request, bool save);
+
     QWidget *mOwner;
 };
 

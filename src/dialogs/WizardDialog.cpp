@@ -48,9 +48,9 @@ WizardDialog::WizardDialog(WizardForm &form, QWidget *parent)
     setObjectName(QStringLiteral("frmWizard"));
     setWindowTitle(QStringLiteral("Assistant Nouvelle image map"));
     mSteps = new QStackedWidget;
-    mSteps->addWidget(pagePanel());
-    mSteps->addWidget(imagePanel());
-    mSteps->addWidget(mapPanel());
+    addPagePanel();
+    addImagePanel();
+    addMapPanel();
     mSteps->addWidget(finishedPanel());
     mAuto = new QCheckBox(QStringLiteral("Afficher l'assistant au dé&marrage"));
     mAuto->setObjectName(QStringLiteral("chkAuto"));
@@ -65,10 +65,10 @@ WizardDialog::WizardDialog(WizardForm &form, QWidget *parent)
     GUIWiz();
 }
 
-QLabel *WizardDialog::captionLabel(const char *name)
+QLabel *WizardDialog::captionLabel(const QString &name)
 {
     auto *label = new QLabel;
-    label->setObjectName(QString::fromUtf8(name));
+    label->setObjectName(name);
     label->setWordWrap(true);
     return label;
 }
@@ -95,12 +95,21 @@ QLineEdit *WizardDialog::lineBox(const char *name)
     return line;
 }
 
-QWidget *WizardDialog::pagePanel()
+QVBoxLayout *WizardDialog::addCaptionedPanel(int step)
 {
     auto *panel = new QWidget;
-    panel->setObjectName(QStringLiteral("picStep0"));
+    panel->setObjectName(QStringLiteral("picStep%1").arg(step));
     auto *layout = new QVBoxLayout(panel);
-    layout->addWidget(mCaptions[0] = captionLabel("lblStep0"));
+    QLabel *&caption = mCaptions.at(static_cast<std::size_t>(step));
+    caption = captionLabel(QStringLiteral("lblStep%1").arg(step));
+    layout->addWidget(caption);
+    mSteps->addWidget(panel);
+    return layout;
+}
+
+void WizardDialog::addPagePanel()
+{
+    QVBoxLayout *layout = addCaptionedPanel(0);
     mCreate = new QRadioButton(QStringLiteral("Créer une &nouvelle page web"));
     mCreate->setObjectName(QStringLiteral("OptDepCreer"));
     mOpen = new QRadioButton(QStringLiteral("Ouvrir une page web &existante"));
@@ -121,15 +130,11 @@ QWidget *WizardDialog::pagePanel()
             [this](const QString &text) { mForm.setPageText(text.toStdString()); });
     layout->addWidget(mPageFrame);
     layout->addStretch(1);
-    return panel;
 }
 
-QWidget *WizardDialog::imagePanel()
+void WizardDialog::addImagePanel()
 {
-    auto *panel = new QWidget;
-    panel->setObjectName(QStringLiteral("picStep1"));
-    auto *layout = new QVBoxLayout(panel);
-    layout->addWidget(mCaptions[1] = captionLabel("lblStep1"));
+    QVBoxLayout *layout = addCaptionedPanel(1);
     mList = new QTreeWidget;
     mList->setObjectName(QStringLiteral("lsvImage"));
     mList->setRootIsDecorated(false);
@@ -162,16 +167,12 @@ QWidget *WizardDialog::imagePanel()
     });
     mPreview = new PreviewFrame(PreviewGeometry, mImageFrame);
     layout->addWidget(mImageFrame);
-    return panel;
 }
 
-QWidget *WizardDialog::mapPanel()
+void WizardDialog::addMapPanel()
 {
-    auto *panel = new QWidget;
-    panel->setObjectName(QStringLiteral("picStep2"));
-    auto *layout = new QVBoxLayout(panel);
-    layout->addWidget(mCaptions[2] = captionLabel("lblStep2"));
-    QLabel *note = captionLabel("lblStep2Note");
+    QVBoxLayout *layout = addCaptionedPanel(2);
+    QLabel *note = captionLabel(QStringLiteral("lblStep2Note"));
     note->setText(QString::fromUtf8(WizardForm::mapStepNote()));
     layout->addWidget(note);
     auto *nameLabel = new QLabel(QStringLiteral("&Nom de l'image map :"));
@@ -190,7 +191,6 @@ QWidget *WizardDialog::mapPanel()
     connect(mUrl, &QLineEdit::textEdited, this,
             [this](const QString &text) { mForm.setDefaultUrl(text.toStdString()); });
     layout->addStretch(1);
-    return panel;
 }
 
 QWidget *WizardDialog::finishedPanel()
@@ -199,7 +199,7 @@ QWidget *WizardDialog::finishedPanel()
     panel->setObjectName(QStringLiteral("picStep3"));
     panel->addIcon(PictureBitmap, PicturePlace);
     panel->setMinimumSize(OutcomeGeometry.right() + 8, OutcomeGeometry.bottom() + 8);
-    mCaptions[3] = captionLabel("lblStep3");
+    mCaptions[3] = captionLabel(QStringLiteral("lblStep3"));
     mCaptions[3]->setParent(panel);
     mCaptions[3]->setGeometry(OutcomeGeometry);
     mCaptions[3]->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -16,6 +16,7 @@ class QPushButton;
 class QRadioButton;
 class QStackedWidget;
 class QTreeWidget;
+class QVBoxLayout;
 
 namespace areamaker {
 
@@ -38,12 +39,14 @@ public:
     void done(int result) override;
 
 private:
-    QWidget *pagePanel();
-    QWidget *imagePanel();
-    QWidget *mapPanel();
+    // A step's panel with its caption at the top, added to the steps; its layout.
+    QVBoxLayout *addCaptionedPanel(int step);
+    void addPagePanel();
+    void addImagePanel();
+    void addMapPanel();
     QWidget *finishedPanel();
     QWidget *buttonRow();
-    QLabel *captionLabel(const char *name);
+    QLabel *captionLabel(const QString &name);
     QPushButton *browseButton(const char *name);
     QLineEdit *lineBox(const char *name);
     void fillImageList();
