@@ -62,7 +62,7 @@ WizardDialog::WizardDialog(WizardForm &form, QWidget *parent)
     // Only a button inside the dialog can become its default one.
     mNext->setDefault(true);
     form.attachPreview(*mPreview, mPreview->frameSize());
-    GUIWiz();
+    follow({false, form.step() == 0 ? WizardForm::Focus::Page : WizardForm::Focus::Image});
 }
 
 QLabel *WizardDialog::captionLabel(const QString &name)

@@ -436,9 +436,10 @@ void WizardForm::Browse()
     const std::string pageFolder = ParentFolder(mPage, mStyle);
     if (step() == PageStep) {
         // Where the typed path points, else where the file choosers usually open.
+        const std::string &usual = mParts.shell.Settings.DefPath;
         const std::string folder = isAbsolutePath(mPageText, mStyle)
                                        ? ParentFolder(mPageText, mStyle)
-                                       : mParts.shell.Settings.DefPath;
+                                       : (isAbsolutePath(usual, mStyle) ? usual : std::string());
         const OpenFileRequest request =
             pageChooser(mCreate ? "Enregister sous" : "Ouvrir une page web", folder);
         const std::string chosen =

@@ -7,25 +7,6 @@
 namespace areamaker {
 namespace {
 
-TEST(NewPageTest, TheTemplateLineByLineInCrLf)
-{
-    EXPECT_EQ(newPageText("new.htm"), "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\">\r\n"
-                                      "\r\n"
-                                      "<HTML>\r\n"
-                                      "<HEAD>\r\n"
-                                      "\r\n"
-                                      "<TITLE>new.htm</TITLE>\r\n"
-                                      "\r\n"
-                                      "</HEAD>\r\n"
-                                      "<BODY>\r\n"
-                                      "\r\n"
-                                      "\r\n"
-                                      "\r\n"
-                                      "</BODY>\r\n"
-                                      "</HTML>\r\n"
-                                      "\r\n");
-}
-
 TEST(NewPageTest, ATitleBeyondAsciiIsDeclaredAsUtf8AndMarkupInItIsEscaped)
 {
     const std::string page = newPageText("été & <hiver>.htm");
