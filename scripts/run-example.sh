@@ -6,7 +6,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/build.sh"
 page="$root/examples/demo/index.htm"
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
-  exec "$root/build/src/app/areamkr" "$page"
+  # A page named alone starts the new image map assistant; -p names the map to edit.
+  exec "$root/build/src/app/areamkr" "$page" -p maison
 fi
 echo "Aucun écran disponible : voici les images maps de la page d'exemple."
 echo "No display available: here are the example page's image maps."

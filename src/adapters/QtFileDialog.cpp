@@ -25,10 +25,22 @@ QString QtFileDialog::qtFilter(const std::string &filter)
 
 std::string QtFileDialog::getOpenFileName(const OpenFileRequest &request)
 {
+    return chooseFile(request, false);
+}
+
+std::string QtFileDialog::getSaveFileName(const OpenFileRequest &request)
+{
+    return chooseFile(request, true);
+}
+
+std::string QtFileDialog::chooseFile(const OpenFileRequest &request, bool save)
+{
     QFileDialog dialog(mOwner, QString::fromStdString(request.title),
                        QString::fromStdString(request.initialFolder), qtFilter(request.filter));
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // The caller asks its own question before a file is replaced.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, save);
     dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};

@@ -1,12 +1,12 @@
 #include "dialogs/LinkFieldBoxes.h"
 
+#include "dialogs/SelectAllOnFocus.h"
+
 #include <QBoxLayout>
 #include <QComboBox>
-#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
 namespace areamaker {
 
@@ -26,7 +26,8 @@ QLabel *labelFor(QWidget *box, const char *text)
 
 } // namespace
 
-LinkFieldBoxes::LinkFieldBoxes(LinkFieldsForm &form, QWidget *dialog) : QObject(dialog), mForm(form)
+LinkFieldBoxes::LinkFieldBoxes(LinkFieldsForm &form, QWidget *dialog)
+    : QObject(dialog), mForm(form), mSelectAll(new SelectAllOnFocus(this))
 {
 }
 
@@ -35,7 +36,7 @@ QLineEdit *LinkFieldBoxes::addLine(QBoxLayout *layout, int field, const char *la
 {
     auto *line = new QLineEdit(qt(mForm.field(field)));
     line->setObjectName(QString::fromUtf8(name));
-    line->installEventFilter(this);
+    line->installEventFilter(mSelectAll);
     connect(line, &QLineEdit::textEdited, this, [this, field, line](const QString &text) {
         edited(field, text, line->cursorPosition());
     });
@@ -76,7 +77,7 @@ QComboBox *LinkFieldBoxes::addScriptBox(QBoxLayout *layout, int field, int numbe
     for (const char *snippet : DialogTextRules::ScriptSnippets)
         combo->addItem(QString::fromUtf8(snippet));
     combo->setEditText(qt(mForm.field(field)));
-    combo->lineEdit()->installEventFilter(this);
+    combo->lineEdit()->installEventFilter(mSelectAll);
     QLineEdit *line = combo->lineEdit();
     connect(line, &QLineEdit::textEdited, this, [this, field, line](const QString &text) {
         edited(field, text, line->cursorPosition());
@@ -126,16 +127,6 @@ QWidget *LinkFieldBoxes::box(int field) const
 {
     const auto found = mBoxes.find(field);
     return found == mBoxes.end() ? nullptr : found->second;
-}
-
-bool LinkFieldBoxes::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::FocusIn) {
-        // After the focus change itself, which would place the caret where clicked.
-        if (auto *line = qobject_cast<QLineEdit *>(watched))
-            QTimer::singleShot(0, line, &QLineEdit::selectAll);
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 } // namespace areamaker

@@ -33,9 +33,6 @@ public:
     void apply(const std::vector<FieldUpdate> &updates);
     QWidget *box(int field) const;
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     QComboBox *addScriptBox(QBoxLayout *layout, int field, int number, const char *label);
     void edited(int field, const QString &text, int caret);
@@ -43,6 +40,7 @@ private:
 
     LinkFieldsForm &mForm;
     std::map<int, QWidget *> mBoxes;
+    QObject *mSelectAll;
 };
 
 } // namespace areamaker

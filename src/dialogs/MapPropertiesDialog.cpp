@@ -2,10 +2,10 @@
 
 #include "dialogs/DialogIconPane.h"
 #include "dialogs/LinkFieldBoxes.h"
+#include "dialogs/PreviewFrame.h"
 #include "shell/MapPropertiesForm.h"
 
 #include <QDialogButtonBox>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,7 +43,7 @@ MapPropertiesDialog::MapPropertiesDialog(MapPropertiesForm &form, QWidget *paren
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(mTabs);
     layout->addWidget(buttons);
-    form.attachPreview(*this, {FrameGeometry.width(), FrameGeometry.height()});
+    form.attachPreview(*mFrame, mFrame->frameSize());
     showAnalysis();
 }
 
@@ -72,24 +72,8 @@ QWidget *MapPropertiesDialog::imagePage()
     mSizeInfo = new QLabel(mImagePage);
     mSizeInfo->setObjectName(QStringLiteral("lblInfo1"));
     mSizeInfo->setGeometry(48, 128, 124, 20);
-    addPreviewFrame(mImagePage);
+    mFrame = new PreviewFrame(FrameGeometry, mImagePage);
     return mImagePage;
-}
-
-void MapPropertiesDialog::addPreviewFrame(QWidget *page)
-{
-    mFrame = new QLabel(page);
-    mFrame->setObjectName(QStringLiteral("picFond"));
-    mFrame->setGeometry(FrameGeometry);
-    mFrame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    mPreviewCaption = new QLabel(QStringLiteral("Aperçu"), mFrame);
-    mPreviewCaption->setObjectName(QStringLiteral("lblAperc"));
-    mPreviewCaption->setAlignment(Qt::AlignCenter);
-    mPreviewCaption->setGeometry(0, 0, FrameGeometry.width(), FrameGeometry.height());
-    mViewer = new QLabel(mFrame);
-    mViewer->setObjectName(QStringLiteral("imgViewer"));
-    mViewer->setScaledContents(true);
-    mViewer->hide();
 }
 
 QWidget *MapPropertiesDialog::defaultPage()
@@ -108,35 +92,9 @@ QWidget *MapPropertiesDialog::defaultPage()
     return page;
 }
 
-std::optional<ImageSize> MapPropertiesDialog::loadPreview(const std::string &path)
-{
-    mViewer->hide();
-    QImageReader reader(QString::fromStdString(path));
-    const QImage picture = reader.read();
-    if (picture.isNull())
-        return std::nullopt;
-    mPicture = QPixmap::fromImage(picture);
-    return ImageSize{picture.width(), picture.height()};
-}
-
-void MapPropertiesDialog::showPreview(const PreviewBox &box)
-{
-    mViewer->setPixmap(mPicture);
-    mViewer->setGeometry(box.left, box.top, box.width, box.height);
-    mViewer->show();
-}
-
-void MapPropertiesDialog::clearPreview()
-{
-    mViewer->hide();
-    mViewer->clear();
-    mPicture = QPixmap();
-}
-
 void MapPropertiesDialog::showAnalysis()
 {
     const bool shown = mForm.imageShown();
-    mPreviewCaption->setVisible(!shown);
     mPixelInfo->setText(QString::fromStdString(mForm.pixelText()));
     mSizeInfo->setText(QString::fromStdString(mForm.sizeText()));
     mPixelInfo->setVisible(shown);

@@ -279,13 +279,18 @@ bool DocumentLifecycle::readForSave(std::string &text, std::string &failure)
     return true;
 }
 
-bool DocumentLifecycle::trySave(std::string &failure)
+bool DocumentLifecycle::trySave(std::string &failure, const PageEdit &edit)
 {
     std::string text;
     if (!readForSave(text, failure))
         return false;
     // The page's own line break, before new markup (whose values may hold others) goes in.
     const std::string eol(lineBreakOf(text));
+    if (edit) {
+        failure = edit(text);
+        if (!failure.empty())
+            return false;
+    }
     const SavedNames before(mDocument);
     try {
         ImageSizeCache images(mPorts.images, mPorts.files);
@@ -309,7 +314,7 @@ bool DocumentLifecycle::trySave(std::string &failure)
     return true;
 }
 
-bool DocumentLifecycle::SaveDocument()
+bool DocumentLifecycle::SaveDocument(const PageEdit &edit)
 {
     mLastError.clear();
     if (mDocument.DocumentState != DocumentOpen)
@@ -320,7 +325,7 @@ bool DocumentLifecycle::SaveDocument()
         return true;
     }
     std::string failure;
-    while (!trySave(failure)) {
+    while (!trySave(failure, edit)) {
         mLastError = failure;
         const MessageAnswer answer = mPorts.messages->show(
             {shownPath(mDocument.Path, mStyle) +

@@ -3,6 +3,7 @@
 #include "document/Paths.h"
 #include "platform/EditorPorts.h"
 
+#include <functional>
 #include <string>
 
 namespace areamaker {
@@ -27,7 +28,11 @@ public:
 
     bool OpenDocument(const std::string &path, bool noPrompt);
     bool ActivateMap(int index, bool expandNode);
-    bool SaveDocument();
+    // A change of the page's text: empty when it was made, else why it could not be.
+    using PageEdit = std::function<std::string(std::string &text)>;
+    // `edit`, when given, changes the page in the same write as its maps: both reach the
+    // file or neither does.
+    bool SaveDocument(const PageEdit &edit = {});
     void CloseDocument(bool resetView);
     std::string LocateImage(const std::string &mapName, int mapIndex = -1);
 
@@ -48,7 +53,7 @@ private:
     std::string openFolder() const;
     void followFolder();
     bool readForSave(std::string &text, std::string &failure);
-    bool trySave(std::string &failure);
+    bool trySave(std::string &failure, const PageEdit &edit);
     void takeImageOfImgTag(int index, const std::string &image);
     void failActivation();
     void reportOpenFailure(int number, const std::string &description);

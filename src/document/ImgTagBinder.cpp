@@ -2,10 +2,7 @@
 
 #include "document/AreaAttributes.h"
 #include "document/AsciiText.h"
-#include "document/MapDocument.h"
 #include "document/MarkupScanner.h"
-#include "platform/FileSystem.h"
-#include "platform/MessageBoxPort.h"
 
 namespace areamaker {
 
@@ -101,21 +98,8 @@ void ImgTagBinder::UpdateImgTags(std::string &text, const UpdatesByOldName &upda
     text = std::move(result);
 }
 
-bool ImgTagBinder::writeBack(MapDocument &document, FileSystem &files,
-                             const std::string &text) const
+bool ImgTagBinder::BindImgTagAt(std::string &text, const ImgTagUpdate &request) const
 {
-    if (!files.replaceFile(document.Path, text).ok())
-        return false;
-    document.DocumentStamp = FileStamp(document.Path, files);
-    return true;
-}
-
-bool ImgTagBinder::BindImgTagAt(MapDocument &document, FileSystem &files,
-                                const ImgTagUpdate &request) const
-{
-    std::string text;
-    if (!files.readFile(document.Path, text).ok())
-        return false;
     if (MarkupScanner::findStartTag(text, "IMG", request.Position) != request.Position)
         return false;
     const std::size_t end = MarkupScanner::tagEnd(text, request.Position);
@@ -124,24 +108,16 @@ bool ImgTagBinder::BindImgTagAt(MapDocument &document, FileSystem &files,
     std::string tag = text.substr(request.Position, end - request.Position);
     RewriteImgTag(tag, request);
     text.replace(request.Position, end - request.Position, tag);
-    return writeBack(document, files, text);
+    return true;
 }
 
-bool ImgTagBinder::InsertNewImage(MapDocument &document, FileSystem &files,
-                                  MessageBoxPort &messages, const ImgTagUpdate &request) const
+bool ImgTagBinder::InsertNewImage(std::string &text, const ImgTagUpdate &request) const
 {
-    std::string text;
-    if (!files.readFile(document.Path, text).ok())
-        return false;
     const std::size_t body = MarkupScanner::findStartTag(text, "BODY", 0);
     const std::size_t bodyEnd =
         body == MarkupScanner::npos ? body : MarkupScanner::tagEnd(text, body);
-    if (bodyEnd == MarkupScanner::npos) {
-        messages.show(
-            {"'" + shownPath(document.Path) + "'\n\nLe fichier n'est pas un document HTML valide.",
-             "Areamaker", MessageButtons::Ok, MessageIcon::Critical});
+    if (bodyEnd == MarkupScanner::npos)
         return false;
-    }
     const std::string eol(lineBreakOf(text));
     std::string img = "<IMG SRC=\"" + request.Src + "\" WIDTH=\"" + std::to_string(request.Width) +
                       "\" HEIGHT=\"" + std::to_string(request.Height) + "\" USEMAP=\"#" +
@@ -152,7 +128,7 @@ bool ImgTagBinder::InsertNewImage(MapDocument &document, FileSystem &files,
     else
         img = eol + img;
     text.insert(at, img + eol);
-    return writeBack(document, files, text);
+    return true;
 }
 
 } // namespace areamaker

@@ -10,10 +10,6 @@
 
 namespace areamaker {
 
-class FileSystem;
-class MapDocument;
-class MessageBoxPort;
-
 // What to change in the IMG tags that use a map.
 struct ImgTagUpdate
 {
@@ -40,17 +36,17 @@ public:
     // The same for several maps in one scan, so that swapped names do not chain.
     void UpdateImgTags(std::string &text, const UpdatesByOldName &updates) const;
 
-    // Edits the IMG tag that starts at request.Position in the document's file.
-    bool BindImgTagAt(MapDocument &document, FileSystem &files, const ImgTagUpdate &request) const;
-    // Puts a new IMG tag on its own line at the very start of the body of the document's file.
-    bool InsertNewImage(MapDocument &document, FileSystem &files, MessageBoxPort &messages,
-                        const ImgTagUpdate &request) const;
+    // Edits the IMG tag that starts at request.Position of the page; false, with the page
+    // unchanged, when no IMG tag starts there.
+    bool BindImgTagAt(std::string &text, const ImgTagUpdate &request) const;
+    // Puts a new IMG tag on its own line at the very start of the body; false, with the page
+    // unchanged, when it has no BODY start tag.
+    bool InsertNewImage(std::string &text, const ImgTagUpdate &request) const;
 
     // The value of the tag's USEMAP attribute without its "#", or nothing.
     static std::optional<std::string> usemapName(std::string_view tag);
 
 private:
-    bool writeBack(MapDocument &document, FileSystem &files, const std::string &text) const;
     bool mNewNoBorder;
 };
 

@@ -71,12 +71,29 @@ void MapDocument::AddImageMap(const std::string &name, const std::string &imageP
     map.Name = map.NameAsRead = name;
     map.DefaultRegion[AttrHref] = defaultHref;
     if (mTree) {
-        mTree->addNode({}, mapKey(index), mapNodeText(name, imagePath), MapNodeImage);
+        mTree->addNode({}, mapKey(index), mapNodeText(Encoding.decode(name), imagePath),
+                       MapNodeImage);
         if (!defaultHref.empty())
             mTree->addNode(mapKey(index), defaultRegionKey(index),
-                           defaultRegionNodeText(defaultHref), ZoneNodeImage);
+                           defaultRegionNodeText(Encoding.decode(defaultHref)), ZoneNodeImage);
     }
     SetDocumentModified(true);
+}
+
+void MapDocument::dropLastMap()
+{
+    if (Maps.empty())
+        return;
+    const int index = MapCount() - 1;
+    if (ActiveMapIndex == index) {
+        ActiveZones.clear();
+        ActiveMapIndex = -1;
+        SelectedZoneIndex = -1;
+    }
+    if (mTree)
+        mTree->removeNode(mapKey(index));
+    Maps.pop_back();
+    SetDocumentModified(anyMapModified());
 }
 
 void MapDocument::copyBackActiveZones()

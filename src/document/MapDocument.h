@@ -55,6 +55,8 @@ public:
     ImageMap &appendMap();
     void AddImageMap(const std::string &name, const std::string &imagePath,
                      const std::string &defaultHref);
+    // Takes back the map added last, with its tree node, when what it was added for failed.
+    void dropLastMap();
     void copyBackActiveZones();
     void loadActiveZones(int mapIndex);
 

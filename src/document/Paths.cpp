@@ -119,4 +119,9 @@ std::string FileStamp(const std::string &path, const FileSystem &files)
     return text;
 }
 
+bool isAbsolutePath(const std::string &path, PathStyle style)
+{
+    return style == PathStyle::Windows ? isDrivePath(path) : startsWith(path, "/");
+}
+
 } // namespace areamaker

@@ -38,5 +38,8 @@ std::string shownPath(const std::string &path, PathStyle style = nativePathStyle
 bool samePath(const std::string &a, const std::string &b, PathStyle style = nativePathStyle());
 // Last-write time as "yyyy/mm/dd h:Nn:Ss", or empty when it cannot be read.
 std::string FileStamp(const std::string &path, const FileSystem &files);
+// Whether a path typed by the user names a file from the root: a drive path ("C:\\...") on
+// Windows, a path starting with "/" elsewhere.
+bool isAbsolutePath(const std::string &path, PathStyle style = nativePathStyle());
 
 } // namespace areamaker

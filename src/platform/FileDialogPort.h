@@ -19,6 +19,9 @@ class FileDialogPort
 public:
     virtual ~FileDialogPort() = default;
     virtual std::string getOpenFileName(const OpenFileRequest &request) = 0;
+    // Asks for a file to write, which need not exist; the caller asks before replacing one
+    // that does. An empty answer means the dialog was cancelled.
+    virtual std::string getSaveFileName(const OpenFileRequest &request) = 0;
 };
 
 } // namespace areamaker

@@ -5,6 +5,13 @@
 
 namespace areamaker {
 
+namespace {
+
+// The assistant's choosers name the last entry in full.
+constexpr const char *AnyFileFilter = "Tous les fichiers (*.*)|*.*|";
+
+} // namespace
+
 OpenFileRequest hyperlinkChooser(const std::string &initialFolder)
 {
     return {FileFilters::links(), "Spécification d'un hyperlien", "htm", initialFolder};
@@ -14,6 +21,17 @@ OpenFileRequest imageChooser(const std::string &initialFolder, bool allFiles)
 {
     return {allFiles ? FileFilters::images() : FileFilters::pictures(), "Choisir une image", "gif",
             initialFolder};
+}
+
+OpenFileRequest pageChooser(const std::string &title, const std::string &initialFolder)
+{
+    return {std::string("Page web  (*.htm; *.html)|*.htm;*.html|") + AnyFileFilter, title, "htm",
+            initialFolder};
+}
+
+OpenFileRequest assistantImageChooser(const std::string &initialFolder)
+{
+    return {FileFilters::pictures() + AnyFileFilter, "Ouvrir une image", "gif", initialFolder};
 }
 
 std::string unreadablePictureText(const std::string &path, PathStyle style)

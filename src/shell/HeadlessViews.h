@@ -39,6 +39,7 @@ public:
     void addDocument(const std::string &) override {}
     MessageAnswer show(const MessageRequest &request) override;
     std::string getOpenFileName(const OpenFileRequest &) override { return {}; }
+    std::string getSaveFileName(const OpenFileRequest &) override { return {}; }
 };
 
 } // namespace areamaker

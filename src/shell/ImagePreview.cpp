@@ -40,20 +40,20 @@ PreviewBox fitPreview(ImageSize picture, ImageSize frame)
     return {centred(frame.width, width), centred(frame.height, height), width, height};
 }
 
-bool LoadImagePreview(const std::string &path, const FileSystem &files, ImagePreviewPort &viewer,
-                      ImageSize frame)
+std::optional<ImageSize> LoadImagePreview(const std::string &path, const FileSystem &files,
+                                          ImagePreviewPort &viewer, ImageSize frame)
 {
     if (path.empty() || !files.fileExists(path)) {
         viewer.clearPreview();
-        return false;
+        return std::nullopt;
     }
     const std::optional<ImageSize> picture = viewer.loadPreview(path);
     if (!picture) {
         viewer.clearPreview();
-        return false;
+        return std::nullopt;
     }
     viewer.showPreview(fitPreview(*picture, frame));
-    return true;
+    return picture;
 }
 
 } // namespace areamaker

@@ -12,9 +12,9 @@ class FileSystem;
 // the frame, and the result is centred.
 PreviewBox fitPreview(ImageSize picture, ImageSize frame);
 
-// Shows the picture file in the viewer, fitted into the frame; false, with the viewer
-// cleared, when the file is missing or cannot be read as a picture.
-bool LoadImagePreview(const std::string &path, const FileSystem &files, ImagePreviewPort &viewer,
-                      ImageSize frame);
+// Shows the picture file in the viewer, fitted into the frame, and gives its natural size;
+// nothing, with the viewer cleared, when the file is missing or cannot be read as a picture.
+std::optional<ImageSize> LoadImagePreview(const std::string &path, const FileSystem &files,
+                                          ImagePreviewPort &viewer, ImageSize frame);
 
 } // namespace areamaker

@@ -95,7 +95,7 @@ void ZoneTreeBinding::popupCommand(int item, const std::string &selectedKey)
         showPropertiesOf(decodeTreeKey(selectedKey).kind);
         break;
     default:
-        // New opens the assistant, not part of this build.
+        // New is the File menu's command: the main window runs it.
         break;
     }
 }

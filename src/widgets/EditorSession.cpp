@@ -3,6 +3,7 @@
 #include "canvas/CanvasClipboard.h"
 #include "canvas/CanvasEditor.h"
 #include "canvas/CanvasModel.h"
+#include "dialogs/QtAssistant.h"
 #include "dialogs/QtPropertyDialogs.h"
 #include "document/DocumentLifecycle.h"
 #include "shell/BrowserDiscovery.h"
@@ -50,8 +51,10 @@ EditorSession::EditorSession(const SessionPorts &ports)
     EditorPorts withCanvas = editor;
     withCanvas.canvas = mCanvas.get();
     mLifecycle = std::make_unique<DocumentLifecycle>(mDocument, withCanvas);
+    mAssistant = std::make_unique<QtAssistant>(
+        WizardForm::Parts{mShell, mDocument, *mLifecycle, ports.store, withCanvas, {}}, &window);
     mCommands = std::make_unique<MainCommands>(MainCommands::Parts{
-        mShell, mDocument, *mLifecycle, mRecent, ports.messages, ports.files, nullptr});
+        mShell, mDocument, *mLifecycle, mRecent, ports.messages, ports.files, mAssistant.get()});
     mGrid = std::make_unique<PropertyGridBinding>(mDocument, *mCanvas);
     mTree = std::make_unique<ZoneTreeBinding>(mDocument, *mCanvas, *mEditor, *mLifecycle);
     mClipboard = std::make_unique<CanvasClipboard>(*mCanvas);
@@ -85,7 +88,8 @@ void EditorSession::start(const std::vector<std::string> &arguments,
     mLifecycle->setNewNoBorder(mShell.Settings.NewNoBorder);
     mLifecycle->followFolderIn(mShell.Settings.DefPath);
     startup.showMainWindow(*this);
-    startup.openCommandLine(CommandLine::parse(arguments), *mLifecycle, nullptr, mPorts.messages);
+    startup.openCommandLine(CommandLine::parse(arguments), *mLifecycle, mAssistant.get(),
+                            mPorts.messages);
 }
 
 void EditorSession::connectCommands()
@@ -98,6 +102,7 @@ void EditorSession::connectCommands()
         if (fromToolbar)
             mEditor->CancelTrace();
     };
+    bar.setCommand({2}, {"0"}, [this] { mCommands->New(); });
     bar.setCommand({3}, {"1"}, [this] { mCommands->Open(); });
     bar.setCommand({4}, {"2"}, [this] { mCommands->Save(); });
     bar.setCommand({6}, {}, [this] { mCommands->Close(); });
@@ -164,8 +169,8 @@ void EditorSession::connectSidePane()
     for (int item : {PopupRectangle, PopupCircle, PopupPolygon, PopupDelete, PopupProperties})
         QObject::connect(window->commandBar().popupItem(popup, item), &QAction::triggered, window,
                          [this, tree, item] { mTree->popupCommand(item, tree->currentKey()); });
-    // New opens the assistant, which comes later.
-    window->commandBar().popupItem(popup, PopupNew)->setEnabled(false);
+    QObject::connect(window->commandBar().popupItem(popup, PopupNew), &QAction::triggered, window,
+                     [this] { mCommands->New(); });
 }
 
 void EditorSession::showTreePopup(const QPoint &at)

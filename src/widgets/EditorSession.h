@@ -18,6 +18,7 @@ class CanvasClipboard;
 class CanvasEditor;
 class EditCommands;
 class PropertiesCommand;
+class QtAssistant;
 class QtPropertyDialogs;
 class CanvasModel;
 class DocumentLifecycle;
@@ -90,6 +91,7 @@ private:
     std::unique_ptr<CanvasModel> mCanvas;
     std::unique_ptr<CanvasEditor> mEditor;
     std::unique_ptr<DocumentLifecycle> mLifecycle;
+    std::unique_ptr<QtAssistant> mAssistant;
     std::unique_ptr<MainCommands> mCommands;
     std::unique_ptr<PropertyGridBinding> mGrid;
     std::unique_ptr<ZoneTreeBinding> mTree;

@@ -90,5 +90,28 @@ TEST(PathsTest, FileStampFormatsHoursWithoutLeadingZero)
     EXPECT_EQ(FileStamp("/missing.htm", files), "");
 }
 
+TEST(PathsTest, OnlyAPathFromTheRootIsAbsolute)
+{
+    struct Case
+    {
+        PathStyle style;
+        const char *path;
+        bool absolute;
+    };
+    const Case cases[] = {
+        {PathStyle::Windows, "C:\\site\\new.htm", true},
+        {PathStyle::Windows, "\\site\\new.htm", false},
+        {PathStyle::Windows, "site\\new.htm", false},
+        {PathStyle::Windows, "C:new.htm", false},
+        {PathStyle::Posix, "/home/ana/new.htm", true},
+        {PathStyle::Posix, "new.htm", false},
+        {PathStyle::Posix, "./new.htm", false},
+        {PathStyle::Posix, "C:\\site\\new.htm", false},
+        {PathStyle::Posix, "", false},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(isAbsolutePath(c.path, c.style), c.absolute) << c.path;
+}
+
 } // namespace
 } // namespace areamaker

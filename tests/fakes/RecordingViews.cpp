@@ -58,6 +58,11 @@ MessageAnswer RecordingViews::show(const MessageRequest &request)
     return answer;
 }
 
+std::string RecordingViews::getSaveFileName(const OpenFileRequest &request)
+{
+    return getOpenFileName(request);
+}
+
 std::string RecordingViews::getOpenFileName(const OpenFileRequest &request)
 {
     dialogs.push_back(request);

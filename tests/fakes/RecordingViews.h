@@ -78,6 +78,7 @@ public:
     void addDocument(const std::string &path) override { recent.push_back(path); }
     MessageAnswer show(const MessageRequest &request) override;
     std::string getOpenFileName(const OpenFileRequest &request) override;
+    std::string getSaveFileName(const OpenFileRequest &request) override;
 };
 
 } // namespace areamaker::testing

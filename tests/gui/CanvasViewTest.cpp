@@ -47,7 +47,7 @@ TEST_F(CanvasViewTest, HatchedZoneIsDrawnOverThePictureInTheConfiguredColours)
     const std::string page =
         writePage("page.htm", "carte", "white.png",
                   "<AREA SHAPE=\"RECT\" COORDS=\"20,10,70,50\" HREF=\"a.htm\">");
-    start({page});
+    start({page, "-p", "carte"});
     waitForRedraw();
     const QImage image = shown();
     ASSERT_EQ(image.size(), QSize(120, 90));

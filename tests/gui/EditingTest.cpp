@@ -24,7 +24,7 @@ protected:
     {
         setting("AutoProp", "0");
         writePicture("plan.png", 200, 100);
-        start({writePage("page.htm", "plan", "plan.png", "")});
+        start({writePage("page.htm", "plan", "plan.png", ""), "-p", "plan"});
         picture = pictureWidget();
     }
 

@@ -13,14 +13,19 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace areamaker::testing {
 
 GuiFixture::GuiFixture()
 {
     views.answers.assign(50, MessageAnswer::Ok);
+    // A start without a page would wait in the assistant; the tests that want it say so.
+    setting("AutoWiz", "0");
 }
 
 GuiFixture::~GuiFixture()
@@ -159,6 +164,39 @@ void GuiFixture::typeText(const QString &text)
         const auto key = static_cast<Qt::Key>(c.toUpper().unicode());
         QTest::sendKeyEvent(QTest::Click, focused, key, QString(c), Qt::NoModifier);
     }
+}
+
+void GuiFixture::whenDialogOpens(std::function<void(QDialog &)> user)
+{
+    auto *poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, user] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        user(*dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    poll->start(10);
+}
+
+void GuiFixture::typeInto(QDialog &dialog, const char *box, const QString &text)
+{
+    auto *line = dialog.findChild<QLineEdit *>(QString::fromUtf8(box));
+    ASSERT_NE(line, nullptr) << box;
+    line->setFocus();
+    QTest::keyClick(line, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(line, Qt::Key_Backspace);
+    QTest::keyClicks(line, text);
+}
+
+void GuiFixture::press(QDialog &dialog, const char *button)
+{
+    auto *widget = dialog.findChild<QPushButton *>(QString::fromUtf8(button));
+    ASSERT_NE(widget, nullptr) << button;
+    QTest::mouseClick(widget, Qt::LeftButton);
 }
 
 } // namespace areamaker::testing

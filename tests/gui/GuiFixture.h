@@ -7,12 +7,14 @@
 #include "platform/BrowserLookup.h"
 #include "widgets/EditorSession.h"
 
+#include <QDialog>
 #include <QEvent>
 #include <QPoint>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace areamaker::testing {
@@ -21,6 +23,11 @@ namespace areamaker::testing {
 // them whose questions and file dialogs answer from a script.
 class GuiFixture : public ::testing::Test
 {
+public:
+    // Replaces the box's text as a user does: all of it selected, then typed over.
+    static void typeInto(QDialog &dialog, const char *box, const QString &text);
+    static void press(QDialog &dialog, const char *button);
+
 protected:
     struct NoBrowser : BrowserLookup
     {
@@ -51,6 +58,9 @@ protected:
     void clickPicture(QPoint at);
     void dragPicture(QPoint from, std::initializer_list<QPoint> steps);
     std::vector<Point> zonePoints(int index) const;
+    // Runs `user` in the next modal dialog as soon as it shows, also one that start-up
+    // opens; the dialog is closed afterwards if the user left it open.
+    void whenDialogOpens(std::function<void(QDialog &)> user);
 
     // The zone explorer and the property grid, driven as a user does.
     void clickNode(const std::string &key, Qt::MouseButton button = Qt::LeftButton);

@@ -48,26 +48,9 @@ protected:
                    "<AREA SHAPE=\"RECT\" COORDS=\"10,10,90,60\" HREF=\"a.htm\">\n</MAP>\n"
                    "<MAP NAME=\"bas\">\n<!--Source Map:|plan.png|-->\n</MAP>\n</body></html>\n");
         page.close();
-        start({path("page.htm")});
+        start({path("page.htm"), "-p", "haut"});
         // Zones take the pointer once they have been drawn.
         ASSERT_TRUE(QTest::qWaitFor([this] { return !session->window().redrawPending(); }));
-    }
-
-    // Runs `user` in the next modal dialog as soon as it shows.
-    void whenDialogOpens(std::function<void(QDialog &)> user)
-    {
-        auto *poll = new QTimer(&session->window());
-        QObject::connect(poll, &QTimer::timeout, poll, [poll, user] {
-            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-            if (!dialog || !dialog->isVisible())
-                return;
-            poll->stop();
-            poll->deleteLater();
-            user(*dialog);
-            if (dialog->isVisible())
-                dialog->reject();
-        });
-        poll->start(10);
     }
 
     void doubleClickPicture(QPoint at)
@@ -91,24 +74,6 @@ protected:
         QAction *action = session->window().commandBar().popupItem(popup, item);
         ASSERT_TRUE(action->isVisible() && action->isEnabled()) << item;
         QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(action).center());
-    }
-
-    // Replaces the box's text as a user does: all of it selected, then typed over.
-    static void typeInto(QDialog &dialog, const char *box, const QString &text)
-    {
-        auto *line = dialog.findChild<QLineEdit *>(QString::fromUtf8(box));
-        ASSERT_NE(line, nullptr) << box;
-        line->setFocus();
-        QTest::keyClick(line, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(line, Qt::Key_Backspace);
-        QTest::keyClicks(line, text);
-    }
-
-    static void press(QDialog &dialog, const char *button)
-    {
-        auto *widget = dialog.findChild<QPushButton *>(QString::fromUtf8(button));
-        ASSERT_NE(widget, nullptr) << button;
-        QTest::mouseClick(widget, Qt::LeftButton);
     }
 
     QString row(int tag) const
@@ -201,7 +166,7 @@ TEST_F(PropertiesDialogTest, ANewUserLinksAZoneChangesTheMapAndCopiesTheZoneToAn
     setting("AutoProp", "1");
     const std::string page = copyDemo();
     writePicture("images/etage.png", 480, 320);
-    start({page});
+    start({page, "-p", "maison"});
     ASSERT_TRUE(QTest::qWaitFor([this] { return !session->window().redrawPending(); }));
     CommandBar &bar = session->window().commandBar();
 

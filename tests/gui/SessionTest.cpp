@@ -32,10 +32,10 @@ protected:
     }
 };
 
-TEST_F(SessionTest, FirstStartOpensThePageOfTheCommandLineWithMapZero)
+TEST_F(SessionTest, FirstStartOpensThePageAndTheMapOfTheCommandLine)
 {
     const std::string page = copyDemo();
-    start({page});
+    start({page, "-p", "maison"});
     MainWindow &window = session->window();
     EXPECT_TRUE(window.windowState() & Qt::WindowMaximized);
     EXPECT_EQ(session->document().ActiveMapIndex, 0);
@@ -70,7 +70,7 @@ TEST_F(SessionTest, ExitWritesEverySettingAndARestartReadsThemBack)
     const std::string page = copyDemo();
     setting("LinPtDef", "2");
     setting("ClrSelHandleId", "4");
-    start({page});
+    start({page, "-p", "maison"});
     session->shell().Settings.ExplorateurWidth = 3300;
     session->shell().Settings.AutoProp = false;
     ASSERT_TRUE(closeWindow());
@@ -101,7 +101,7 @@ TEST_F(SessionTest, ExitWritesEverySettingAndARestartReadsThemBack)
 TEST_F(SessionTest, TitleToolbarAndStatusFollowTheDocument)
 {
     const std::string page = copyDemo();
-    start({page});
+    start({page, "-p", "maison"});
     EXPECT_TRUE(bar().button("2")->isEnabled());
     EXPECT_TRUE(bar().button("11")->isChecked());
     EXPECT_TRUE(bar().button("5")->isEnabled()) << "cut comes with an active map";
@@ -124,7 +124,7 @@ TEST_F(SessionTest, TitleToolbarAndStatusFollowTheDocument)
 TEST_F(SessionTest, ShortcutsAreRealAccelerators)
 {
     const std::string page = copyDemo();
-    start({page});
+    start({page, "-p", "maison"});
     MainWindow &window = session->window();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -140,7 +140,7 @@ TEST_F(SessionTest, HistoryMenuListsTheOpenedPagesNewestFirst)
     const std::string first = copyDemo();
     writePicture("b.png", 40, 30);
     const std::string second = writePage("b.htm", "b", "b.png", "");
-    start({first});
+    start({first, "-p", "maison"});
     views.chosenFiles = {second};
     bar().menuItem(3)->trigger();
     EXPECT_EQ(session->document().Path, second);
@@ -156,7 +156,7 @@ TEST_F(SessionTest, HistoryMenuListsTheOpenedPagesNewestFirst)
 TEST_F(SessionTest, ActivationOffersToReloadAPageChangedOutside)
 {
     const std::string page = copyDemo();
-    start({page});
+    start({page, "-p", "maison"});
     const auto later = std::filesystem::last_write_time(page) + std::chrono::seconds(5);
     std::filesystem::last_write_time(page, later);
     views.messages.clear();

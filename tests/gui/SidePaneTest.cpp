@@ -57,7 +57,8 @@ TEST_F(SidePaneTest, EditingGaucheMovesTheZoneInsideThePicture)
 {
     writePicture("plan.png", 200, 100);
     start({writePage("page.htm", "plan", "plan.png",
-                     "<AREA SHAPE=\"RECT\" COORDS=\"10,20,110,80\" HREF=\"a.htm\">")});
+                     "<AREA SHAPE=\"RECT\" COORDS=\"10,20,110,80\" HREF=\"a.htm\">"),
+           "-p", "plan"});
     // Zones take the pointer once they have been drawn.
     ASSERT_TRUE(QTest::qWaitFor([this] { return !session->window().redrawPending(); }));
     clickPicture({50, 50});
@@ -77,7 +78,7 @@ TEST_F(SidePaneTest, EditingGaucheMovesTheZoneInsideThePicture)
 
 TEST_F(SidePaneTest, AZoneNodeOfAnotherMapActivatesThatMapAndSelectsTheZone)
 {
-    start({copyDemo()});
+    start({copyDemo(), "-p", "maison"});
     ASSERT_EQ(session->document().ActiveMapIndex, 0);
     clickNode(zoneKey(1, 3));
     EXPECT_EQ(session->document().ActiveMapIndex, 1);
@@ -99,7 +100,7 @@ TEST_F(SidePaneTest, AZoneNodeOfAnotherMapActivatesThatMapAndSelectsTheZone)
 TEST_F(SidePaneTest, ANewUserEditsTheDemoPageAndSavesExactlyTheExpectedMarkup)
 {
     const std::string page = copyDemo();
-    start({page});
+    start({page, "-p", "maison"});
     ASSERT_TRUE(QTest::qWaitFor([this] { return !session->window().redrawPending(); }));
     CommandBar &bar = session->window().commandBar();
     views.answers.assign(3, MessageAnswer::Yes);

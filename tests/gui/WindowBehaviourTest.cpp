@@ -42,9 +42,9 @@ protected:
                          "<AREA SHAPE=\"RECT\" COORDS=\"10,20,60,80\" HREF=\"a.htm\">\n"
                          "<AREA SHAPE=\"RECT\" COORDS=\"100,20,150,80\" HREF=\"b.htm\">");
     }
-    void startOn(const std::string &page)
+    void startOn(const std::string &page, const std::string &map = "plan")
     {
-        start({page});
+        start({page, "-p", map});
         window().activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
         // Zones take the pointer once they have been drawn.
@@ -180,7 +180,8 @@ TEST_F(WindowBehaviourTest, TheTreeFollowsTheCanvasAndTheCanvasScrollsToTheTrees
     writePicture("big.png", 1500, 1200);
     startOn(writePage("big.htm", "big", "big.png",
                       "<AREA SHAPE=\"RECT\" COORDS=\"10,10,50,50\">\n"
-                      "<AREA SHAPE=\"RECT\" COORDS=\"1300,1000,1400,1100\">"));
+                      "<AREA SHAPE=\"RECT\" COORDS=\"1300,1000,1400,1100\">"),
+            "big");
     CanvasView &canvas = window().canvasView();
     ASSERT_TRUE(canvas.vsbMain()->isVisible() && canvas.hsbMain()->isVisible());
     clickPicture({30, 30});
