@@ -9,6 +9,7 @@
 #include "shell/MainCommands.h"
 #include "shell/MainWindowRules.h"
 #include "shell/PaneLayout.h"
+#include "shell/ProductInfo.h"
 #include "shell/PropertyGridBinding.h"
 #include "shell/StartupSequence.h"
 #include "shell/ZoneTreeBinding.h"
@@ -66,7 +67,7 @@ void EditorSession::start(const std::vector<std::string> &arguments,
 {
     BrowserDiscovery browsers(mPorts.browsers, mPorts.files, mPorts.messages);
     StartupSequence startup(mShell, mPorts.store, mDocument);
-    startup.readSettings(programFolder, programName, AREAMAKER_VERSION, browsers);
+    startup.readSettings(programFolder, programName, ProductInfo::Version, browsers);
     mLifecycle->setNewNoBorder(mShell.Settings.NewNoBorder);
     startup.showMainWindow(*this);
     startup.openCommandLine(CommandLine::parse(arguments), *mLifecycle, nullptr);
