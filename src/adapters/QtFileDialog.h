@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QFileDialog;
 class QWidget;
 
 namespace areamaker {
@@ -20,6 +21,8 @@ public:
     static QString qtFilter(const std::string &filter);
 
 private:
+    static void listExecutablesUnderFirstFilter(QFileDialog &dialog);
+
     QWidget *mOwner;
 };
 

@@ -1,3 +1,4 @@
+#include "adapters/PosixBrowserLauncher.h"
 #include "adapters/PosixFileSystem.h"
 #include "adapters/QtFileDialog.h"
 #include "adapters/QtImageProbe.h"
@@ -93,7 +94,8 @@ int main(int argc, char *argv[])
     areamaker::QtFileDialog dialogs;
     areamaker::PosixFileSystem files;
     areamaker::QtImageProbe images;
-    areamaker::EditorSession session({store, browsers, messages, dialogs, files, images});
+    areamaker::PosixBrowserLauncher launcher;
+    areamaker::EditorSession session({store, browsers, messages, dialogs, files, images, launcher});
     messages.setOwner(&session.window());
     dialogs.setOwner(&session.window());
     const QFileInfo program(QCoreApplication::applicationFilePath());

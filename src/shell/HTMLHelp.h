@@ -17,13 +17,13 @@ public:
     // The user guide's collection, beside the program.
     static constexpr const char *GuideFile = "areaguide.qhc";
 
-    HTMLHelp(HelpViewer &viewer, const FileSystem &files, MessageBoxPort &messages,
-             std::string programFolder)
-        : mViewer(viewer), mFiles(files), mMessages(messages),
-          mProgramFolder(std::move(programFolder))
+    HTMLHelp(HelpViewer &viewer, const FileSystem &files, MessageBoxPort &messages)
+        : mViewer(viewer), mFiles(files), mMessages(messages)
     {
     }
 
+    // Where a help file named without a folder is looked for, ending with a separator.
+    void setProgramFolder(const std::string &folder) { mProgramFolder = folder; }
     void CHMFile(const std::string &path) { mFile = path; }
     const std::string &CHMFile() const { return mFile; }
     void HHWindow(const std::string &type) { mWindow = type; }

@@ -16,6 +16,7 @@
 #include "widgets/CanvasView.h"
 #include "widgets/CommandBar.h"
 #include "widgets/MainWindow.h"
+#include "widgets/ShellWindows.h"
 #include "widgets/SidePane.h"
 #include "widgets/SubclassService.h"
 #include "widgets/ZoneTree.h"
@@ -56,8 +57,11 @@ EditorSession::EditorSession(const SessionPorts &ports)
     window.setGridBinding(mGrid.get());
     window.closeRequested = [this](CloseReason reason) { return closeRequested(reason); };
     window.activated = [this] { mLifecycle->checkForOutsideChange(); };
+    mShellWindows = std::make_unique<ShellWindows>(
+        ShellWindows::Parts{mShell, mDocument, *mLifecycle, mRecent, window, *mCanvas}, mPorts);
     connectCommands();
     connectSidePane();
+    mShellWindows->connectCommands(window.commandBar());
 }
 
 EditorSession::~EditorSession() = default;
@@ -68,6 +72,7 @@ void EditorSession::start(const std::vector<std::string> &arguments,
     BrowserDiscovery browsers(mPorts.browsers, mPorts.files, mPorts.messages);
     StartupSequence startup(mShell, mPorts.store, mDocument);
     startup.readSettings(programFolder, programName, ProductInfo::Version, browsers);
+    mShellWindows->useGuideIn(mShell.AppFolder);
     mLifecycle->setNewNoBorder(mShell.Settings.NewNoBorder);
     startup.showMainWindow(*this);
     startup.openCommandLine(CommandLine::parse(arguments), *mLifecycle, nullptr);
@@ -164,7 +169,7 @@ void EditorSession::loadMainWindow()
 
 void EditorSession::showSplash()
 {
-    // The splash window comes with the about window; start-up goes straight on meanwhile.
+    mShellWindows->showSplash();
 }
 
 void EditorSession::placeMainWindow(const WindowPlacement &placement)
@@ -191,7 +196,10 @@ float EditorSession::screenHeight() const
 
 bool EditorSession::closeRequested(CloseReason reason)
 {
-    return ExitSequence(mShell, mPorts.store, *mLifecycle).run(reason, mWindow->placement());
+    if (!ExitSequence(mShell, mPorts.store, *mLifecycle).run(reason, mWindow->placement()))
+        return false;
+    mShellWindows->help().HHClose();
+    return true;
 }
 
 } // namespace areamaker

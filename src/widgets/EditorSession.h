@@ -13,6 +13,7 @@
 
 namespace areamaker {
 
+class BrowserLauncher;
 class BrowserLookup;
 class CanvasEditor;
 class CanvasModel;
@@ -23,6 +24,7 @@ class ImageProbe;
 class MainCommands;
 class MainWindow;
 class PropertyGridBinding;
+class ShellWindows;
 class ZoneTreeBinding;
 class MessageBoxPort;
 class SettingsStore;
@@ -37,6 +39,7 @@ struct SessionPorts
     FileDialogPort &dialogs;
     FileSystem &files;
     ImageProbe &images;
+    BrowserLauncher &launcher;
 };
 
 // One run of the editor: the settings, the document, the canvas and the main window,
@@ -59,6 +62,7 @@ public:
     MainCommands &commands() const { return *mCommands; }
     DocumentLifecycle &lifecycle() const { return *mLifecycle; }
     PropertyGridBinding &grid() const { return *mGrid; }
+    ShellWindows &shellWindows() const { return *mShellWindows; }
 
     void loadMainWindow() override;
     void showSplash() override;
@@ -85,6 +89,7 @@ private:
     std::unique_ptr<MainCommands> mCommands;
     std::unique_ptr<PropertyGridBinding> mGrid;
     std::unique_ptr<ZoneTreeBinding> mTree;
+    std::unique_ptr<ShellWindows> mShellWindows;
 };
 
 } // namespace areamaker

@@ -3,12 +3,13 @@
 #include "ZonePoints.h"
 #include "widgets/CanvasView.h"
 #include "widgets/MainWindow.h"
+#include "widgets/ShellWindows.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QMouseEvent>
 #include <QFile>
 #include <QImage>
+#include <QMouseEvent>
 #include <QTest>
 
 namespace areamaker::testing {
@@ -36,7 +37,8 @@ EditorSession &GuiFixture::start(const std::vector<std::string> &arguments)
     session.reset();
     store = std::make_unique<QtSettingsStore>(folder.filePath("config/Areamaker.ini"));
     session = std::make_unique<EditorSession>(
-        SessionPorts{*store, browsers, views, views, files, images});
+        SessionPorts{*store, browsers, views, views, files, images, launcher});
+    session->shellWindows().splashEnabled = false;
     session->start(arguments, folder.filePath("bin").toStdString(), "areamkr");
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&session->window()));
     return *session;

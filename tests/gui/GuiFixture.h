@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RecordingViews.h"
+#include "adapters/PosixBrowserLauncher.h"
 #include "adapters/PosixFileSystem.h"
 #include "adapters/QtImageProbe.h"
 #include "adapters/QtSettingsStore.h"
@@ -57,6 +58,7 @@ protected:
     NoBrowser browsers;
     PosixFileSystem files;
     QtImageProbe images;
+    PosixBrowserLauncher launcher;
     std::unique_ptr<QtSettingsStore> store;
     std::unique_ptr<EditorSession> session;
 };

@@ -42,7 +42,8 @@ TEST(HTMLHelpTest, OnlyAnExistingCollectionOpens)
         testing::RecordingViews views;
         views.answers = {MessageAnswer::Ok};
         RecordingViewer viewer;
-        HTMLHelp help(viewer, files, views, "/opt/am/");
+        HTMLHelp help(viewer, files, views);
+        help.setProgramFolder("/opt/am/");
         help.CHMFile(file);
         help.HHDisplayContents();
         EXPECT_EQ(viewer.calls.empty() ? "" : viewer.calls[0], opened) << file;
@@ -60,7 +61,7 @@ TEST(HTMLHelpTest, TopicsAndWindowTypesReachTheViewer)
     files.put("/opt/am/areaguide.qhc", "");
     testing::RecordingViews views;
     RecordingViewer viewer;
-    HTMLHelp help(viewer, files, views, "/opt/am/");
+    HTMLHelp help(viewer, files, views);
     help.CHMFile("/opt/am/areaguide.qhc");
     help.HHTopicID(25);
     help.HHDisplayTopicID();

@@ -1,0 +1,69 @@
+#include "widgets/SplashWindow.h"
+
+#include "shell/ProductInfo.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPainter>
+
+namespace areamaker {
+
+namespace {
+
+constexpr int Width = 344;
+constexpr int Height = 197;
+
+} // namespace
+
+SplashWindow::SplashWindow(QWidget *parent)
+    : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint), mVersion(new QLabel(this))
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setFixedSize(Width, Height);
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, Qt::white);
+    colours.setColor(QPalette::WindowText, QColor(0x1f, 0x2d, 0x5c));
+    setPalette(colours);
+    auto *caption = new QLabel(QStringLiteral("Chargement de l'éditeur..."), this);
+    caption->setGeometry(184, 120, 156, 20);
+    caption->setAlignment(Qt::AlignCenter);
+    mVersion->setObjectName(QStringLiteral("lblVersion"));
+    mVersion->setText(QString::fromStdString(ProductInfo::splashVersion()));
+    mVersion->setGeometry(184, 150, 156, 20);
+    mVersion->setAlignment(Qt::AlignCenter);
+    mAuto.setObjectName(QStringLiteral("tmrAuto"));
+    mAuto.setSingleShot(true);
+    mAuto.setInterval(Duration);
+    connect(&mAuto, &QTimer::timeout, this, &QDialog::accept);
+    mAuto.start();
+    qApp->installEventFilter(this);
+}
+
+SplashWindow::~SplashWindow()
+{
+    qApp->removeEventFilter(this);
+}
+
+void SplashWindow::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    mResources.LoadResBitmap(&painter, 1000, 4, 4);
+    mResources.LoadResBitmap(&painter, 1001, 184, 4);
+}
+
+void SplashWindow::mousePressEvent(QMouseEvent *)
+{
+    accept();
+}
+
+bool SplashWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    const auto *widget = qobject_cast<QWidget *>(watched);
+    if (event->type() == QEvent::Show && widget && widget != this && widget->isWindow() &&
+        !widget->inherits("QToolTip") && !widget->inherits("QMenu") && isVisible())
+        accept();
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace areamaker
