@@ -7,9 +7,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMouseEvent>
 #include <QFile>
 #include <QImage>
-#include <QMouseEvent>
 #include <QTest>
 
 namespace areamaker::testing {

@@ -37,8 +37,8 @@ TEST_F(PropertyGridBindingTest, RowsOfTheMapAndOfEachShapeInTheirOrder)
     };
     const Case cases[] = {
         {-1,
-         {"13 (Nom)=plan", "14 (Propriétés)=", "15 Cadre=", "16 Image=plan.gif",
-          "19 Texte Alt=", "17 Titre=", "18 URL Défaut="}},
+         {"13 (Nom)=plan", "14 (Propriétés)=", "15 Cadre=", "16 Image=plan.gif", "19 Texte Alt=",
+          "17 Titre=", "18 URL Défaut="}},
         {0,
          {"1 (Propriétés)=", "2 (Type)=Rectangle", "3 Cadre=", "7 Gauche=10", "8 Haut=20",
           "10 Hauteur=60", "4 Hyperlien=salle.htm", "9 Largeur=100", "5 Texte Alt=Salle",
@@ -139,8 +139,8 @@ TEST_F(PropertyGridBindingTest, MapNamesMustDifferFromEveryOtherNameOldOrNew)
         std::string name;
         bool accepted;
     };
-    const Case cases[] = {
-        {"village", false}, {"hameau", false}, {"Village", true}, {"", true}, {"plan", true}};
+    const Case cases[] = {{"village", false}, {"hameau", false}, {"Village", true}, {"", true},
+                          {"plan", true}};
     for (const Case &c : cases) {
         views.messages.clear();
         views.answers = {MessageAnswer::Ok};
@@ -150,8 +150,7 @@ TEST_F(PropertyGridBindingTest, MapNamesMustDifferFromEveryOtherNameOldOrNew)
         EXPECT_EQ(document.Maps[0].Name == c.name, c.accepted) << c.name;
         ASSERT_EQ(views.messages.size(), c.accepted ? 0U : 1U) << c.name;
         if (!c.accepted)
-            EXPECT_EQ(views.messages[0].text,
-                      "Ce nom d'image map est déjà utilisé dans le document.");
+            EXPECT_EQ(views.messages[0].text, "Ce nom d'image map est déjà utilisé dans le document.");
         else
             EXPECT_EQ(views.node(mapKey(0))->text, c.name + " (plan.gif)");
     }

@@ -17,12 +17,12 @@ TEST_F(ZoneTreeBindingTest, ClickingANodeActivatesItsMapAndSelectsWhatItNames)
         int canvasMode;
     };
     const Case cases[] = {
-        {zoneKey(1, 0), 1, 0, ZoneSelected}, // a zone of a map that was not active
-        {defaultRegionKey(1), 1, -1, Idle},  // the default region keeps the map active
-        {zoneKey(0, 2), 0, 2, ZoneSelected}, // back to the first map
-        {mapKey(0), 0, -1, Idle},            // the active map's own node clears the zone
-        {zoneKey(0, 7), 0, -1, Idle},        // past the map's zones: ignored
-        {"GEN-x::ZONE-1", 0, -1, Idle},      // not a key at all
+        {zoneKey(1, 0), 1, 0, ZoneSelected},     // a zone of a map that was not active
+        {defaultRegionKey(1), 1, -1, Idle},      // the default region keeps the map active
+        {zoneKey(0, 2), 0, 2, ZoneSelected},     // back to the first map
+        {mapKey(0), 0, -1, Idle},                // the active map's own node clears the zone
+        {zoneKey(0, 7), 0, -1, Idle},            // past the map's zones: ignored
+        {"GEN-x::ZONE-1", 0, -1, Idle},          // not a key at all
     };
     for (const Case &c : cases) {
         tree.nodeClicked(c.key);
@@ -30,8 +30,7 @@ TEST_F(ZoneTreeBindingTest, ClickingANodeActivatesItsMapAndSelectsWhatItNames)
         EXPECT_EQ(document.SelectedZoneIndex, c.selectedZone) << c.key;
         EXPECT_EQ(canvas.state().CanvasMode, c.canvasMode) << c.key;
         if (c.selectedZone != -1) {
-            EXPECT_TRUE(
-                document.ActiveZones[static_cast<std::size_t>(c.selectedZone)].hSelection());
+            EXPECT_TRUE(document.ActiveZones[static_cast<std::size_t>(c.selectedZone)].hSelection());
         }
     }
     EXPECT_EQ(canvas.state().HandleCount, 0);
@@ -83,7 +82,8 @@ TEST_F(ZoneTreeBindingTest, ThePopupOffersNewOnMapsAndInsertOnZones)
 
 TEST_F(ZoneTreeBindingTest, DeletingFromThePopupAsksAndRemovesTheNode)
 {
-    views.answers = {MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::Yes, MessageAnswer::Yes};
+    views.answers = {MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::Yes,
+                     MessageAnswer::Yes};
     tree.nodeClicked(zoneKey(0, 1));
     tree.popupCommand(PopupDelete, zoneKey(0, 1));
     EXPECT_EQ(views.node(zoneKey(0, 1)), nullptr);
