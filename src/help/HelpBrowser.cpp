@@ -21,8 +21,10 @@ HelpBrowser::HelpBrowser(QHelpEngine &engine, QWidget *parent)
 
 QVariant HelpBrowser::loadResource(int type, const QUrl &name)
 {
-    if (name.scheme() == QLatin1String("qthelp"))
-        return mEngine.fileData(name);
+    // The pages name their style sheet and pictures relative to themselves.
+    const QUrl url = name.isRelative() ? source().resolved(name) : name;
+    if (url.scheme() == QLatin1String("qthelp"))
+        return mEngine.fileData(url);
     return QTextBrowser::loadResource(type, name);
 }
 

@@ -3,6 +3,7 @@
 #include "help/HelpBrowser.h"
 
 #include <QHBoxLayout>
+#include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
@@ -43,6 +44,12 @@ HelpWindow::HelpWindow(const QString &collection, QWidget *parent)
     mTabs->addTab(buildIndexPage(), QStringLiteral("Index"));
     mTabs->addTab(buildSearchPage(), QStringLiteral("Recherche"));
     connect(contents, &QHelpContentWidget::linkActivated, this, &HelpWindow::openPage);
+    // The guide is short: its whole table of contents shows at once.
+    connect(mEngine->contentModel(), &QHelpContentModel::contentsCreated, this, [this] {
+        mEngine->contentWidget()->expandAll();
+        markInContents(currentPage());
+    });
+    connect(mBrowser, &QTextBrowser::sourceChanged, this, &HelpWindow::markInContents);
     auto *splitter = new QSplitter(this);
     splitter->addWidget(mTabs);
     splitter->addWidget(mBrowser);
@@ -112,6 +119,14 @@ bool HelpWindow::showIdentifier(const QString &identifier)
         return false;
     openPage(documents.front().url);
     return true;
+}
+
+void HelpWindow::markInContents(const QUrl &page)
+{
+    QHelpContentWidget *contents = mEngine->contentWidget();
+    const QModelIndex shown = contents->indexOf(page);
+    if (shown.isValid())
+        contents->setCurrentIndex(shown);
 }
 
 void HelpWindow::openPage(const QUrl &url)

@@ -32,6 +32,7 @@ private:
     QWidget *buildIndexPage();
     QWidget *buildSearchPage();
     bool showIdentifier(const QString &identifier);
+    void markInContents(const QUrl &page);
     void present();
 
     QHelpEngine *mEngine;

@@ -2,11 +2,22 @@
 
 #include "help/HelpWindow.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
+
 namespace areamaker {
+
+QtHelpViewer::QtHelpViewer()
+{
+    if (mTexts.load(QStringLiteral("qt_help_fr"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&mTexts);
+}
 
 QtHelpViewer::~QtHelpViewer()
 {
     closeAll();
+    QCoreApplication::removeTranslator(&mTexts);
 }
 
 void QtHelpViewer::displayContents(const std::string &collection, const std::string &window)

@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <QTranslator>
 
 #include <map>
 #include <utility>
@@ -17,6 +18,7 @@ class HelpWindow;
 class QtHelpViewer : public HelpViewer
 {
 public:
+    QtHelpViewer();
     ~QtHelpViewer() override;
 
     void displayContents(const std::string &collection, const std::string &window) override;
@@ -31,6 +33,8 @@ private:
     HelpWindow &windowFor(const std::string &collection, const std::string &type);
 
     std::map<std::pair<std::string, std::string>, QPointer<HelpWindow>> mWindows;
+    // The help system's own texts (search, hits, filters) in French.
+    QTranslator mTexts;
 };
 
 } // namespace areamaker
