@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   qt6-base-dev qt6-image-formats-plugins libgl-dev
+  qt6-tools-dev qt6-tools-dev-tools libqt6sql6-sqlite qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
 )

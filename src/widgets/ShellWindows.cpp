@@ -53,7 +53,7 @@ void ShellWindows::showSplash()
     if (!splashEnabled)
         return;
     SplashWindow splash;
-    splash.exec();
+    splash.run();
 }
 
 void ShellWindows::showOptions()

@@ -16,8 +16,9 @@ constexpr int Height = 197;
 } // namespace
 
 SplashWindow::SplashWindow(QWidget *parent)
-    : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint), mVersion(new QLabel(this))
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), mVersion(new QLabel(this))
 {
+    setWindowModality(Qt::ApplicationModal);
     setObjectName(QStringLiteral("frmSplash"));
     setFixedSize(Width, Height);
     setAutoFillBackground(true);
@@ -35,7 +36,7 @@ SplashWindow::SplashWindow(QWidget *parent)
     mAuto.setObjectName(QStringLiteral("tmrAuto"));
     mAuto.setSingleShot(true);
     mAuto.setInterval(Duration);
-    connect(&mAuto, &QTimer::timeout, this, &QDialog::accept);
+    connect(&mAuto, &QTimer::timeout, this, &SplashWindow::finish);
     mAuto.start();
     qApp->installEventFilter(this);
 }
@@ -43,6 +44,22 @@ SplashWindow::SplashWindow(QWidget *parent)
 SplashWindow::~SplashWindow()
 {
     qApp->removeEventFilter(this);
+}
+
+void SplashWindow::run()
+{
+    show();
+    // Showing may already have let it close, before its loop starts.
+    if (!mFinished)
+        mLoop.exec();
+}
+
+void SplashWindow::finish()
+{
+    mFinished = true;
+    mAuto.stop();
+    hide();
+    mLoop.quit();
 }
 
 void SplashWindow::paintEvent(QPaintEvent *)
@@ -54,16 +71,16 @@ void SplashWindow::paintEvent(QPaintEvent *)
 
 void SplashWindow::mousePressEvent(QMouseEvent *)
 {
-    accept();
+    finish();
 }
 
 bool SplashWindow::eventFilter(QObject *watched, QEvent *event)
 {
     const auto *widget = qobject_cast<QWidget *>(watched);
     if (event->type() == QEvent::Show && widget && widget != this && widget->isWindow() &&
-        !widget->inherits("QToolTip") && !widget->inherits("QMenu") && isVisible())
-        accept();
-    return QDialog::eventFilter(watched, event);
+        !widget->inherits("QToolTip") && !widget->inherits("QMenu") && !mFinished)
+        finish();
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace areamaker

@@ -2,8 +2,9 @@
 
 #include "ResLoader.h"
 
-#include <QDialog>
+#include <QEventLoop>
 #include <QTimer>
+#include <QWidget>
 
 class QLabel;
 
@@ -12,7 +13,7 @@ namespace areamaker {
 // The splash window shown while the program starts: its two pictures and the version. It
 // closes itself after 1800 ms, on a click, or as soon as another window appears, so that
 // it never hides a message or the assistant.
-class SplashWindow : public QDialog
+class SplashWindow : public QWidget
 {
     Q_OBJECT
 
@@ -21,6 +22,10 @@ public:
 
     explicit SplashWindow(QWidget *parent = nullptr);
     ~SplashWindow() override;
+
+    // Shows the window and returns once it has closed.
+    void run();
+    void finish();
 
     QLabel *lblVersion() const { return mVersion; }
 
@@ -32,6 +37,8 @@ protected:
 private:
     QLabel *mVersion;
     QTimer mAuto;
+    QEventLoop mLoop;
+    bool mFinished = false;
     ResLoader mResources;
 };
 
