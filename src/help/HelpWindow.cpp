@@ -93,7 +93,7 @@ QWidget *HelpWindow::buildSearchPage()
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(query);
     layout->addWidget(results, 1);
-    // The full-text index is built once, in the background, the first time it is missing.
+    // The full-text index is rebuilt in the background for each window; the guide is short.
     search->reindexDocumentation();
     return page;
 }

@@ -76,9 +76,10 @@ void SplashWindow::mousePressEvent(QMouseEvent *)
 
 bool SplashWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    // Tooltips and menus are not windows the user must answer.
     const auto *widget = qobject_cast<QWidget *>(watched);
     if (event->type() == QEvent::Show && widget && widget != this && widget->isWindow() &&
-        !widget->inherits("QToolTip") && !widget->inherits("QMenu") && !mFinished)
+        widget->windowType() != Qt::ToolTip && widget->windowType() != Qt::Popup && !mFinished)
         finish();
     return QWidget::eventFilter(watched, event);
 }
