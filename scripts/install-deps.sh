@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   qt6-base-dev qt6-image-formats-plugins qt6-translations-l10n libgl-dev libxcb1-dev
+  qt6-tools-dev qt6-tools-dev-tools libqt6sql6-sqlite
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
 )

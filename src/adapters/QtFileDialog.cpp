@@ -1,5 +1,7 @@
 #include "adapters/QtFileDialog.h"
 
+#include "adapters/ExecutableFilesProxy.h"
+
 #include <QFileDialog>
 #include <QStringList>
 
@@ -23,6 +25,17 @@ QString QtFileDialog::qtFilter(const std::string &filter)
     return entries.join(";;");
 }
 
+void QtFileDialog::listExecutablesUnderFirstFilter(QFileDialog &dialog)
+{
+    // Only Qt's own dialog takes a proxy model.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    auto *proxy = new ExecutableFilesProxy(&dialog);
+    dialog.setProxyModel(proxy);
+    const QString first = dialog.nameFilters().value(0);
+    QObject::connect(&dialog, &QFileDialog::filterSelected, proxy,
+                     [proxy, first](const QString &filter) { proxy->setActive(filter == first); });
+}
+
 std::string QtFileDialog::getOpenFileName(const OpenFileRequest &request)
 {
     return chooseFile(request, false);
@@ -42,6 +55,8 @@ std::string QtFileDialog::chooseFile(const OpenFileRequest &request, bool save)
     // The caller asks its own question before a file is replaced.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, save);
     dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+    if (request.firstFilterExecutables)
+        listExecutablesUnderFirstFilter(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().front().toStdString();

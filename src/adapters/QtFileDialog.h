@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QFileDialog;
 class QWidget;
 
 namespace areamaker {
@@ -22,6 +23,7 @@ public:
 
 private:
     std::string chooseFile(const OpenFileRequest &request, bool save);
+    static void listExecutablesUnderFirstFilter(QFileDialog &dialog);
 
     QWidget *mOwner;
 };

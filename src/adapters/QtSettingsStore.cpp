@@ -1,5 +1,7 @@
 #include "adapters/QtSettingsStore.h"
 
+#include <QFile>
+
 namespace areamaker {
 
 namespace {
@@ -38,6 +40,13 @@ void QtSettingsStore::write(const std::string &section, const std::string &name,
                             const std::string &value)
 {
     mSettings.setValue(keyOf(section, name), QString::fromStdString(value));
+}
+
+void QtSettingsStore::removeAll()
+{
+    mSettings.clear();
+    mSettings.sync();
+    QFile::remove(mSettings.fileName());
 }
 
 } // namespace areamaker

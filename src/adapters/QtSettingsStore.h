@@ -21,6 +21,8 @@ public:
                                     const std::string &name) const override;
     void write(const std::string &section, const std::string &name,
                const std::string &value) override;
+    // Clears the settings and deletes their file.
+    void removeAll() override;
     void sync() { mSettings.sync(); }
 
 private:

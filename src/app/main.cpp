@@ -1,4 +1,5 @@
 #include "adapters/FrenchTranslations.h"
+#include "adapters/PosixBrowserLauncher.h"
 #include "adapters/PosixFileSystem.h"
 #include "adapters/QtFileDialog.h"
 #include "adapters/QtImageProbe.h"
@@ -98,7 +99,9 @@ int main(int argc, char *argv[])
     areamaker::QtFileDialog dialogs;
     areamaker::PosixFileSystem files;
     areamaker::QtImageProbe images;
-    areamaker::EditorSession session({store, profile, browsers, messages, dialogs, files, images});
+    areamaker::PosixBrowserLauncher launcher;
+    areamaker::EditorSession session(
+        {store, profile, browsers, messages, dialogs, files, images, launcher});
     messages.setOwner(&session.window());
     dialogs.setOwner(&session.window());
     const QFileInfo program(QCoreApplication::applicationFilePath());

@@ -11,6 +11,9 @@ struct OpenFileRequest
     std::string title;
     std::string defaultExtension;
     std::string initialFolder;
+    // The first filter lists only the files the user may run, for systems whose programs
+    // carry no extension.
+    bool firstFilterExecutables = false;
 };
 
 // Asks the user for an existing file; an empty answer means the dialog was cancelled.

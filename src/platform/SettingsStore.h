@@ -15,6 +15,8 @@ public:
                                             const std::string &name) const = 0;
     virtual void write(const std::string &section, const std::string &name,
                        const std::string &value) = 0;
+    // Deletes every value of the program, in every section.
+    virtual void removeAll() = 0;
 };
 
 } // namespace areamaker

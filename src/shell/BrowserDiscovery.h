@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace areamaker {
@@ -30,7 +31,14 @@ public:
     // Fills an empty `navPath` from the desktop, then returns its kind; a path of no
     // usable kind is emptied.
     int discover(std::string &navPath);
+    // The kind at start-up: the two known names count even when the file is elsewhere.
     int kindOf(const std::string &navPath) const;
+    // The kind the options give a typed path: only an existing file has one.
+    int kindOfExisting(const std::string &navPath) const;
+    // The program the desktop opens web pages with; nothing, after saying so, when the
+    // desktop cannot be asked.
+    std::optional<std::string> lookupDefault();
+    void reportLookupFailure();
 
 private:
     BrowserLookup &mLookup;

@@ -24,6 +24,12 @@ void RecentDocuments::record(const std::string &path)
     mSlots.front() = path;
 }
 
+void RecentDocuments::clear()
+{
+    mSlots.fill(EmptySlot);
+    refreshMenu();
+}
+
 void RecentDocuments::refreshMenu()
 {
     if (!mMenu)

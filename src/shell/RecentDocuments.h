@@ -25,6 +25,8 @@ public:
     // Records the page (the word "NONE" only refreshes the menu).
     void addDocument(const std::string &path) override;
     void record(const std::string &path);
+    // Empties the six slots and the menu.
+    void clear();
     void refreshMenu();
 
     const std::string &slot(int index) const { return mSlots.at(static_cast<std::size_t>(index)); }

@@ -10,16 +10,19 @@
 #include "shell/CommandLine.h"
 #include "shell/EditCommands.h"
 #include "shell/ExitSequence.h"
+#include "shell/HTMLHelp.h"
 #include "shell/MainCommands.h"
 #include "shell/MainWindowRules.h"
 #include "shell/PaneLayout.h"
 #include "shell/PropertiesCommand.h"
+#include "shell/ProductInfo.h"
 #include "shell/PropertyGridBinding.h"
 #include "shell/StartupSequence.h"
 #include "shell/ZoneTreeBinding.h"
 #include "widgets/CanvasView.h"
 #include "widgets/CommandBar.h"
 #include "widgets/MainWindow.h"
+#include "widgets/ShellWindows.h"
 #include "widgets/SidePane.h"
 #include "widgets/SubclassService.h"
 #include "widgets/ZoneTree.h"
@@ -52,7 +55,9 @@ EditorSession::EditorSession(const SessionPorts &ports)
     withCanvas.canvas = mCanvas.get();
     mLifecycle = std::make_unique<DocumentLifecycle>(mDocument, withCanvas);
     mAssistant = std::make_unique<QtAssistant>(
-        WizardForm::Parts{mShell, mDocument, *mLifecycle, ports.store, withCanvas, {}}, &window);
+        WizardForm::Parts{mShell, mDocument, *mLifecycle, ports.store, withCanvas,
+                          [this](int topic) { showHelpTopic(topic); }},
+        &window);
     mCommands = std::make_unique<MainCommands>(MainCommands::Parts{
         mShell, mDocument, *mLifecycle, mRecent, ports.messages, ports.files, mAssistant.get()});
     mGrid = std::make_unique<PropertyGridBinding>(mDocument, *mCanvas);
@@ -72,9 +77,12 @@ EditorSession::EditorSession(const SessionPorts &ports)
     window.setGridBinding(mGrid.get());
     window.closeRequested = [this](CloseReason reason) { return closeRequested(reason); };
     window.activated = [this] { mLifecycle->checkForOutsideChange(); };
+    mShellWindows = std::make_unique<ShellWindows>(
+        ShellWindows::Parts{mShell, mDocument, *mLifecycle, mRecent, window, *mCanvas}, mPorts);
     connectCommands();
     connectEditCommands();
     connectSidePane();
+    mShellWindows->connectCommands(window.commandBar());
 }
 
 EditorSession::~EditorSession() = default;
@@ -84,7 +92,8 @@ void EditorSession::start(const std::vector<std::string> &arguments,
 {
     BrowserDiscovery browsers(mPorts.browsers, mPorts.files, mPorts.messages);
     StartupSequence startup(mShell, mPorts.store, mDocument);
-    startup.readSettings(programFolder, programName, AREAMAKER_VERSION, browsers);
+    startup.readSettings(programFolder, programName, ProductInfo::Version, browsers);
+    mShellWindows->useGuideIn(mShell.AppFolder);
     mLifecycle->setNewNoBorder(mShell.Settings.NewNoBorder);
     mLifecycle->followFolderIn(mShell.Settings.DefPath);
     startup.showMainWindow(*this);
@@ -204,7 +213,7 @@ void EditorSession::loadMainWindow()
 
 void EditorSession::showSplash()
 {
-    // The splash window comes with the about window; start-up goes straight on meanwhile.
+    mShellWindows->showSplash();
 }
 
 void EditorSession::placeMainWindow(const WindowPlacement &placement)
@@ -229,10 +238,20 @@ float EditorSession::screenHeight() const
     return screen ? static_cast<float>(screen->availableGeometry().height() * TwipsPerPixel) : 0;
 }
 
+void EditorSession::showHelpTopic(int topic)
+{
+    HTMLHelp &help = mShellWindows->help();
+    help.HHTopicID(topic);
+    help.HHDisplayTopicID();
+}
+
 bool EditorSession::closeRequested(CloseReason reason)
 {
     mWindow->commitGridEdit();
-    return ExitSequence(mShell, mPorts.store, *mLifecycle).run(reason, mWindow->placement());
+    if (!ExitSequence(mShell, mPorts.store, *mLifecycle).run(reason, mWindow->placement()))
+        return false;
+    mShellWindows->help().HHClose();
+    return true;
 }
 
 } // namespace areamaker

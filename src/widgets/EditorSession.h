@@ -13,6 +13,7 @@
 
 namespace areamaker {
 
+class BrowserLauncher;
 class BrowserLookup;
 class CanvasClipboard;
 class CanvasEditor;
@@ -28,6 +29,7 @@ class ImageProbe;
 class MainCommands;
 class MainWindow;
 class PropertyGridBinding;
+class ShellWindows;
 class ZoneTreeBinding;
 class MessageBoxPort;
 class SettingsStore;
@@ -44,6 +46,7 @@ struct SessionPorts
     FileDialogPort &dialogs;
     FileSystem &files;
     ImageProbe &images;
+    BrowserLauncher &launcher;
 };
 
 // One run of the editor: the settings, the document, the canvas and the main window,
@@ -67,6 +70,7 @@ public:
     DocumentLifecycle &lifecycle() const { return *mLifecycle; }
     PropertyGridBinding &grid() const { return *mGrid; }
     CanvasClipboard &clipboard() const { return *mClipboard; }
+    ShellWindows &shellWindows() const { return *mShellWindows; }
 
     void loadMainWindow() override;
     void showSplash() override;
@@ -81,6 +85,7 @@ private:
     void showTreePopup(const QPoint &at);
     void connectEditCommands();
     void beforeMainMenu();
+    void showHelpTopic(int topic);
     bool closeRequested(CloseReason reason);
 
     SessionPorts mPorts;
@@ -99,6 +104,7 @@ private:
     std::unique_ptr<QtPropertyDialogs> mDialogs;
     std::unique_ptr<PropertiesCommand> mProperties;
     std::unique_ptr<EditCommands> mEdits;
+    std::unique_ptr<ShellWindows> mShellWindows;
 };
 
 } // namespace areamaker

@@ -4,6 +4,7 @@
 #include "shell/AppSettings.h"
 #include "widgets/SplitterBar.h"
 #include "widgets/ZoneTree.h"
+#include "widgets/cControlButton.h"
 
 #include <QFrame>
 #include <QMouseEvent>
@@ -18,6 +19,7 @@ namespace areamaker {
 namespace {
 
 constexpr int HeaderHeight = 17;
+constexpr int ButtonSize = 13;
 constexpr int BarThickness = 4;
 
 QRect pixelsOf(const TwipRect &r)
@@ -37,7 +39,8 @@ void place(QWidget *widget, const TwipRect &r)
 SidePane::SidePane(AppSettings &settings, QWidget *window)
     : QWidget(window), mSettings(settings), mTabs(new QTabBar(this)), mTabFrame(new QFrame(this)),
       mPicMap(new QWidget(this)), mTree(new ZoneTree(mPicMap)), mList(new PropertyList(this)),
-      mBar(new SplitterBar(window))
+      mBar(new SplitterBar(window)), mButtonZones(new cControlButton(this)),
+      mButtonProps(new cControlButton(this))
 {
     setObjectName(QStringLiteral("picExplorateur"));
     setMouseTracking(true);
@@ -50,6 +53,22 @@ SidePane::SidePane(AppSettings &settings, QWidget *window)
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(mTree);
     mList->setObjectName(QStringLiteral("ptlMainList"));
+    mButtonZones->setObjectName(QStringLiteral("gButtonZones"));
+    mButtonProps->setObjectName(QStringLiteral("gButtonProps"));
+    for (cControlButton *button : {mButtonZones, mButtonProps})
+        button->CreateButton(this, ButtonSize, cControlButton::CloseGlyph);
+    connect(mButtonZones, &cControlButton::Click, this,
+            [this] { closeSection(mSettings.ZoneExplorer); });
+    connect(mButtonProps, &cControlButton::Click, this,
+            [this] { closeSection(mSettings.ZoneProperties); });
+}
+
+void SidePane::closeSection(bool &shown)
+{
+    shown = false;
+    placeButtons();
+    update();
+    emit resized();
 }
 
 void SidePane::applyLayout(const PaneLayout &layout)
@@ -63,12 +82,35 @@ void SidePane::applyLayout(const PaneLayout &layout)
     mTabFrame->lower();
     place(mPicMap, layout.tree);
     place(mList, layout.list);
+    placeButtons();
     update();
+}
+
+int SidePane::headerWidth() const
+{
+    return static_cast<int>(std::lround(width() - 6.0));
+}
+
+int SidePane::propertiesHeaderTop() const
+{
+    return mSettings.ZoneExplorer
+               ? static_cast<int>(std::lround(mSettings.ExplorateurHeight / 15.0)) + 7
+               : 1;
+}
+
+void SidePane::placeButtons()
+{
+    const int left = headerWidth() - ButtonSize;
+    const int inset = (HeaderHeight - ButtonSize) / 2;
+    mButtonZones->SetPosition(left, 1 + inset);
+    mButtonZones->setVisible(mSettings.ZoneExplorer);
+    mButtonProps->SetPosition(left, propertiesHeaderTop() + inset);
+    mButtonProps->setVisible(mSettings.ZoneProperties);
 }
 
 void SidePane::paintHeader(QPainter &painter, int top, const QString &title)
 {
-    const int w = static_cast<int>(std::lround(width() - 6.0));
+    const int w = headerWidth();
     painter.fillRect(QRect(1, top, w, HeaderHeight),
                      palette().color(QPalette::Active, QPalette::Highlight));
     painter.setPen(palette().color(QPalette::Active, QPalette::HighlightedText));
@@ -79,16 +121,13 @@ void SidePane::paintHeader(QPainter &painter, int top, const QString &title)
 void SidePane::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QString properties = QStringLiteral("Propriétés");
-    if (mSettings.ZoneExplorer) {
+    placeButtons();
+    if (mSettings.ZoneExplorer)
         paintHeader(painter, 1, QStringLiteral("Images et régions"));
-        if (mSettings.ZoneProperties)
-            paintHeader(painter,
-                        static_cast<int>(std::lround(mSettings.ExplorateurHeight / 15.0)) + 7,
-                        properties);
-    } else if (mSettings.ZoneProperties) {
-        paintHeader(painter, 1, properties);
-    }
+    if (mSettings.ZoneProperties)
+        paintHeader(painter, propertiesHeaderTop(), QStringLiteral("Propriétés"));
+    mButtonZones->paint(painter);
+    mButtonProps->paint(painter);
 }
 
 SplitterDrag::Pane SidePane::paneMetrics() const

@@ -13,6 +13,7 @@ namespace areamaker {
 
 class SplitterBar;
 class ZoneTree;
+class cControlButton;
 struct AppSettings;
 
 // The side pane: the zone explorer section and the property section under their header
@@ -30,6 +31,8 @@ public:
     ZoneTree *tree() const { return mTree; }
     PropertyList *propertyList() const { return mList; }
     QTabBar *tabs() const { return mTabs; }
+    cControlButton *zonesButton() const { return mButtonZones; }
+    cControlButton *propsButton() const { return mButtonProps; }
     int windowInnerWidth = 0; // in twips, bounds the width drag
 
 signals:
@@ -45,6 +48,11 @@ protected:
 private:
     SplitterDrag::Pane paneMetrics() const;
     void paintHeader(QPainter &painter, int top, const QString &title);
+    // Puts each section's close button on its header strip; a hidden section's is hidden.
+    void placeButtons();
+    int headerWidth() const;
+    int propertiesHeaderTop() const;
+    void closeSection(bool &shown);
     void showBar();
 
     AppSettings &mSettings;
@@ -54,6 +62,8 @@ private:
     ZoneTree *mTree;
     PropertyList *mList;
     SplitterBar *mBar;
+    cControlButton *mButtonZones;
+    cControlButton *mButtonProps;
     SplitterDrag mDrag;
     SplitterDrag::Kind mHover = SplitterDrag::None;
 };

@@ -15,6 +15,7 @@ class MemorySettingsStore : public SettingsStore
 public:
     std::map<std::pair<std::string, std::string>, std::string> values;
     std::vector<std::string> writes;
+    int removals = 0;
 
     std::optional<std::string> read(const std::string &section,
                                     const std::string &name) const override
@@ -29,6 +30,11 @@ public:
     {
         values[{section, name}] = value;
         writes.push_back(name);
+    }
+    void removeAll() override
+    {
+        values.clear();
+        ++removals;
     }
     std::string system(const std::string &name) const { return values.at({"System", name}); }
 };

@@ -7,6 +7,7 @@
 #include "widgets/MainWindow.h"
 #include "widgets/SidePane.h"
 #include "widgets/ZoneTree.h"
+#include "widgets/ShellWindows.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -47,7 +48,8 @@ EditorSession &GuiFixture::start(const std::vector<std::string> &arguments)
     store = std::make_unique<QtSettingsStore>(folder.filePath("config/Areamaker.ini"));
     profile = std::make_unique<QtSettingsStore>(folder.filePath("config/Norvix.ini"));
     session = std::make_unique<EditorSession>(
-        SessionPorts{*store, *profile, browsers, views, views, files, images});
+        SessionPorts{*store, *profile, browsers, views, views, files, images, launcher});
+    session->shellWindows().splashEnabled = false;
     session->start(arguments, folder.filePath("bin").toStdString(), "areamkr");
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&session->window()));
     return *session;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RecordingViews.h"
+#include "adapters/PosixBrowserLauncher.h"
 #include "adapters/PosixFileSystem.h"
 #include "adapters/QtImageProbe.h"
 #include "adapters/QtSettingsStore.h"
@@ -75,6 +76,7 @@ protected:
     NoBrowser browsers;
     PosixFileSystem files;
     QtImageProbe images;
+    PosixBrowserLauncher launcher;
     std::unique_ptr<QtSettingsStore> store;
     // The user's profile, where the e-mail address is found.
     std::unique_ptr<QtSettingsStore> profile;

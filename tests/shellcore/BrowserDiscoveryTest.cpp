@@ -43,6 +43,25 @@ TEST(BrowserDiscoveryTest, KindFollowsTheProgramsFileName)
     }
 }
 
+TEST(BrowserDiscoveryTest, TypedPathsNeedAnExistingFile)
+{
+    testing::FakeFileSystem files;
+    files.put("/opt/IExplore.exe", "");
+    files.put("/usr/bin/firefox", "");
+    testing::RecordingViews views;
+    FakeLookup lookup;
+    const BrowserDiscovery discovery(lookup, files, views);
+    const std::pair<std::string, int> cases[] = {
+        {"/opt/IExplore.exe", BrowserExplorer},
+        {"/elsewhere/iexplore.exe", NoBrowser},
+        {"/usr/bin/firefox", OtherBrowser},
+        {"/usr/bin", NoBrowser},
+        {"", NoBrowser},
+    };
+    for (const auto &[path, kind] : cases)
+        EXPECT_EQ(discovery.kindOfExisting(path), kind) << path;
+}
+
 TEST(BrowserDiscoveryTest, DesktopAnswerIsUsedAndAFailedLookupIsReported)
 {
     testing::FakeFileSystem files;
