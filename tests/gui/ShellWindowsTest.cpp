@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -179,6 +180,32 @@ TEST_F(ShellWindowsTest, HelpOpensOnItsContentsOrATopicAndClosesWithTheWindow)
 
     ASSERT_TRUE(closeWindow());
     EXPECT_EQ(session->shellWindows().helpViewer().window(collection), nullptr);
+}
+
+TEST_F(ShellWindowsTest, TheAssistantsHelpCanBeReadWhileTheAssistantIsOpen)
+{
+    startOnRectangle();
+    const std::string folder = AREAMAKER_PROGRAM_DIR "/";
+    session->shellWindows().useGuideIn(folder);
+    HelpWindow *help = nullptr;
+    int tabAfterClick = -1;
+    whenDialogOpens([&](QDialog &dialog) {
+        press(dialog, "cmdAide");
+        help = session->shellWindows().helpViewer().window(folder + HTMLHelp::GuideFile);
+        ASSERT_NE(help, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+        // Through the window, as the window system delivers it, so that modality applies.
+        QTabBar *tabs = help->tabs()->tabBar();
+        QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {},
+                          tabs->mapTo(help, tabs->tabRect(1).center()));
+        tabAfterClick = help->tabs()->currentIndex();
+        views.answers = {MessageAnswer::Ok};
+        press(dialog, "cmdAnnuler");
+    });
+    QTest::keyClick(&session->window(), Qt::Key_N, Qt::ControlModifier);
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->currentPage().toString().endsWith("/assistant.html"));
+    EXPECT_EQ(tabAfterClick, 1) << "the help window takes the mouse while the assistant is open";
 }
 
 TEST_F(ShellWindowsTest, MissingGuideIsReportedAndOpensNothing)
