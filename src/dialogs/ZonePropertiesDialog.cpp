@@ -67,6 +67,8 @@ ZonePropertiesDialog::ZonePropertiesDialog(ZonePropertiesForm &form, QWidget *pa
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
     layout->addWidget(buttons);
+    // The link is what a new zone needs first: it can be typed as soon as the dialog shows.
+    mBoxes->box(AttrHref)->setFocus();
 }
 
 QWidget *ZonePropertiesDialog::generalPage()

@@ -93,7 +93,10 @@ TEST_F(PropertiesDialogTest, ADoubleClickedZoneTakesTheLinkTypedInItsDialog)
     QString caption;
     whenDialogOpens([&](QDialog &dialog) {
         caption = dialog.windowTitle();
-        typeInto(dialog, "txtSource", "htt");
+        // Typed where the focus is when the dialog shows: the link box, its text selected.
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        QCoreApplication::processEvents();
+        QTest::keyClicks(QApplication::focusWidget(), "htt");
         EXPECT_EQ(dialog.findChild<QLineEdit *>("txtSource")->text(), "http://www.");
         QTest::keyClicks(dialog.findChild<QLineEdit *>("txtSource"), "exemple.fr");
         typeInto(dialog, "txtAlt", "Accueil");
