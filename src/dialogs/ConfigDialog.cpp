@@ -47,6 +47,8 @@ QPushButton *labelledButton(const char *caption, const char *name, QWidget *pare
 {
     auto *button = new QPushButton(QString::fromUtf8(caption), parent);
     button->setObjectName(QString::fromUtf8(name));
+    // Return means OK wherever the focus went before, never "Effacer les registres...".
+    button->setAutoDefault(false);
     return button;
 }
 

@@ -50,6 +50,8 @@ QLineEdit *LinkFieldBoxes::addLine(QBoxLayout *layout, int field, const char *la
     row->addWidget(line, 1);
     *more = new QPushButton(QStringLiteral("..."));
     (*more)->setFixedWidth(28);
+    // Return in any box means OK, even after Tab went through this button.
+    (*more)->setAutoDefault(false);
     row->addWidget(*more);
     layout->addLayout(row);
     return line;
@@ -88,6 +90,7 @@ QComboBox *LinkFieldBoxes::addScriptBox(QBoxLayout *layout, int field, int numbe
     mBoxes[field] = combo;
     // Beside each box, a "..." that has never done anything stays hidden.
     auto *unused = new QPushButton(QStringLiteral("..."));
+    unused->setAutoDefault(false);
     unused->setObjectName(QStringLiteral("cmdEvent%1").arg(number));
     unused->hide();
     layout->addWidget(labelFor(combo, label));

@@ -112,6 +112,24 @@ TEST_F(PropertiesDialogTest, ADoubleClickedZoneTakesTheLinkTypedInItsDialog)
     EXPECT_EQ(session->window().panelText("ETAT"), "Prêt");
 }
 
+TEST_F(PropertiesDialogTest, ReturnInABoxPressesOkAfterTabWentThroughTheChooserButton)
+{
+    startOnTwoMaps();
+    whenDialogOpens([&](QDialog &dialog) {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        QCoreApplication::processEvents();
+        // Link box, "...", frame name, alternative text: as a user tabs through them.
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), dialog.findChild<QLineEdit *>("txtAlt"));
+        QTest::keyClicks(QApplication::focusWidget(), "Accueil");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    doubleClickPicture({50, 30});
+    EXPECT_EQ(row(TagAlt), "Accueil");
+    EXPECT_TRUE(views.dialogs.empty()) << "no chooser opened";
+}
+
 TEST_F(PropertiesDialogTest, AZoneCopiedFromThePopupIsPastedWhereTheRightButtonWasReleased)
 {
     startOnTwoMaps();
