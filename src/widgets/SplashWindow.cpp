@@ -36,8 +36,9 @@ SplashWindow::SplashWindow(QWidget *parent)
     mAuto.setObjectName(QStringLiteral("tmrAuto"));
     mAuto.setSingleShot(true);
     mAuto.setInterval(Duration);
+    // A coarse timer may fire a twentieth early; the splash shows its whole time.
+    mAuto.setTimerType(Qt::PreciseTimer);
     connect(&mAuto, &QTimer::timeout, this, &SplashWindow::finish);
-    mAuto.start();
     qApp->installEventFilter(this);
 }
 
@@ -48,6 +49,7 @@ SplashWindow::~SplashWindow()
 
 void SplashWindow::run()
 {
+    mAuto.start();
     show();
     // Showing may already have let it close, before its loop starts.
     if (!mFinished)
