@@ -1,24 +1,38 @@
 #include "document/AreaAttributes.h"
 
+#include "document/AsciiText.h"
 #include "document/AttributeValue.h"
 
 namespace areamaker {
+
+namespace {
+
+std::string spelled(std::string_view name, AreaMarkup markup)
+{
+    return markup.lowerCase ? toLowerAscii(name) : std::string(name);
+}
+
+} // namespace
 
 std::string quotedAttribute(const char *name, const std::string &value)
 {
     return std::string(" ") + name + "=\"" + encodeAttributeValue(value) + '"';
 }
 
-std::string writeAttributes(const AreaAttributes &attributes, bool skipHref)
+std::string areaTag(std::string_view shape, const std::optional<std::string> &coords,
+                    const AreaAttributes &attributes, const std::vector<std::string> &others,
+                    AreaMarkup markup)
 {
-    std::string text;
+    std::string tag = spelled("<AREA SHAPE=\"", markup) + spelled(shape, markup) + '"';
+    if (coords)
+        tag += spelled(" COORDS=\"", markup) + *coords + '"';
     for (const auto &[index, name] : writtenAttributeOrder) {
-        if (skipHref && index == AttrHref)
-            continue;
         if (!attributes[index].empty())
-            text += quotedAttribute(name, attributes[index]);
+            tag += quotedAttribute(spelled(name, markup).c_str(), attributes[index]);
     }
-    return text;
+    for (const std::string &other : others)
+        tag += " " + other;
+    return tag + (markup.selfClosing ? " />" : ">");
 }
 
 } // namespace areamaker

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace areamaker {
 
@@ -30,10 +33,21 @@ constexpr std::array<std::pair<AreaAttribute, const char *>, 7> writtenAttribute
     {AttrOnMouseOut, "onMouseOut"},
 }};
 
+// How a map's tags are written: the editor's own upper-case form, or the form of an XHTML
+// page that was read that way ("<area … />" with lower-case names and keywords).
+struct AreaMarkup
+{
+    bool lowerCase = false;
+    bool selfClosing = false;
+};
+
 // " NAME=" + the value in double quotes, encoded as the editor writes values.
 std::string quotedAttribute(const char *name, const std::string &value);
 
-// The non-empty attributes in written order, HREF left out when asked.
-std::string writeAttributes(const AreaAttributes &attributes, bool skipHref = false);
+// An AREA tag: SHAPE, COORDS when given, the non-empty attributes in written order, then
+// the attributes the editor does not know, as they were written.
+std::string areaTag(std::string_view shape, const std::optional<std::string> &coords,
+                    const AreaAttributes &attributes, const std::vector<std::string> &others,
+                    AreaMarkup markup);
 
 } // namespace areamaker

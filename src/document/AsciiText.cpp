@@ -15,6 +15,16 @@ std::string toUpperAscii(std::string_view text)
     return upper;
 }
 
+std::string toLowerAscii(std::string_view text)
+{
+    std::string lower(text);
+    for (char &c : lower) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return lower;
+}
+
 bool equalsIgnoreAsciiCase(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())

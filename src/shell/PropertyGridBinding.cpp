@@ -168,6 +168,9 @@ void PropertyGridBinding::MoreItemClick(int tag)
 {
     // The properties buttons (tags 1 and 14) open the dialogs, which this build does not
     // have yet; their rows are shown so that the grid keeps its layout.
+    const bool changesMap = tag == TagHref || tag == TagMapImage || tag == TagDefaultHref;
+    if (changesMap && (editsZone() || editsMap()) && !mCanvas.mayEditActiveMap())
+        return;
     if (editsZone() && tag == TagHref) {
         if (const std::string link = HyperlinkSelection(); !link.empty())
             mCanvas.ports().grid->setRowValue(TagHref, link);
@@ -186,6 +189,10 @@ void PropertyGridBinding::MoreItemClick(int tag)
 
 void PropertyGridBinding::TextItemChanged(int tag, const std::string &text, bool &cancel)
 {
+    if ((editsZone() || editsMap()) && !mCanvas.mayEditActiveMap()) {
+        cancel = true;
+        return;
+    }
     if (editsZone())
         changeZoneText(tag, text, cancel);
     else if (editsMap())

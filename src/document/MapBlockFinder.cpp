@@ -1,0 +1,59 @@
+#include "document/MapBlockFinder.h"
+
+#include "document/MapBlockInspector.h"
+#include "document/MarkupScanner.h"
+
+namespace areamaker {
+
+namespace {
+
+constexpr std::size_t npos = std::string_view::npos;
+constexpr const char *LeftOpen = "sa balise MAP n'est pas fermée par </MAP>";
+
+} // namespace
+
+std::vector<MapBlock> MapBlockFinder::find(std::string_view page)
+{
+    std::vector<MapBlock> blocks;
+    for (std::size_t start = MarkupScanner::findStartTag(page, "MAP", 0); start != npos;)
+        blocks.push_back(blockAt(page, start, start));
+    return blocks;
+}
+
+MapBlock MapBlockFinder::blockAt(std::string_view page, std::size_t start, std::size_t &next)
+{
+    MapBlock block;
+    block.begin = start;
+    const std::size_t tagEnd = MarkupScanner::tagEnd(page, start);
+    block.startTagEnd = tagEnd == npos ? page.size() : tagEnd;
+    readNames(page, block);
+    MapBlockInspector inspector(page, block);
+    inspector.inspectStartTag();
+    const bool startTagSound = block.readOnlyReason.empty();
+    const std::size_t bound = MarkupScanner::findStartOrEndTag(page, "MAP", block.startTagEnd);
+    block.closed = bound != npos && MarkupScanner::endTagAt(page, bound, "MAP");
+    const std::size_t limit = bound == npos ? page.size() : bound;
+    const std::size_t lastItemEnd = inspector.inspectContent(limit);
+    if (block.closed) {
+        block.end = page.find('>', bound) + 1;
+        next = MarkupScanner::findStartTag(page, "MAP", block.end);
+    } else {
+        // Where the content of a block left open stops is only known when it is all AREAs.
+        if (startTagSound && !block.readOnlyReason.empty())
+            block.readOnlyReason = LeftOpen;
+        block.end = block.readOnlyReason.empty() ? lastItemEnd : limit;
+        next = bound;
+    }
+    return block;
+}
+
+void MapBlockFinder::readNames(std::string_view page, MapBlock &block)
+{
+    const TagView tag(block.startTag(page));
+    const std::string name = tag.value("NAME").value_or("");
+    block.id = tag.value("ID").value_or("");
+    block.namedById = name.empty() && !block.id.empty();
+    block.name = block.namedById ? block.id : name;
+}
+
+} // namespace areamaker

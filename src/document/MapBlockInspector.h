@@ -1,0 +1,39 @@
+#pragma once
+
+#include "document/MapBlock.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace areamaker {
+
+class TagView;
+
+// Walks one MAP block of a page: records its AREA tags and its source comment, and the
+// first reason, in French, why the editor could not regenerate it without losing markup
+// (server code, other elements, other comments, text, a tag or a quote left open).
+class MapBlockInspector
+{
+public:
+    MapBlockInspector(std::string_view page, MapBlock &block) : mPage(page), mBlock(block) {}
+
+    void inspectStartTag();
+    // Walks the content from the start tag up to `limit`; returns the end of its last item.
+    std::size_t inspectContent(std::size_t limit);
+
+private:
+    std::size_t item(std::size_t p, std::size_t limit);
+    std::size_t nonMarkupItem(std::size_t p, std::size_t end);
+    std::size_t tagItem(std::size_t p, std::size_t limit);
+    std::size_t textItem(std::size_t p, std::size_t limit);
+    bool textHoldsServerCode(std::size_t p, std::size_t end) const;
+    bool startsLine(std::size_t p) const;
+    void checkTag(std::size_t p, std::size_t end);
+    void refuse(const char *what, std::size_t at);
+
+    std::string_view mPage;
+    MapBlock &mBlock;
+};
+
+} // namespace areamaker
