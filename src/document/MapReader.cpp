@@ -33,8 +33,9 @@ std::vector<std::string> otherAttributes(const TagView &tag)
     std::array<bool, attributeNames.size()> seen{};
     for (const TagAttribute &a : tag.attributes()) {
         const std::string_view name = tag.nameOf(a);
-        const auto known = std::find_if(attributeNames.begin(), attributeNames.end(),
-                                        [&](const char *n) { return equalsIgnoreAsciiCase(name, n); });
+        const auto known =
+            std::find_if(attributeNames.begin(), attributeNames.end(),
+                         [&](const char *n) { return equalsIgnoreAsciiCase(name, n); });
         const auto index = static_cast<std::size_t>(known - attributeNames.begin());
         if (known != attributeNames.end() && !seen[index])
             seen[index] = true;
@@ -157,8 +158,8 @@ void MapReader::readImagePath(std::string_view page, const MapBlock &block, Imag
     map.SourceAsRead = map.ImagePath = NoImage;
     if (!block.hasSourceComment())
         return;
-    const std::string_view comment = page.substr(
-        block.sourceComment.begin, block.sourceComment.end - block.sourceComment.begin);
+    const std::string_view comment =
+        page.substr(block.sourceComment.begin, block.sourceComment.end - block.sourceComment.begin);
     // The comment ends at its first "-->", which must be the path's "|-->".
     if (comment.size() < sourceCommentStart.size() + sourceCommentEnd.size() ||
         !comment.ends_with(sourceCommentEnd)) {
@@ -167,9 +168,9 @@ void MapReader::readImagePath(std::string_view page, const MapBlock &block, Imag
         throw CoreError(ErrInvalidCall,
                         "Commentaire de source d'image non terminé (« |--> » manquant).");
     }
-    map.SourceTextAsRead = comment.substr(
-        sourceCommentStart.size(),
-        comment.size() - sourceCommentStart.size() - sourceCommentEnd.size());
+    map.SourceTextAsRead =
+        comment.substr(sourceCommentStart.size(),
+                       comment.size() - sourceCommentStart.size() - sourceCommentEnd.size());
     const std::string path =
         ResolvePath(mEncoding.decode(map.SourceTextAsRead), mDocumentPath, mStyle);
     if (!path.empty() && mImages.fileExists(path))

@@ -37,7 +37,7 @@ private:
     std::string defaultRegionLine(const ImageMap &map);
     std::string sourcePathText(const ImageMap &map) const;
     ImgTagBinder::UpdatesByOldName imgTagUpdates(const std::vector<MapBlock> &blocks,
-                                                  const std::vector<int> &owners) const;
+                                                 const std::vector<int> &owners) const;
     void settleNames();
     std::string pagePath(const std::string &imagePath) const;
 

@@ -12,7 +12,8 @@
 
 namespace areamaker {
 
-enum ZoneShape : std::int16_t {
+enum ZoneShape : std::int16_t
+{
     ShapeNone = -1,
     ShapeRectangle = 1,
     ShapeCircle = 2,
@@ -21,14 +22,16 @@ enum ZoneShape : std::int16_t {
     ShapeSolidSegment = 5,
 };
 
-enum ZoneKind : std::int16_t {
+enum ZoneKind : std::int16_t
+{
     KindOutline = 0,
     KindRegion = 1,
     KindHandle = 2,
 };
 
 // Mouse-pointer codes answered by hit tests.
-enum PointerCode : std::int32_t {
+enum PointerCode : std::int32_t
+{
     PointerNone = 0,
     PointerArrow = 1,
     PointerCross = 2,
@@ -57,7 +60,10 @@ public:
     const AreaAttributes &attributes() const { return mAttributes; }
     // The AREA tag's attributes other than SHAPE, COORDS and the seven, as written.
     const std::vector<std::string> &otherAttributes() const { return mOtherAttributes; }
-    void setOtherAttributes(std::vector<std::string> others) { mOtherAttributes = std::move(others); }
+    void setOtherAttributes(std::vector<std::string> others)
+    {
+        mOtherAttributes = std::move(others);
+    }
 
     void AddXCoord(std::int32_t x, int index);
     std::int32_t getXCoord(int index) const;

@@ -28,8 +28,8 @@ std::vector<std::string> describe(const MapDocument &document, const std::string
 {
     std::vector<std::string> lines;
     for (const ImageMap &map : document.Maps) {
-        lines.push_back("map " + map.Name + (map.isReadOnly() ? "" : suffix) + " " +
-                        map.ImagePath + " read-only: " + map.ReadOnlyReason);
+        lines.push_back("map " + map.Name + (map.isReadOnly() ? "" : suffix) + " " + map.ImagePath +
+                        " read-only: " + map.ReadOnlyReason);
         for (const Zone &zone : map.Zones)
             lines.push_back(zone.ToString(map.Markup));
         if (map.hasDefaultRegion()) {
@@ -172,8 +172,8 @@ std::string checkRoundTrip(const std::string &page)
     const std::string ended = withFinalLineBreak(page);
     const std::string before = outsideRegenerated(ended);
     if (outsideRegenerated(saved) != before)
-        return "bytes outside the regenerated blocks changed\nbefore: [" + before +
-               "]\nafter:  [" + outsideRegenerated(saved) + "]";
+        return "bytes outside the regenerated blocks changed\nbefore: [" + before + "]\nafter:  [" +
+               outsideRegenerated(saved) + "]";
 
     const std::vector<int> boundBefore = boundBlocks(ended);
     const std::vector<int> boundAfter = boundBlocks(saved);
