@@ -299,11 +299,12 @@ void DocumentLifecycle::deleteFromTree(const std::string &key)
         return;
     }
     const ImageMap &map = mDocument.Maps[static_cast<std::size_t>(node.mapIndex)];
-    const MessageAnswer answer = mPorts.messages->show(
-        {"Désirez-vous supprimer l'image map '" + mDocument.Encoding.decode(map.Name) +
-             "' ?\n\nCette opération est "
-             "irréversible.",
-         "Confirmation", MessageButtons::YesNo, MessageIcon::Question, 1});
+    const MessageAnswer answer =
+        mPorts.messages->show({"Désirez-vous supprimer l'image map '" +
+                                   mDocument.Encoding.decode(map.Name) +
+                                   "' ?\n\nCette opération est "
+                                   "irréversible.",
+                               "Confirmation", MessageButtons::YesNo, MessageIcon::Question, 1});
     if (answer != MessageAnswer::Yes)
         return;
     mDocument.deleteMap(node.mapIndex);

@@ -12,8 +12,7 @@
 
 namespace areamaker {
 
-enum ZoneShape : std::int16_t
-{
+enum ZoneShape : std::int16_t {
     ShapeNone = -1,
     ShapeRectangle = 1,
     ShapeCircle = 2,
@@ -22,16 +21,14 @@ enum ZoneShape : std::int16_t
     ShapeSolidSegment = 5,
 };
 
-enum ZoneKind : std::int16_t
-{
+enum ZoneKind : std::int16_t {
     KindOutline = 0,
     KindRegion = 1,
     KindHandle = 2,
 };
 
 // Mouse-pointer codes answered by hit tests.
-enum PointerCode : std::int32_t
-{
+enum PointerCode : std::int32_t {
     PointerNone = 0,
     PointerArrow = 1,
     PointerCross = 2,

@@ -85,9 +85,8 @@ std::vector<GridRow> PropertyGridBinding::tracingRows() const
 std::vector<GridRow> PropertyGridBinding::mapRows() const
 {
     const ImageMap &map = *mDocument.activeMap();
-    const std::string image = map.ImagePath == NoImage
-                                  ? map.ImagePath
-                                  : RelativePath(map.ImagePath, mDocument.Path, mStyle);
+    const std::string image =
+        map.ImagePath == NoImage ? map.ImagePath : RelativePath(map.ImagePath, mDocument.Path, mStyle);
     return {{GridRowKind::Text, TagMapName, "(Nom)", shown(map.Name)},
             {GridRowKind::More, TagMapProperties, "(Propriétés)", ""},
             {GridRowKind::Text, TagMapTarget, "Cadre", shown(map.DefaultRegion[AttrTarget])},
@@ -100,18 +99,18 @@ std::vector<GridRow> PropertyGridBinding::mapRows() const
 std::vector<GridRow> PropertyGridBinding::zoneRows(const Zone &zone) const
 {
     static constexpr ZoneRowLayout rectangle[] = {
-        {GridRowKind::Text, TagTarget, "Cadre"},   {GridRowKind::Text, TagLeft, "Gauche"},
-        {GridRowKind::Text, TagTop, "Haut"},       {GridRowKind::Text, TagHeight, "Hauteur"},
-        {GridRowKind::More, TagHref, "Hyperlien"}, {GridRowKind::Text, TagWidth, "Largeur"},
-        {GridRowKind::Text, TagAlt, "Texte Alt"},  {GridRowKind::Text, TagTitle, "Titre"}};
+        {GridRowKind::Text, TagTarget, "Cadre"},      {GridRowKind::Text, TagLeft, "Gauche"},
+        {GridRowKind::Text, TagTop, "Haut"},          {GridRowKind::Text, TagHeight, "Hauteur"},
+        {GridRowKind::More, TagHref, "Hyperlien"},    {GridRowKind::Text, TagWidth, "Largeur"},
+        {GridRowKind::Text, TagAlt, "Texte Alt"},     {GridRowKind::Text, TagTitle, "Titre"}};
     static constexpr ZoneRowLayout circle[] = {
         {GridRowKind::Text, TagTarget, "Cadre"},   {GridRowKind::Text, TagCentre, "Centre (x,y)"},
         {GridRowKind::More, TagHref, "Hyperlien"}, {GridRowKind::Text, TagRadius, "Rayon"},
         {GridRowKind::Text, TagAlt, "Texte Alt"},  {GridRowKind::Text, TagTitle, "Titre"}};
     static constexpr ZoneRowLayout polygonHead[] = {{GridRowKind::Text, TagTarget, "Cadre"},
-                                                    {GridRowKind::More, TagHref, "Hyperlien"}};
+                                                  {GridRowKind::More, TagHref, "Hyperlien"}};
     static constexpr ZoneRowLayout polygonTail[] = {{GridRowKind::Text, TagAlt, "Texte Alt"},
-                                                    {GridRowKind::Text, TagTitle, "Titre"}};
+                                                  {GridRowKind::Text, TagTitle, "Titre"}};
     const int shape = zone.hForme();
     if (shape != ShapeRectangle && shape != ShapeCircle && shape != ShapePolygon)
         return {};
@@ -402,9 +401,8 @@ bool PropertyGridBinding::applyImage(const std::string &path)
 {
     if (!mCanvas.ShowImage(path)) {
         mCanvas.ports().messages->show(
-            {"'" + toUpperAscii(path) +
-                 "'\n\nLe format de l'image sélectionnée est invalide ou le fichier "
-                 "est endommagé.",
+            {"'" + toUpperAscii(path) + "'\n\nLe format de l'image sélectionnée est invalide ou le fichier "
+                           "est endommagé.",
              "Erreur", MessageButtons::Ok, MessageIcon::Exclamation});
         return false;
     }
