@@ -49,26 +49,28 @@ bool serverCodeOutsideValues(const TagView &tag)
     return holdsServerMark(tag.text().substr(from));
 }
 
-// A short printable piece of the page for a message: ASCII up to the end of its line.
-std::string excerpt(std::string_view page, std::size_t at)
+// A short printable piece of an item for a message: its ASCII start, up to a line break.
+std::string excerpt(std::string_view item)
 {
     constexpr std::size_t length = 24;
+    while (!item.empty() && isAsciiSpace(item.back()))
+        item.remove_suffix(1);
     std::string text;
-    for (std::size_t p = at; p < page.size() && text.size() < length; ++p) {
-        const auto c = static_cast<unsigned char>(page[p]);
-        if (c < 0x20 || c >= 0x7F)
-            return text;
-        text += static_cast<char>(c);
+    for (const char c : item.substr(0, length)) {
+        if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) >= 0x7F)
+            return text + "…";
+        text += c;
     }
-    return at + text.size() < page.size() ? text + "…" : text;
+    return item.size() > length ? text + "…" : text;
 }
 
 } // namespace
 
-void MapBlockInspector::refuse(const char *what, std::size_t at)
+void MapBlockInspector::refuse(const char *what, std::size_t begin, std::size_t end)
 {
     if (mBlock.readOnlyReason.empty())
-        mBlock.readOnlyReason = std::string(what) + " (« " + excerpt(mPage, at) + " »)";
+        mBlock.readOnlyReason =
+            std::string(what) + " (« " + excerpt(mPage.substr(begin, end - begin)) + " »)";
 }
 
 void MapBlockInspector::inspectStartTag()
@@ -98,9 +100,10 @@ std::size_t MapBlockInspector::item(std::size_t p, std::size_t limit)
     if (skipped != p)
         return nonMarkupItem(p, skipped);
     if (mPage.substr(p).starts_with("<%")) {
-        refuse(ServerCode, p);
         const std::size_t close = mPage.find("%>", p + 2);
-        return close == npos ? limit : close + 2;
+        const std::size_t end = close == npos ? limit : close + 2;
+        refuse(ServerCode, p, end);
+        return end;
     }
     const char next = p + 1 < mPage.size() ? mPage[p + 1] : '\0';
     const bool opensTag =
@@ -113,13 +116,13 @@ std::size_t MapBlockInspector::nonMarkupItem(std::size_t p, std::size_t end)
 {
     const std::string_view rest = mPage.substr(p);
     if (rest.starts_with("<?")) {
-        refuse(ServerCode, p);
+        refuse(ServerCode, p, end);
     } else if (!rest.starts_with("<!--")) {
-        refuse(OtherElement, p);
+        refuse(OtherElement, p, end);
     } else if (rest.starts_with(sourceCommentStart) && !mBlock.hasSourceComment()) {
         mBlock.sourceComment = {p, end};
     } else {
-        refuse(OtherComment, p);
+        refuse(OtherComment, p, end);
     }
     return end;
 }
@@ -132,7 +135,7 @@ std::size_t MapBlockInspector::tagItem(std::size_t p, std::size_t limit)
         checkTag(p, end);
         mBlock.areas.push_back({p, end});
     } else if (!MarkupScanner::endTagAt(mPage, p, "AREA")) {
-        refuse(OtherElement, p);
+        refuse(OtherElement, p, end);
     }
     return end;
 }
@@ -141,7 +144,7 @@ std::size_t MapBlockInspector::textItem(std::size_t p, std::size_t limit)
 {
     const std::size_t next = mPage.find('<', p + 1);
     const std::size_t end = next == npos ? limit : std::min(next, limit);
-    refuse(textHoldsServerCode(p, end) ? ServerCode : Text, p);
+    refuse(textHoldsServerCode(p, end) ? ServerCode : Text, p, end);
     return end;
 }
 
@@ -169,18 +172,18 @@ void MapBlockInspector::checkTag(std::size_t p, std::size_t end)
 {
     const std::string_view text = mPage.substr(p, end - p);
     if (!text.ends_with('>')) {
-        refuse(TagLeftOpen, p);
+        refuse(TagLeftOpen, p, end);
         return;
     }
     const TagView tag(text);
     for (const TagAttribute &a : tag.attributes()) {
         if (!a.quoteClosed) {
-            refuse(QuoteLeftOpen, p);
+            refuse(QuoteLeftOpen, p, end);
             return;
         }
     }
     if (serverCodeOutsideValues(tag))
-        refuse(ServerCode, p);
+        refuse(ServerCode, p, end);
 }
 
 } // namespace areamaker

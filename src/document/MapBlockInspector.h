@@ -30,7 +30,7 @@ private:
     bool textHoldsServerCode(std::size_t p, std::size_t end) const;
     bool startsLine(std::size_t p) const;
     void checkTag(std::size_t p, std::size_t end);
-    void refuse(const char *what, std::size_t at);
+    void refuse(const char *what, std::size_t begin, std::size_t end);
 
     std::string_view mPage;
     MapBlock &mBlock;
