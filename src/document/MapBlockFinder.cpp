@@ -1,7 +1,10 @@
 #include "document/MapBlockFinder.h"
 
+#include "document/AsciiText.h"
 #include "document/MapBlockInspector.h"
 #include "document/MarkupScanner.h"
+
+#include <algorithm>
 
 namespace areamaker {
 
@@ -9,6 +12,16 @@ namespace {
 
 constexpr std::size_t npos = std::string_view::npos;
 constexpr const char *LeftOpen = "sa balise MAP n'est pas fermée par </MAP>";
+
+// Where a block that runs to the end of the page stops: before the page's last blanks, which
+// a save may add to (the final line break) and which are no part of a tag left open.
+std::size_t endOfMarkup(std::string_view page)
+{
+    std::size_t end = page.size();
+    while (end > 0 && isAsciiSpace(page[end - 1]))
+        --end;
+    return end;
+}
 
 } // namespace
 
@@ -25,14 +38,14 @@ MapBlock MapBlockFinder::blockAt(std::string_view page, std::size_t start, std::
     MapBlock block;
     block.begin = start;
     const std::size_t tagEnd = MarkupScanner::tagEnd(page, start);
-    block.startTagEnd = tagEnd == npos ? page.size() : tagEnd;
+    block.startTagEnd = tagEnd == npos ? std::max(endOfMarkup(page), start + 1) : tagEnd;
     readNames(page, block);
     MapBlockInspector inspector(page, block);
     inspector.inspectStartTag();
     const bool startTagSound = block.readOnlyReason.empty();
-    const std::size_t bound = MarkupScanner::findStartOrEndTag(page, "MAP", block.startTagEnd);
+    const std::size_t bound = MarkupScanner::findMapBound(page, block.startTagEnd);
     block.closed = bound != npos && MarkupScanner::endTagAt(page, bound, "MAP");
-    const std::size_t limit = bound == npos ? page.size() : bound;
+    const std::size_t limit = bound == npos ? std::max(endOfMarkup(page), block.startTagEnd) : bound;
     const std::size_t lastItemEnd = inspector.inspectContent(limit);
     if (block.closed) {
         block.end = page.find('>', bound) + 1;

@@ -72,17 +72,18 @@ bool MarkupScanner::endTagAt(std::string_view text, std::size_t lt, std::string_
 
 // Where the search goes on after the '<' at `lt`: past the whole tag when it opens one, so
 // that a '<' inside a quoted value is never taken for markup.
-std::size_t MarkupScanner::nextAfter(std::string_view text, std::size_t lt)
+std::size_t MarkupScanner::nextAfter(std::string_view text, std::size_t lt, Scope scope)
 {
     const char next = lt + 1 < text.size() ? text[lt + 1] : '\0';
     const bool opensTag =
         (next >= 'A' && next <= 'Z') || (next >= 'a' && next <= 'z') || next == '/' || next == '!';
-    const std::size_t end = opensTag ? tagEnd(text, lt) : npos;
+    const std::size_t end = opensTag ? tagEnd(text, lt, scope) : npos;
     return end == npos ? lt + 1 : end;
 }
 
 template <typename Matches>
-std::size_t MarkupScanner::findMarkup(std::string_view text, std::size_t from, Matches matches)
+std::size_t MarkupScanner::findMarkup(std::string_view text, std::size_t from, Matches matches,
+                                      Scope scope)
 {
     std::size_t p = text.find('<', from);
     while (p != npos) {
@@ -93,7 +94,7 @@ std::size_t MarkupScanner::findMarkup(std::string_view text, std::size_t from, M
         }
         if (matches(p))
             return p;
-        p = text.find('<', nextAfter(text, p));
+        p = text.find('<', nextAfter(text, p, scope));
     }
     return npos;
 }
@@ -119,27 +120,31 @@ bool MarkupScanner::startsEditedTag(std::string_view text, std::size_t lt)
 
 bool MarkupScanner::startsMapTag(std::string_view text, std::size_t lt)
 {
-    const std::size_t name = lt + 1 < text.size() && text[lt + 1] == '/' ? lt + 1 : lt;
-    return tagNameAt(text, name, "MAP");
+    return tagNameAt(text, lt, "MAP") || startsMapEndTag(text, lt);
 }
 
-std::size_t MarkupScanner::findStartOrEndTag(std::string_view text, std::string_view name,
-                                             std::size_t from)
+bool MarkupScanner::startsMapEndTag(std::string_view text, std::size_t lt)
 {
-    return findMarkup(text, from, [&](std::size_t p) {
-        return tagNameAt(text, p, name) || endTagAt(text, p, name);
-    });
+    return lt + 1 < text.size() && text[lt + 1] == '/' && tagNameAt(text, lt + 1, "MAP");
+}
+
+std::size_t MarkupScanner::findMapBound(std::string_view text, std::size_t from)
+{
+    return findMarkup(
+        text, from,
+        [&](std::size_t p) { return tagNameAt(text, p, "MAP") || endTagAt(text, p, "MAP"); },
+        Scope::Block);
 }
 
 // The closing quote of the value opened at `open`, or npos when the quote is a stray one:
-// it never closes, or its value would take in a MAP tag (which bounds every block).
-std::size_t MarkupScanner::closingQuote(std::string_view text, std::size_t open)
+// it never closes, or its value would take in a MAP tag that bounds blocks in that scope.
+std::size_t MarkupScanner::closingQuote(std::string_view text, std::size_t open, Scope scope)
 {
     const std::size_t close = text.find(text[open], open + 1);
     if (close == npos)
         return npos;
     for (std::size_t lt = text.find('<', open + 1); lt < close; lt = text.find('<', lt + 1)) {
-        if (startsMapTag(text, lt))
+        if (scope == Scope::Page ? startsMapTag(text, lt) : startsMapEndTag(text, lt))
             return npos;
     }
     return close;
@@ -185,7 +190,7 @@ TagState nextState(TagState state, char c)
 
 } // namespace
 
-std::size_t MarkupScanner::tagEnd(std::string_view text, std::size_t lt)
+std::size_t MarkupScanner::tagEnd(std::string_view text, std::size_t lt, Scope scope)
 {
     TagState state = TagState::Name;
     for (std::size_t p = lt + 1; p < text.size(); ++p) {
@@ -198,7 +203,7 @@ std::size_t MarkupScanner::tagEnd(std::string_view text, std::size_t lt)
             return p;
         }
         if (state == TagState::BeforeValue && (c == '"' || c == '\'')) {
-            const std::size_t close = closingQuote(text, p);
+            const std::size_t close = closingQuote(text, p, scope);
             if (close == npos)
                 break;
             p = close;

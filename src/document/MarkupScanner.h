@@ -45,18 +45,26 @@ class MarkupScanner
 public:
     static constexpr std::size_t npos = std::string_view::npos;
 
+    // Where a tag stands: in the page at large, or inside a MAP block, whose AREA values may
+    // quote a MAP start tag (a tooltip's markup, say) but never the end tag of the block.
+    enum class Scope
+    {
+        Page,
+        Block
+    };
+
     // Position of the next start tag named `name` (e.g. "MAP") at or after `from`.
     static std::size_t findStartTag(std::string_view text, std::string_view name, std::size_t from);
     // Position of the next end tag "</name>" at or after `from`.
     static std::size_t findEndTag(std::string_view text, std::string_view name, std::size_t from);
-    // Position of the next start or end tag of that name at or after `from`.
-    static std::size_t findStartOrEndTag(std::string_view text, std::string_view name,
-                                         std::size_t from);
+    // Position of the next MAP start or end tag at or after `from`, inside a block.
+    static std::size_t findMapBound(std::string_view text, std::size_t from);
     // Position just past the '>' that closes the tag opened at `lt`. A quoted value holds
     // anything up to its closing quote; a quote that never closes, or whose value would take
-    // in a MAP start or end tag, is a stray one and the tag ends at its first '>'. A tag left
-    // open ends before the next MAP, AREA or IMG tag. npos when no '>' follows.
-    static std::size_t tagEnd(std::string_view text, std::size_t lt);
+    // in a MAP tag (a MAP end tag inside a block), is a stray one and the tag ends at its
+    // first '>', so that markup the editor writes can never close it. A tag left open ends
+    // before the next MAP, AREA or IMG tag. npos when no '>' follows.
+    static std::size_t tagEnd(std::string_view text, std::size_t lt, Scope scope = Scope::Page);
     // Whether `lt` opens an end tag "</name>".
     static bool endTagAt(std::string_view text, std::size_t lt, std::string_view name);
     // Whether `lt` opens a start tag of that name.
@@ -75,12 +83,15 @@ public:
     static bool startsEditedTag(std::string_view text, std::size_t lt);
     // Whether the '<' at `lt` opens a MAP start or end tag.
     static bool startsMapTag(std::string_view text, std::size_t lt);
+    // Whether the '<' at `lt` opens a MAP end tag.
+    static bool startsMapEndTag(std::string_view text, std::size_t lt);
 
 private:
-    static std::size_t nextAfter(std::string_view text, std::size_t lt);
-    static std::size_t closingQuote(std::string_view text, std::size_t open);
+    static std::size_t nextAfter(std::string_view text, std::size_t lt, Scope scope);
+    static std::size_t closingQuote(std::string_view text, std::size_t open, Scope scope);
     template <typename Matches>
-    static std::size_t findMarkup(std::string_view text, std::size_t from, Matches matches);
+    static std::size_t findMarkup(std::string_view text, std::size_t from, Matches matches,
+                                  Scope scope = Scope::Page);
 };
 
 } // namespace areamaker
