@@ -25,8 +25,9 @@ constexpr std::array<const char *, 9> attributeNames = {
 };
 constexpr int coordsIndex = 7;
 
-// The tag's attributes that the editor does not read, as written, in their order; a second
-// attribute of a known name is one of them, as browsers ignore it too.
+// The tag's attributes that the editor does not read, as written, in their order: a second
+// attribute of a known name is one of them, as browsers ignore it too, and so is a link
+// attribute written empty (alt=""), which an empty value would otherwise not write.
 std::vector<std::string> otherAttributes(const TagView &tag)
 {
     std::vector<std::string> others;
@@ -37,9 +38,10 @@ std::vector<std::string> otherAttributes(const TagView &tag)
             std::find_if(attributeNames.begin(), attributeNames.end(),
                          [&](const char *n) { return equalsIgnoreAsciiCase(name, n); });
         const auto index = static_cast<std::size_t>(known - attributeNames.begin());
-        if (known != attributeNames.end() && !seen[index])
+        const bool first = known != attributeNames.end() && !seen[index];
+        if (first)
             seen[index] = true;
-        else
+        if (!first || (index < coordsIndex && a.valueBegin == a.valueEnd))
             others.emplace_back(tag.text().substr(a.nameBegin, a.end - a.nameBegin));
     }
     return others;
