@@ -129,7 +129,7 @@ std::size_t MapBlockInspector::nonMarkupItem(std::size_t p, std::size_t end)
 
 std::size_t MapBlockInspector::tagItem(std::size_t p, std::size_t limit)
 {
-    const std::size_t tagEnd = MarkupScanner::tagEnd(mPage, p, MarkupScanner::Scope::Block);
+    const std::size_t tagEnd = MarkupScanner::tagEnd(mPage, p);
     const std::size_t end = tagEnd == npos ? limit : std::min(tagEnd, limit);
     if (MarkupScanner::tagNameAt(mPage, p, "AREA")) {
         checkTag(p, end);

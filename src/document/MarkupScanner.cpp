@@ -72,18 +72,17 @@ bool MarkupScanner::endTagAt(std::string_view text, std::size_t lt, std::string_
 
 // Where the search goes on after the '<' at `lt`: past the whole tag when it opens one, so
 // that a '<' inside a quoted value is never taken for markup.
-std::size_t MarkupScanner::nextAfter(std::string_view text, std::size_t lt, Scope scope)
+std::size_t MarkupScanner::nextAfter(std::string_view text, std::size_t lt)
 {
     const char next = lt + 1 < text.size() ? text[lt + 1] : '\0';
     const bool opensTag =
         (next >= 'A' && next <= 'Z') || (next >= 'a' && next <= 'z') || next == '/' || next == '!';
-    const std::size_t end = opensTag ? tagEnd(text, lt, scope) : npos;
+    const std::size_t end = opensTag ? tagEnd(text, lt) : npos;
     return end == npos ? lt + 1 : end;
 }
 
 template <typename Matches>
-std::size_t MarkupScanner::findMarkup(std::string_view text, std::size_t from, Matches matches,
-                                      Scope scope)
+std::size_t MarkupScanner::findMarkup(std::string_view text, std::size_t from, Matches matches)
 {
     std::size_t p = text.find('<', from);
     while (p != npos) {
@@ -94,7 +93,7 @@ std::size_t MarkupScanner::findMarkup(std::string_view text, std::size_t from, M
         }
         if (matches(p))
             return p;
-        p = text.find('<', nextAfter(text, p, scope));
+        p = text.find('<', nextAfter(text, p));
     }
     return npos;
 }
@@ -130,21 +129,20 @@ bool MarkupScanner::startsMapEndTag(std::string_view text, std::size_t lt)
 
 std::size_t MarkupScanner::findMapBound(std::string_view text, std::size_t from)
 {
-    return findMarkup(
-        text, from,
-        [&](std::size_t p) { return tagNameAt(text, p, "MAP") || endTagAt(text, p, "MAP"); },
-        Scope::Block);
+    return findMarkup(text, from, [&](std::size_t p) {
+        return tagNameAt(text, p, "MAP") || endTagAt(text, p, "MAP");
+    });
 }
 
 // The closing quote of the value opened at `open`, or npos when the quote is a stray one:
-// it never closes, or its value would take in a MAP tag that bounds blocks in that scope.
-std::size_t MarkupScanner::closingQuote(std::string_view text, std::size_t open, Scope scope)
+// it never closes, or its value would take in a MAP tag.
+std::size_t MarkupScanner::closingQuote(std::string_view text, std::size_t open)
 {
     const std::size_t close = text.find(text[open], open + 1);
     if (close == npos)
         return npos;
     for (std::size_t lt = text.find('<', open + 1); lt < close; lt = text.find('<', lt + 1)) {
-        if (scope == Scope::Page ? startsMapTag(text, lt) : startsMapEndTag(text, lt))
+        if (startsMapTag(text, lt))
             return npos;
     }
     return close;
@@ -190,7 +188,7 @@ TagState nextState(TagState state, char c)
 
 } // namespace
 
-std::size_t MarkupScanner::tagEnd(std::string_view text, std::size_t lt, Scope scope)
+std::size_t MarkupScanner::tagEnd(std::string_view text, std::size_t lt)
 {
     TagState state = TagState::Name;
     for (std::size_t p = lt + 1; p < text.size(); ++p) {
@@ -203,7 +201,7 @@ std::size_t MarkupScanner::tagEnd(std::string_view text, std::size_t lt, Scope s
             return p;
         }
         if (state == TagState::BeforeValue && (c == '"' || c == '\'')) {
-            const std::size_t close = closingQuote(text, p, scope);
+            const std::size_t close = closingQuote(text, p);
             if (close == npos)
                 break;
             p = close;

@@ -45,26 +45,18 @@ class MarkupScanner
 public:
     static constexpr std::size_t npos = std::string_view::npos;
 
-    // Where a tag stands: in the page at large, or inside a MAP block, whose AREA values may
-    // quote a MAP start tag (a tooltip's markup, say) but never the end tag of the block.
-    enum class Scope
-    {
-        Page,
-        Block
-    };
-
     // Position of the next start tag named `name` (e.g. "MAP") at or after `from`.
     static std::size_t findStartTag(std::string_view text, std::string_view name, std::size_t from);
     // Position of the next end tag "</name>" at or after `from`.
     static std::size_t findEndTag(std::string_view text, std::string_view name, std::size_t from);
-    // Position of the next MAP start or end tag at or after `from`, inside a block.
+    // Position of the next MAP start or end tag at or after `from`.
     static std::size_t findMapBound(std::string_view text, std::size_t from);
     // Position just past the '>' that closes the tag opened at `lt`. A quoted value holds
     // anything up to its closing quote; a quote that never closes, or whose value would take
-    // in a MAP tag (a MAP end tag inside a block), is a stray one and the tag ends at its
-    // first '>', so that markup the editor writes can never close it. A tag left open ends
-    // before the next MAP, AREA or IMG tag. npos when no '>' follows.
-    static std::size_t tagEnd(std::string_view text, std::size_t lt, Scope scope = Scope::Page);
+    // in a MAP start or end tag (which bound every block), is a stray one and the tag ends at
+    // its first '>', so that a block the editor writes can never close it. A tag left open
+    // ends before the next MAP, AREA or IMG tag. npos when no '>' follows.
+    static std::size_t tagEnd(std::string_view text, std::size_t lt);
     // Whether `lt` opens an end tag "</name>".
     static bool endTagAt(std::string_view text, std::size_t lt, std::string_view name);
     // Whether `lt` opens a start tag of that name.
@@ -87,11 +79,10 @@ public:
     static bool startsMapEndTag(std::string_view text, std::size_t lt);
 
 private:
-    static std::size_t nextAfter(std::string_view text, std::size_t lt, Scope scope);
-    static std::size_t closingQuote(std::string_view text, std::size_t open, Scope scope);
+    static std::size_t nextAfter(std::string_view text, std::size_t lt);
+    static std::size_t closingQuote(std::string_view text, std::size_t open);
     template <typename Matches>
-    static std::size_t findMarkup(std::string_view text, std::size_t from, Matches matches,
-                                  Scope scope = Scope::Page);
+    static std::size_t findMarkup(std::string_view text, std::size_t from, Matches matches);
 };
 
 } // namespace areamaker
