@@ -8,9 +8,25 @@ namespace areamaker {
 
 namespace {
 
-std::string spelled(std::string_view name, AreaMarkup markup)
+// Appends a name or keyword in the map's case.
+void appendSpelled(std::string &text, std::string_view name, AreaMarkup markup)
 {
-    return markup.lowerCase ? toLowerAscii(name) : std::string(name);
+    if (!markup.lowerCase) {
+        text += name;
+        return;
+    }
+    for (const char c : name)
+        text += toLowerAscii(c);
+}
+
+void appendAttribute(std::string &text, std::string_view name, const std::string &value,
+                     AreaMarkup markup)
+{
+    text += ' ';
+    appendSpelled(text, name, markup);
+    text += "=\"";
+    text += encodeAttributeValue(value);
+    text += '"';
 }
 
 // A link attribute the page wrote empty is kept among the others until a value is given to
@@ -32,27 +48,37 @@ bool givenAValue(std::string_view other, const AreaAttributes &attributes)
 
 } // namespace
 
-std::string quotedAttribute(const char *name, const std::string &value)
+std::string quotedAttribute(std::string_view name, const std::string &value)
 {
-    return std::string(" ") + name + "=\"" + encodeAttributeValue(value) + '"';
+    std::string text;
+    appendAttribute(text, name, value, {});
+    return text;
 }
 
 std::string areaTag(std::string_view shape, const std::optional<std::string> &coords,
                     const AreaAttributes &attributes, const std::vector<std::string> &others,
                     AreaMarkup markup)
 {
-    std::string tag = spelled("<AREA SHAPE=\"", markup) + spelled(shape, markup) + '"';
+    std::string tag;
+    tag.reserve(160);
+    tag += '<';
+    appendSpelled(tag, "AREA", markup);
+    appendAttribute(tag, "SHAPE", markup.lowerCase ? toLowerAscii(shape) : std::string(shape),
+                    markup);
     if (coords)
-        tag += spelled(" COORDS=\"", markup) + *coords + '"';
+        appendAttribute(tag, "COORDS", *coords, markup);
     for (const auto &[index, name] : writtenAttributeOrder) {
         if (!attributes[index].empty())
-            tag += quotedAttribute(spelled(name, markup).c_str(), attributes[index]);
+            appendAttribute(tag, name, attributes[index], markup);
     }
     for (const std::string &other : others) {
-        if (!givenAValue(other, attributes))
-            tag += " " + other;
+        if (!givenAValue(other, attributes)) {
+            tag += ' ';
+            tag += other;
+        }
     }
-    return tag + (markup.selfClosing ? " />" : ">");
+    tag += markup.selfClosing ? " />" : ">";
+    return tag;
 }
 
 } // namespace areamaker

@@ -42,7 +42,7 @@ struct AreaMarkup
 };
 
 // " NAME=" + the value in double quotes, encoded as the editor writes values.
-std::string quotedAttribute(const char *name, const std::string &value);
+std::string quotedAttribute(std::string_view name, const std::string &value);
 
 // An AREA tag: SHAPE, COORDS when given, the non-empty attributes in written order, then
 // the attributes the editor does not know, as they were written.

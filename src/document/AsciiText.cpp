@@ -15,13 +15,16 @@ std::string toUpperAscii(std::string_view text)
     return upper;
 }
 
+char toLowerAscii(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 std::string toLowerAscii(std::string_view text)
 {
     std::string lower(text);
-    for (char &c : lower) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
+    for (char &c : lower)
+        c = toLowerAscii(c);
     return lower;
 }
 

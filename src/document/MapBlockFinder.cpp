@@ -37,16 +37,17 @@ MapBlock MapBlockFinder::blockAt(std::string_view page, std::size_t start, std::
 {
     MapBlock block;
     block.begin = start;
-    const std::size_t tagEnd = MarkupScanner::tagEnd(page, start);
-    block.startTagEnd = tagEnd == npos ? std::max(endOfMarkup(page), start + 1) : tagEnd;
+    const MarkupScanner::TagScan startTag = MarkupScanner::scanTag(page, start);
+    block.startTagEnd =
+        startTag.end == npos ? std::max(endOfMarkup(page), start + 1) : startTag.end;
     readNames(page, block);
     MapBlockInspector inspector(page, block);
-    inspector.inspectStartTag();
+    inspector.inspectStartTag(startTag);
     const bool startTagSound = block.readOnlyReason.empty();
-    const std::size_t bound = MarkupScanner::findMapBound(page, block.startTagEnd);
+    const std::size_t pageEnd = std::max(endOfMarkup(page), block.startTagEnd);
+    const auto [bound, lastItemEnd] = inspector.inspectContent(pageEnd);
     block.closed = bound != npos && MarkupScanner::endTagAt(page, bound, "MAP");
-    const std::size_t limit = bound == npos ? std::max(endOfMarkup(page), block.startTagEnd) : bound;
-    const std::size_t lastItemEnd = inspector.inspectContent(limit);
+    const std::size_t limit = bound == npos ? pageEnd : bound;
     if (block.closed) {
         block.end = page.find('>', bound) + 1;
         next = MarkupScanner::findStartTag(page, "MAP", block.end);

@@ -4,7 +4,6 @@
 #include "document/MarkupScanner.h"
 
 #include <algorithm>
-#include <array>
 
 namespace areamaker {
 
@@ -20,34 +19,6 @@ constexpr const char *OtherComment =
 constexpr const char *Text = "son bloc contient du texte hors des balises";
 constexpr const char *TagLeftOpen = "une de ses balises n'est pas terminée par « > »";
 constexpr const char *QuoteLeftOpen = "une valeur entre guillemets n'y est pas fermée";
-
-// Marks of template and server languages, which a regenerated block would lose.
-constexpr std::array<std::string_view, 8> serverMarks = {"<?", "?>", "<%", "%>",
-                                                         "{{", "}}", "{%", "%}"};
-
-bool holdsServerMark(std::string_view text)
-{
-    for (std::string_view mark : serverMarks) {
-        if (text.find(mark) != npos)
-            return true;
-    }
-    return false;
-}
-
-// Whether the tag's text outside its quoted values holds server code: inside a quoted value
-// it is kept as it stands, outside one it is part of the markup itself.
-bool serverCodeOutsideValues(const TagView &tag)
-{
-    std::size_t from = 0;
-    for (const TagAttribute &a : tag.attributes()) {
-        if (!a.quote)
-            continue;
-        if (holdsServerMark(tag.text().substr(from, a.valueBegin - from)))
-            return true;
-        from = a.valueEnd;
-    }
-    return holdsServerMark(tag.text().substr(from));
-}
 
 // A short printable piece of an item for a message: its ASCII start, up to a line break.
 std::string excerpt(std::string_view item)
@@ -73,12 +44,12 @@ void MapBlockInspector::refuse(const char *what, std::size_t begin, std::size_t 
             std::string(what) + " (« " + excerpt(mPage.substr(begin, end - begin)) + " »)";
 }
 
-void MapBlockInspector::inspectStartTag()
+void MapBlockInspector::inspectStartTag(const MarkupScanner::TagScan &scan)
 {
-    checkTag(mBlock.begin, mBlock.startTagEnd);
+    checkTag(scan, mBlock.begin, mBlock.startTagEnd);
 }
 
-std::size_t MapBlockInspector::inspectContent(std::size_t limit)
+MapBlockInspector::Content MapBlockInspector::inspectContent(std::size_t limit)
 {
     std::size_t lastItemEnd = mBlock.startTagEnd;
     for (std::size_t p = mBlock.startTagEnd; p < limit;) {
@@ -86,10 +57,13 @@ std::size_t MapBlockInspector::inspectContent(std::size_t limit)
             ++p;
             continue;
         }
+        if (mPage[p] == '<' && (MarkupScanner::tagNameAt(mPage, p, "MAP") ||
+                                MarkupScanner::endTagAt(mPage, p, "MAP")))
+            return {p, lastItemEnd};
         p = std::min(item(p, limit), limit);
         lastItemEnd = p;
     }
-    return lastItemEnd;
+    return {npos, lastItemEnd};
 }
 
 std::size_t MapBlockInspector::item(std::size_t p, std::size_t limit)
@@ -99,12 +73,6 @@ std::size_t MapBlockInspector::item(std::size_t p, std::size_t limit)
     const std::size_t skipped = MarkupScanner::skipNonMarkup(mPage, p);
     if (skipped != p)
         return nonMarkupItem(p, skipped);
-    if (mPage.substr(p).starts_with("<%")) {
-        const std::size_t close = mPage.find("%>", p + 2);
-        const std::size_t end = close == npos ? limit : close + 2;
-        refuse(ServerCode, p, end);
-        return end;
-    }
     const char next = p + 1 < mPage.size() ? mPage[p + 1] : '\0';
     const bool opensTag =
         (next >= 'A' && next <= 'Z') || (next >= 'a' && next <= 'z') || next == '/' || next == '!';
@@ -129,10 +97,10 @@ std::size_t MapBlockInspector::nonMarkupItem(std::size_t p, std::size_t end)
 
 std::size_t MapBlockInspector::tagItem(std::size_t p, std::size_t limit)
 {
-    const std::size_t tagEnd = MarkupScanner::tagEnd(mPage, p);
-    const std::size_t end = tagEnd == npos ? limit : std::min(tagEnd, limit);
+    const MarkupScanner::TagScan scan = MarkupScanner::scanTag(mPage, p);
+    const std::size_t end = scan.end == npos ? limit : std::min(scan.end, limit);
     if (MarkupScanner::tagNameAt(mPage, p, "AREA")) {
-        checkTag(p, end);
+        checkTag(scan, p, end);
         mBlock.areas.push_back({p, end});
     } else if (!MarkupScanner::endTagAt(mPage, p, "AREA")) {
         refuse(OtherElement, p, end);
@@ -151,7 +119,7 @@ std::size_t MapBlockInspector::textItem(std::size_t p, std::size_t limit)
 bool MapBlockInspector::textHoldsServerCode(std::size_t p, std::size_t end) const
 {
     const std::string_view text = mPage.substr(p, end - p);
-    if (text.find("{{") != npos || text.find("{%") != npos)
+    if (text.starts_with("<%") || text.find("{{") != npos || text.find("{%") != npos)
         return true;
     // A line that starts with '@' is server code in some template languages.
     for (std::size_t at = text.find('@'); at != npos; at = text.find('@', at + 1)) {
@@ -168,21 +136,14 @@ bool MapBlockInspector::startsLine(std::size_t p) const
     return p == mBlock.startTagEnd || mPage[p - 1] == '\n' || mPage[p - 1] == '\r';
 }
 
-void MapBlockInspector::checkTag(std::size_t p, std::size_t end)
+void MapBlockInspector::checkTag(const MarkupScanner::TagScan &scan, std::size_t p,
+                                 std::size_t end)
 {
-    const std::string_view text = mPage.substr(p, end - p);
-    if (!text.ends_with('>')) {
+    if (scan.leftOpen)
         refuse(TagLeftOpen, p, end);
-        return;
-    }
-    const TagView tag(text);
-    for (const TagAttribute &a : tag.attributes()) {
-        if (!a.quoteClosed) {
-            refuse(QuoteLeftOpen, p, end);
-            return;
-        }
-    }
-    if (serverCodeOutsideValues(tag))
+    else if (scan.strayQuote)
+        refuse(QuoteLeftOpen, p, end);
+    else if (scan.serverCode)
         refuse(ServerCode, p, end);
 }
 

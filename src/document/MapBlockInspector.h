@@ -1,14 +1,13 @@
 #pragma once
 
 #include "document/MapBlock.h"
+#include "document/MarkupScanner.h"
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace areamaker {
-
-class TagView;
 
 // Walks one MAP block of a page: records its AREA tags and its source comment, and the
 // first reason, in French, why the editor could not regenerate it without losing markup
@@ -18,9 +17,15 @@ class MapBlockInspector
 public:
     MapBlockInspector(std::string_view page, MapBlock &block) : mPage(page), mBlock(block) {}
 
-    void inspectStartTag();
-    // Walks the content from the start tag up to `limit`; returns the end of its last item.
-    std::size_t inspectContent(std::size_t limit);
+    struct Content
+    {
+        std::size_t bound;       // the next MAP start or end tag, or npos
+        std::size_t lastItemEnd; // past the last thing before it other than blanks
+    };
+
+    void inspectStartTag(const MarkupScanner::TagScan &scan);
+    // Walks the content from the start tag to the next MAP start or end tag, or to `limit`.
+    Content inspectContent(std::size_t limit);
 
 private:
     std::size_t item(std::size_t p, std::size_t limit);
@@ -29,7 +34,7 @@ private:
     std::size_t textItem(std::size_t p, std::size_t limit);
     bool textHoldsServerCode(std::size_t p, std::size_t end) const;
     bool startsLine(std::size_t p) const;
-    void checkTag(std::size_t p, std::size_t end);
+    void checkTag(const MarkupScanner::TagScan &scan, std::size_t p, std::size_t end);
     void refuse(const char *what, std::size_t begin, std::size_t end);
 
     std::string_view mPage;

@@ -127,13 +127,6 @@ bool MarkupScanner::startsMapEndTag(std::string_view text, std::size_t lt)
     return lt + 1 < text.size() && text[lt + 1] == '/' && tagNameAt(text, lt + 1, "MAP");
 }
 
-std::size_t MarkupScanner::findMapBound(std::string_view text, std::size_t from)
-{
-    return findMarkup(text, from, [&](std::size_t p) {
-        return tagNameAt(text, p, "MAP") || endTagAt(text, p, "MAP");
-    });
-}
-
 // The closing quote of the value opened at `open`, or npos when the quote is a stray one:
 // it never closes, or its value would take in a MAP tag.
 std::size_t MarkupScanner::closingQuote(std::string_view text, std::size_t open)
@@ -190,28 +183,54 @@ TagState nextState(TagState state, char c)
 
 std::size_t MarkupScanner::tagEnd(std::string_view text, std::size_t lt)
 {
+    return scanTag(text, lt).end;
+}
+
+// Whether `p` starts a mark of a template or server language: <? ?> <% %> {{ }} {% %}.
+bool MarkupScanner::serverMarkAt(std::string_view text, std::size_t p)
+{
+    if (p + 1 >= text.size())
+        return false;
+    const char a = text[p], b = text[p + 1];
+    return (a == '<' && (b == '?' || b == '%')) || ((a == '?' || a == '%') && b == '>') ||
+           (a == '{' && (b == '{' || b == '%')) || ((a == '}' || a == '%') && b == '}');
+}
+
+MarkupScanner::TagScan MarkupScanner::scanTag(std::string_view text, std::size_t lt)
+{
+    TagScan scan;
     TagState state = TagState::Name;
     for (std::size_t p = lt + 1; p < text.size(); ++p) {
         const char c = text[p];
-        if (c == '>')
-            return p + 1;
+        if (c == '>') {
+            scan.end = p + 1;
+            return scan;
+        }
         if (c == '<' && startsEditedTag(text, p)) {
             // A tag left open ends before the next tag the editor rewrites, so that what a
             // tag covers never depends on the markup the editor writes after it.
-            return p;
+            scan.end = p;
+            scan.leftOpen = true;
+            return scan;
         }
         if (state == TagState::BeforeValue && (c == '"' || c == '\'')) {
             const std::size_t close = closingQuote(text, p);
-            if (close == npos)
+            if (close == npos) {
+                scan.strayQuote = true;
                 break;
+            }
             p = close;
             state = TagState::BeforeAttribute;
             continue;
         }
+        if (!scan.serverCode && (c == '<' || c == '?' || c == '%' || c == '{' || c == '}'))
+            scan.serverCode = serverMarkAt(text, p);
         state = nextState(state, c);
     }
     const std::size_t plain = text.find('>', lt + 1);
-    return plain == npos ? npos : plain + 1;
+    scan.end = plain == npos ? npos : plain + 1;
+    scan.leftOpen = plain == npos;
+    return scan;
 }
 
 std::vector<TagAttribute> MarkupScanner::attributes(std::string_view tag)
@@ -247,9 +266,9 @@ std::vector<TagAttribute> MarkupScanner::attributes(std::string_view tag)
                 a.quote = tag[q];
                 a.valueBegin = q + 1;
                 const std::size_t close = tag.find(a.quote, a.valueBegin);
-                a.quoteClosed = close < limit;
-                a.valueEnd = a.quoteClosed ? close : limit;
-                p = a.quoteClosed ? close + 1 : a.valueEnd;
+                const bool closed = close < limit;
+                a.valueEnd = closed ? close : limit;
+                p = closed ? close + 1 : a.valueEnd;
             } else {
                 a.valueBegin = q;
                 while (q < limit && !isAsciiSpace(tag[q]))

@@ -19,7 +19,6 @@ struct TagAttribute
     std::size_t end = 0; // past the closing quote or the last value byte
     char quote = 0;      // '"', '\'' or 0 for an unquoted value
     bool hasValue = false;
-    bool quoteClosed = true; // false when a quoted value runs to the end of the tag
 };
 
 // A tag with its attributes parsed once, for tags whose attributes are looked up often.
@@ -49,14 +48,22 @@ public:
     static std::size_t findStartTag(std::string_view text, std::string_view name, std::size_t from);
     // Position of the next end tag "</name>" at or after `from`.
     static std::size_t findEndTag(std::string_view text, std::string_view name, std::size_t from);
-    // Position of the next MAP start or end tag at or after `from`.
-    static std::size_t findMapBound(std::string_view text, std::size_t from);
     // Position just past the '>' that closes the tag opened at `lt`. A quoted value holds
     // anything up to its closing quote; a quote that never closes, or whose value would take
     // in a MAP start or end tag (which bound every block), is a stray one and the tag ends at
     // its first '>', so that a block the editor writes can never close it. A tag left open
     // ends before the next MAP, AREA or IMG tag. npos when no '>' follows.
     static std::size_t tagEnd(std::string_view text, std::size_t lt);
+    // What a scan of the tag at `lt` found besides its end.
+    struct TagScan
+    {
+        std::size_t end = npos;
+        bool leftOpen = false;   // it ends before another tag, or at the end of the text
+        bool strayQuote = false; // a quoted value never closed
+        bool serverCode = false; // template or server marks outside its quoted values
+    };
+    static TagScan scanTag(std::string_view text, std::size_t lt);
+    static bool serverMarkAt(std::string_view text, std::size_t p);
     // Whether `lt` opens an end tag "</name>".
     static bool endTagAt(std::string_view text, std::size_t lt, std::string_view name);
     // Whether `lt` opens a start tag of that name.
