@@ -37,8 +37,8 @@ bool givenAValue(std::string_view other, const AreaAttributes &attributes)
     const auto written = MarkupScanner::attributes(tag);
     if (written.empty() || written[0].valueBegin != written[0].valueEnd)
         return false;
-    const std::string_view name =
-        std::string_view(tag).substr(written[0].nameBegin, written[0].nameEnd - written[0].nameBegin);
+    const std::string_view name = std::string_view(tag).substr(
+        written[0].nameBegin, written[0].nameEnd - written[0].nameBegin);
     for (const auto &[index, known] : writtenAttributeOrder) {
         if (equalsIgnoreAsciiCase(name, known))
             return !attributes[index].empty();

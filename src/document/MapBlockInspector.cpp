@@ -57,8 +57,8 @@ MapBlockInspector::Content MapBlockInspector::inspectContent(std::size_t limit)
             ++p;
             continue;
         }
-        if (mPage[p] == '<' && (MarkupScanner::tagNameAt(mPage, p, "MAP") ||
-                                MarkupScanner::endTagAt(mPage, p, "MAP")))
+        if (mPage[p] == '<' &&
+            (MarkupScanner::tagNameAt(mPage, p, "MAP") || MarkupScanner::endTagAt(mPage, p, "MAP")))
             return {p, lastItemEnd};
         p = std::min(item(p, limit), limit);
         lastItemEnd = p;
@@ -136,8 +136,7 @@ bool MapBlockInspector::startsLine(std::size_t p) const
     return p == mBlock.startTagEnd || mPage[p - 1] == '\n' || mPage[p - 1] == '\r';
 }
 
-void MapBlockInspector::checkTag(const MarkupScanner::TagScan &scan, std::size_t p,
-                                 std::size_t end)
+void MapBlockInspector::checkTag(const MarkupScanner::TagScan &scan, std::size_t p, std::size_t end)
 {
     if (scan.leftOpen)
         refuse(TagLeftOpen, p, end);

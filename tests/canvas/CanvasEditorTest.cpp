@@ -336,7 +336,6 @@ TEST_F(CanvasEditorTest, DeleteAsksFirstAndKeepsIndicesOfTheOtherZones)
     EXPECT_EQ(document.SelectedZoneIndex, 0);
 }
 
-
 TEST_F(CanvasEditorTest, AReadOnlyMapIsSelectedButEveryEditIsRefusedWithItsReason)
 {
     trace(ShapeRectangle, {{100, 50}, {150, 90}});
@@ -354,8 +353,14 @@ TEST_F(CanvasEditorTest, AReadOnlyMapIsSelectedButEveryEditIsRefusedWithItsReaso
     };
     const Case cases[] = {
         {"trace", [&] { editor.BeginTrace(ShapePolygon); }},
-        {"move", [&] { drag({120, 70}, {130, 80}); }},
-        {"resize", [&] { drag({100, 50}, {90, 40}); }},
+        {"move",
+         [&] {
+             drag({120, 70}, {130, 80});
+         }},
+        {"resize",
+         [&] {
+             drag({100, 50}, {90, 40});
+         }},
         {"delete", [&] { editor.keyDown(KeyDelete, false); }},
     };
     for (const Case &c : cases) {

@@ -184,8 +184,7 @@ TEST_F(ForeignPagesTest, RenamesKeepNameAndIdInStepAndEveryImageBound)
         std::string saved;
     };
     const Case cases[] = {
-        {"a map known by its id alone",
-         "<img usemap=\"#x\"><map id=\"x\"></map>\n",
+        {"a map known by its id alone", "<img usemap=\"#x\"><map id=\"x\"></map>\n",
          "<img USEMAP=\"#nouveau\"><map id=\"nouveau\">\n<!--Source Map:|<NONE>|-->\n</MAP>\n"},
         {"NAME and ID that give the same name",
          "<img usemap=\"#x\" /><map name=\"x\" id=\"x\"><area coords=\"1,1,2,2\" /></map>\n",
@@ -195,8 +194,7 @@ TEST_F(ForeignPagesTest, RenamesKeepNameAndIdInStepAndEveryImageBound)
          "<img usemap=\"#x\"><img usemap=\"#i\"><map name=\"x\" id=\"i\"></map>\n",
          "<img USEMAP=\"#nouveau\"><img usemap=\"#i\"><map name=\"nouveau\" id=\"i\">\n"
          "<!--Source Map:|<NONE>|-->\n</MAP>\n"},
-        {"a map without NAME nor ID gets a NAME",
-         "<map><area coords=\"1,1,2,2\"></map>\n",
+        {"a map without NAME nor ID gets a NAME", "<map><area coords=\"1,1,2,2\"></map>\n",
          "<map NAME=\"nouveau\">\n<!--Source Map:|<NONE>|-->\n<AREA SHAPE=\"RECT\" "
          "COORDS=\"1,1,2,2\">\n</MAP>\n"},
         {"a USEMAP that gives a page before the '#'",
@@ -235,8 +233,7 @@ TEST_F(ForeignPagesTest, ImagesFollowTheMapTheyFoundWhenAnotherOfItsNameChanges)
          "<img usemap=\"#x\"><img usemap=\"#i\" alt=\"\"><map name=\"x\" id=\"i\"></map>\n", 0,
          true, "<img><img alt=\"\">\n"},
         {"images of a read-only map of that name stay with it",
-         "<img usemap=\"#x\"><map name=\"x\"><div></div></map><map name=\"x\"></map>\n", 1,
-         false,
+         "<img usemap=\"#x\"><map name=\"x\"><div></div></map><map name=\"x\"></map>\n", 1, false,
          "<img usemap=\"#x\"><map name=\"x\"><div></div></map><map name=\"nouveau\">\n"
          "<!--Source Map:|<NONE>|-->\n</MAP>\n"},
     };

@@ -42,7 +42,8 @@ TEST(BatchList, TellsWhichMapsAreReadOnlyAndWhy)
         std::vector<std::string> reasons; // empty for a map the editor may change
     };
     const Case cases[] = {
-        {"template-loop", {"son bloc contient du code serveur (« {% for etage in etages %… »)", ""}},
+        {"template-loop",
+         {"son bloc contient du code serveur (« {% for etage in etages %… »)", ""}},
         {"unclosed-map", {"sa balise MAP n'est pas fermée par </MAP>", "", ""}},
     };
     for (const Case &c : cases) {
