@@ -24,15 +24,19 @@ constexpr const char *QuoteLeftOpen = "une valeur entre guillemets n'y est pas f
 std::string excerpt(std::string_view item)
 {
     constexpr std::size_t length = 24;
-    while (!item.empty() && isAsciiSpace(item.back()))
-        item.remove_suffix(1);
-    std::string text;
-    for (const char c : item.substr(0, length)) {
-        if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) >= 0x7F)
-            return text + "…";
-        text += c;
-    }
-    return item.size() > length ? text + "…" : text;
+    const auto trimmed = [](std::string_view text) {
+        while (!text.empty() && isAsciiSpace(text.back()))
+            text.remove_suffix(1);
+        return text;
+    };
+    item = trimmed(item);
+    std::size_t shown = 0;
+    while (shown < std::min(item.size(), length) &&
+           static_cast<unsigned char>(item[shown]) >= 0x20 &&
+           static_cast<unsigned char>(item[shown]) < 0x7F)
+        ++shown;
+    const std::string text(trimmed(item.substr(0, shown)));
+    return shown < item.size() ? text + "…" : text;
 }
 
 } // namespace
