@@ -25,9 +25,13 @@ void setAttribute(std::string &tag, std::string_view name, const std::string &va
             tag.replace(a->nameBegin, a->end - a->nameBegin, std::string(name) + valueText(value));
         return;
     }
+    // After the last attribute, unless that one ends with a bare '=', which would take the
+    // new attribute for its value: then right after the tag's name.
     const auto all = MarkupScanner::attributes(tag);
+    const bool bareEquals = !all.empty() && all.back().hasValue && !all.back().quote &&
+                            all.back().valueBegin == all.back().valueEnd;
     std::size_t at = 1;
-    if (!all.empty()) {
+    if (!all.empty() && !bareEquals) {
         at = all.back().end;
     } else {
         while (at < tag.size() && !isAsciiSpace(tag[at]) && tag[at] != '>' && tag[at] != '/')

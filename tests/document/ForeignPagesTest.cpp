@@ -197,6 +197,9 @@ TEST_F(ForeignPagesTest, RenamesKeepNameAndIdInStepAndEveryImageBound)
         {"a map without NAME nor ID gets a NAME", "<map><area coords=\"1,1,2,2\"></map>\n",
          "<map NAME=\"nouveau\">\n<!--Source Map:|<NONE>|-->\n<AREA SHAPE=\"RECT\" "
          "COORDS=\"1,1,2,2\">\n</MAP>\n"},
+        {"a NAME added after an attribute that ends with a bare '='",
+         "<map class=></map>\n",
+         "<map NAME=\"nouveau\" class=>\n<!--Source Map:|<NONE>|-->\n</MAP>\n"},
         {"a USEMAP that gives a page before the '#'",
          "<img usemap=\"plan.htm#x\"><map name=\"x\"></map>\n",
          "<img USEMAP=\"#nouveau\"><map name=\"nouveau\">\n<!--Source Map:|<NONE>|-->\n</MAP>\n"},
