@@ -225,6 +225,8 @@ MarkupScanner::TagScan MarkupScanner::scanTag(std::string_view text, std::size_t
         }
         if (!scan.serverCode && (c == '<' || c == '?' || c == '%' || c == '{' || c == '}'))
             scan.serverCode = serverMarkAt(text, p);
+        scan.namelessAttribute =
+            scan.namelessAttribute || (state == TagState::BeforeAttribute && c == '=');
         state = nextState(state, c);
     }
     const std::size_t plain = text.find('>', lt + 1);

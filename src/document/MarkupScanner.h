@@ -61,6 +61,7 @@ public:
         bool leftOpen = false;   // it ends before another tag, or at the end of the text
         bool strayQuote = false; // a quoted value never closed
         bool serverCode = false; // template or server marks outside its quoted values
+        bool namelessAttribute = false; // a '=' where a name should start
     };
     static TagScan scanTag(std::string_view text, std::size_t lt);
     static bool serverMarkAt(std::string_view text, std::size_t p);

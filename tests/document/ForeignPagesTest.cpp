@@ -150,6 +150,7 @@ TEST_F(ForeignPagesTest, BlocksTheWriterCannotRegenerateAreReadOnlyWithTheirReas
         {"Plan du site", "du texte hors des balises (« Plan du site »)"},
         {"<area coords=\"1,1,2,2\" alt='x>", "une valeur entre guillemets n'y est pas fermée"},
         {"<area coords=\"1,1,2,2\"<area coords=\"3,3,4,4\">", "n'est pas terminée par « > »"},
+        {"<area coords=\"1,1,2,2\" nohref/=x>", "un « = » sans nom d'attribut"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.content);
