@@ -186,14 +186,14 @@ std::size_t MarkupScanner::tagEnd(std::string_view text, std::size_t lt)
     return scanTag(text, lt).end;
 }
 
-// Whether `p` starts a mark of a template or server language: <? ?> <% %> {{ }} {% %}.
+// Whether `p` opens code of a template or server language: <? <% {{ {%. Closing marks
+// alone are no sign of it: an attribute written back last may end with '?' before '>'.
 bool MarkupScanner::serverMarkAt(std::string_view text, std::size_t p)
 {
     if (p + 1 >= text.size())
         return false;
     const char a = text[p], b = text[p + 1];
-    return (a == '<' && (b == '?' || b == '%')) || ((a == '?' || a == '%') && b == '>') ||
-           (a == '{' && (b == '{' || b == '%')) || ((a == '}' || a == '%') && b == '}');
+    return (a == '<' && (b == '?' || b == '%')) || (a == '{' && (b == '{' || b == '%'));
 }
 
 MarkupScanner::TagScan MarkupScanner::scanTag(std::string_view text, std::size_t lt)
@@ -223,7 +223,7 @@ MarkupScanner::TagScan MarkupScanner::scanTag(std::string_view text, std::size_t
             state = TagState::BeforeAttribute;
             continue;
         }
-        if (!scan.serverCode && (c == '<' || c == '?' || c == '%' || c == '{' || c == '}'))
+        if (!scan.serverCode && (c == '<' || c == '{'))
             scan.serverCode = serverMarkAt(text, p);
         scan.namelessAttribute =
             scan.namelessAttribute || (state == TagState::BeforeAttribute && c == '=');

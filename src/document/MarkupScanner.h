@@ -60,7 +60,7 @@ public:
         std::size_t end = npos;
         bool leftOpen = false;   // it ends before another tag, or at the end of the text
         bool strayQuote = false; // a quoted value never closed
-        bool serverCode = false; // template or server marks outside its quoted values
+        bool serverCode = false; // template or server code opens outside its quoted values
         bool namelessAttribute = false; // a '=' where a name should start
     };
     static TagScan scanTag(std::string_view text, std::size_t lt);
