@@ -2,7 +2,6 @@
 
 #include "document/AsciiText.h"
 #include "document/AttributeValue.h"
-#include "document/MarkupScanner.h"
 
 namespace areamaker {
 
@@ -29,23 +28,6 @@ void appendAttribute(std::string &text, std::string_view name, const std::string
     text += '"';
 }
 
-// A link attribute the page wrote empty is kept among the others until a value is given to
-// it; the value is then written in its place.
-bool givenAValue(std::string_view other, const AreaAttributes &attributes)
-{
-    const std::string tag = "<a " + std::string(other) + ">";
-    const auto written = MarkupScanner::attributes(tag);
-    if (written.empty() || written[0].valueBegin != written[0].valueEnd)
-        return false;
-    const std::string_view name = std::string_view(tag).substr(
-        written[0].nameBegin, written[0].nameEnd - written[0].nameBegin);
-    for (const auto &[index, known] : writtenAttributeOrder) {
-        if (equalsIgnoreAsciiCase(name, known))
-            return !attributes[index].empty();
-    }
-    return false;
-}
-
 } // namespace
 
 std::string quotedAttribute(std::string_view name, const std::string &value)
@@ -56,7 +38,7 @@ std::string quotedAttribute(std::string_view name, const std::string &value)
 }
 
 std::string areaTag(std::string_view shape, const std::optional<std::string> &coords,
-                    const AreaAttributes &attributes, const std::vector<std::string> &others,
+                    const AreaAttributes &attributes, const OtherAttributes &others,
                     AreaMarkup markup)
 {
     std::string tag;
@@ -71,10 +53,13 @@ std::string areaTag(std::string_view shape, const std::optional<std::string> &co
         if (!attributes[index].empty())
             appendAttribute(tag, name, attributes[index], markup);
     }
-    for (const std::string &other : others) {
-        if (!givenAValue(other, attributes)) {
+    for (const OtherAttribute &other : others) {
+        const bool givenAValue =
+            other.emptyAttribute >= 0 &&
+            !attributes[static_cast<std::size_t>(other.emptyAttribute)].empty();
+        if (!givenAValue) {
             tag += ' ';
-            tag += other;
+            tag += other.text;
         }
     }
     tag += markup.selfClosing ? " />" : ">";

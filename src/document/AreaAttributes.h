@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace areamaker {
@@ -41,13 +42,27 @@ struct AreaMarkup
     bool selfClosing = false;
 };
 
+// An AREA attribute the editor does not read, as the page wrote it. A link attribute written
+// empty (alt="") is kept this way too, for as long as its value stays empty.
+struct OtherAttribute
+{
+    OtherAttribute(std::string written, int emptyLink = -1)
+        : text(std::move(written)), emptyAttribute(emptyLink)
+    {
+    }
+    std::string text;
+    int emptyAttribute; // the AreaAttributes index it stands for while empty, or -1
+    bool operator==(const OtherAttribute &) const = default;
+};
+using OtherAttributes = std::vector<OtherAttribute>;
+
 // " NAME=" + the value in double quotes, encoded as the editor writes values.
 std::string quotedAttribute(std::string_view name, const std::string &value);
 
 // An AREA tag: SHAPE, COORDS when given, the non-empty attributes in written order, then
 // the attributes the editor does not know, as they were written.
 std::string areaTag(std::string_view shape, const std::optional<std::string> &coords,
-                    const AreaAttributes &attributes, const std::vector<std::string> &others,
+                    const AreaAttributes &attributes, const OtherAttributes &others,
                     AreaMarkup markup);
 
 } // namespace areamaker

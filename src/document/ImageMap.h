@@ -33,7 +33,7 @@ struct ImageMap
     // The form its block was read in, kept by the tags written for it.
     AreaMarkup Markup;
     // The default region's AREA attributes other than the seven, as written.
-    std::vector<std::string> DefaultRegionOthers;
+    OtherAttributes DefaultRegionOthers;
 
     std::int16_t ZoneCount() const { return static_cast<std::int16_t>(Zones.size()); }
     bool hasDefaultRegion() const { return !DefaultRegion[AttrHref].empty(); }

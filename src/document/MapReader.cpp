@@ -28,9 +28,9 @@ constexpr int coordsIndex = 7;
 // The tag's attributes that the editor does not read, as written, in their order: a second
 // attribute of a known name is one of them, as browsers ignore it too, and so is a link
 // attribute written empty (alt=""), which an empty value would otherwise not write.
-std::vector<std::string> otherAttributes(const TagView &tag)
+OtherAttributes otherAttributes(const TagView &tag)
 {
-    std::vector<std::string> others;
+    OtherAttributes others;
     std::array<bool, attributeNames.size()> seen{};
     for (const TagAttribute &a : tag.attributes()) {
         const std::string_view name = tag.nameOf(a);
@@ -41,8 +41,11 @@ std::vector<std::string> otherAttributes(const TagView &tag)
         const bool first = known != attributeNames.end() && !seen[index];
         if (first)
             seen[index] = true;
-        if (!first || (index < coordsIndex && a.valueBegin == a.valueEnd))
-            others.emplace_back(tag.text().substr(a.nameBegin, a.end - a.nameBegin));
+        const std::string written(tag.text().substr(a.nameBegin, a.end - a.nameBegin));
+        if (!first)
+            others.emplace_back(written);
+        else if (index < coordsIndex && a.valueBegin == a.valueEnd)
+            others.emplace_back(written, static_cast<int>(index));
     }
     return others;
 }

@@ -56,11 +56,8 @@ public:
     const std::string &GetData(int index) const;
     const AreaAttributes &attributes() const { return mAttributes; }
     // The AREA tag's attributes other than SHAPE, COORDS and the seven, as written.
-    const std::vector<std::string> &otherAttributes() const { return mOtherAttributes; }
-    void setOtherAttributes(std::vector<std::string> others)
-    {
-        mOtherAttributes = std::move(others);
-    }
+    const OtherAttributes &otherAttributes() const { return mOtherAttributes; }
+    void setOtherAttributes(OtherAttributes others) { mOtherAttributes = std::move(others); }
 
     void AddXCoord(std::int32_t x, int index);
     std::int32_t getXCoord(int index) const;
@@ -112,7 +109,7 @@ private:
     std::int32_t mMPointer = 0;
     DrawingSurface *mDevice = nullptr;
     AreaAttributes mAttributes;
-    std::vector<std::string> mOtherAttributes;
+    OtherAttributes mOtherAttributes;
 };
 
 } // namespace areamaker

@@ -110,10 +110,10 @@ TEST_F(ForeignPagesTest, PagesAreListedAndRewrittenWithoutLosingMarkup)
          "data-info=\"x\" lang=fr HREF=\"dup.htm\">\n</MAP>\n"},
         {"link attributes written empty",
          "<map name=\"e\"><area shape=\"rect\" coords=\"1,1,2,2\" href=\"a.htm\" alt=\"\" "
-         "title='' target></map>\n",
+         "title='' target ALT=\"repeated\"></map>\n",
          {{"e", 1, false}},
          "<map name=\"e\">\n<!--Source Map:|<NONE>|-->\n<AREA SHAPE=\"RECT\" COORDS=\"1,1,2,2\" "
-         "HREF=\"a.htm\" alt=\"\" title='' target>\n</MAP>\n"},
+         "HREF=\"a.htm\" alt=\"\" title='' target ALT=\"repeated\">\n</MAP>\n"},
         {"a server-side loop that writes the areas",
          "<map name=\"php\">\n<?php foreach ($zones as $z): ?>\n<area shape=\"rect\" "
          "coords=\"<?= $z['c'] ?>\" href=\"<?= $z['u'] ?>\">\n<?php endforeach; ?>\n</map>\n",

@@ -90,7 +90,8 @@ TEST(ZoneTest, AreaTagListsOnlyFilledAttributesInItsOrder)
               std::string::npos)
         << "only a '<' that would open a MAP tag is escaped";
 
-    zone.setOtherAttributes({"id=\"z1\"", "nohref", "ALT=''", "data-x='1'", "target"});
+    zone.setOtherAttributes(
+        {{"id=\"z1\""}, {"nohref"}, {"ALT=''", AttrAlt}, {"data-x='1'"}, {"target", AttrTarget}});
     zone.SetData(AttrHref, "a.htm");
     EXPECT_EQ(zone.ToString({true, true}),
               "<area shape=\"rect\" coords=\"1,2,3,4\" href=\"a.htm\" target=\"_top\" "

@@ -36,8 +36,8 @@ std::vector<std::string> describe(const MapDocument &document, const std::string
             std::string line = "default";
             for (const std::string &value : map.DefaultRegion)
                 line += "|" + value;
-            for (const std::string &other : map.DefaultRegionOthers)
-                line += "|" + other;
+            for (const OtherAttribute &other : map.DefaultRegionOthers)
+                line += "|" + other.text;
             lines.push_back(line);
         }
     }
