@@ -109,7 +109,11 @@ std::size_t MapBlockInspector::tagItem(std::size_t p, std::size_t limit)
         checkTag(scan, p, end);
         mBlock.areas.push_back({p, end});
     } else if (!MarkupScanner::endTagAt(mPage, p, "AREA")) {
-        refuse(OtherElement, p, end);
+        // Its name only: an IMG tag in the block may be rebound by the save.
+        std::size_t name = mPage[p + 1] == '/' ? p + 2 : p + 1;
+        while (name < end && !isAsciiSpace(mPage[name]) && mPage[name] != '>' && mPage[name] != '/')
+            ++name;
+        refuse(OtherElement, p, name);
     }
     return end;
 }
