@@ -19,8 +19,8 @@ constexpr const char *OtherComment =
 constexpr const char *Text = "son bloc contient du texte hors des balises";
 constexpr const char *TagLeftOpen = "une de ses balises n'est pas terminée par « > »";
 constexpr const char *QuoteLeftOpen = "une valeur entre guillemets n'y est pas fermée";
-// Written back after another attribute, such a '=' could give that one a value.
-constexpr const char *NamelessAttribute = "une de ses balises a un « = » sans nom d'attribut";
+// Written back next to another attribute or to "/>", such a '=' could take it for a value.
+constexpr const char *StrayEquals = "une de ses balises a un « = » sans nom ou sans valeur";
 
 // A short printable piece of an item for a message: its ASCII start, up to a line break.
 std::string excerpt(std::string_view item)
@@ -154,8 +154,8 @@ void MapBlockInspector::checkTag(const MarkupScanner::TagScan &scan, std::size_t
         refuse(QuoteLeftOpen, p, end);
     else if (scan.serverCode)
         refuse(ServerCode, p, end);
-    else if (scan.namelessAttribute)
-        refuse(NamelessAttribute, p, end);
+    else if (scan.strayEquals)
+        refuse(StrayEquals, p, end);
 }
 
 } // namespace areamaker

@@ -185,7 +185,11 @@ void MapReader::readImagePath(std::string_view page, const MapBlock &block, Imag
 void MapReader::readArea(std::string_view text, int mapIndex)
 {
     const TagView tag(text);
-    mMarkup.selfClosing = mMarkup.selfClosing && text.ends_with("/>");
+    // "/>" closes the tag only when its '/' is no attribute's value (data-x= />).
+    const bool selfClosing =
+        text.ends_with("/>") &&
+        (tag.attributes().empty() || tag.attributes().back().end <= text.size() - 2);
+    mMarkup.selfClosing = mMarkup.selfClosing && selfClosing;
     mMarkup.lowerCase = mMarkup.lowerCase && writtenInLowerCase(tag);
     try {
         readAreaShape(tag, mapIndex);

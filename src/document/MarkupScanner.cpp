@@ -203,6 +203,7 @@ MarkupScanner::TagScan MarkupScanner::scanTag(std::string_view text, std::size_t
     for (std::size_t p = lt + 1; p < text.size(); ++p) {
         const char c = text[p];
         if (c == '>') {
+            scan.strayEquals = scan.strayEquals || state == TagState::BeforeValue;
             scan.end = p + 1;
             return scan;
         }
@@ -225,8 +226,7 @@ MarkupScanner::TagScan MarkupScanner::scanTag(std::string_view text, std::size_t
         }
         if (!scan.serverCode && (c == '<' || c == '{'))
             scan.serverCode = serverMarkAt(text, p);
-        scan.namelessAttribute =
-            scan.namelessAttribute || (state == TagState::BeforeAttribute && c == '=');
+        scan.strayEquals = scan.strayEquals || (state == TagState::BeforeAttribute && c == '=');
         state = nextState(state, c);
     }
     const std::size_t plain = text.find('>', lt + 1);

@@ -61,7 +61,7 @@ public:
         bool leftOpen = false;   // it ends before another tag, or at the end of the text
         bool strayQuote = false; // a quoted value never closed
         bool serverCode = false; // template or server code opens outside its quoted values
-        bool namelessAttribute = false; // a '=' where a name should start
+        bool strayEquals = false; // a '=' where a name should start, or with no value at the end
     };
     static TagScan scanTag(std::string_view text, std::size_t lt);
     static bool serverMarkAt(std::string_view text, std::size_t p);

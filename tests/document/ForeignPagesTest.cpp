@@ -150,7 +150,8 @@ TEST_F(ForeignPagesTest, BlocksTheWriterCannotRegenerateAreReadOnlyWithTheirReas
         {"Plan du site", "du texte hors des balises (« Plan du site »)"},
         {"<area coords=\"1,1,2,2\" alt='x>", "une valeur entre guillemets n'y est pas fermée"},
         {"<area coords=\"1,1,2,2\"<area coords=\"3,3,4,4\">", "n'est pas terminée par « > »"},
-        {"<area coords=\"1,1,2,2\" nohref/=x>", "un « = » sans nom d'attribut"},
+        {"<area coords=\"1,1,2,2\" nohref/=x>", "un « = » sans nom ou sans valeur"},
+        {"<area coords=\"1,1,2,2\" data-x=>", "un « = » sans nom ou sans valeur"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.content);
@@ -198,9 +199,6 @@ TEST_F(ForeignPagesTest, RenamesKeepNameAndIdInStepAndEveryImageBound)
         {"a map without NAME nor ID gets a NAME", "<map><area coords=\"1,1,2,2\"></map>\n",
          "<map NAME=\"nouveau\">\n<!--Source Map:|<NONE>|-->\n<AREA SHAPE=\"RECT\" "
          "COORDS=\"1,1,2,2\">\n</MAP>\n"},
-        {"a NAME added after an attribute that ends with a bare '='",
-         "<map class=></map>\n",
-         "<map NAME=\"nouveau\" class=>\n<!--Source Map:|<NONE>|-->\n</MAP>\n"},
         {"a USEMAP that gives a page before the '#'",
          "<img usemap=\"plan.htm#x\"><map name=\"x\"></map>\n",
          "<img USEMAP=\"#nouveau\"><map name=\"nouveau\">\n<!--Source Map:|<NONE>|-->\n</MAP>\n"},
