@@ -28,7 +28,14 @@ constexpr int coordsIndex = 7;
 // The tag's attributes that the editor does not read, as written, in their order: a second
 // attribute of a known name is one of them, as browsers ignore it too, and so is a link
 // attribute written empty (alt=""), which an empty value would otherwise not write.
-OtherAttributes otherAttributes(const TagView &tag)
+// The default region's shape and coordinates are the editor's to write, repeated or not.
+enum class Geometry
+{
+    Kept,
+    Dropped
+};
+
+OtherAttributes otherAttributes(const TagView &tag, Geometry geometry = Geometry::Kept)
 {
     OtherAttributes others;
     std::array<bool, attributeNames.size()> seen{};
@@ -42,6 +49,8 @@ OtherAttributes otherAttributes(const TagView &tag)
         if (first)
             seen[index] = true;
         const std::string written(tag.text().substr(a.nameBegin, a.end - a.nameBegin));
+        if (geometry == Geometry::Dropped && known != attributeNames.end() && index >= coordsIndex)
+            continue;
         if (!first)
             others.emplace_back(written);
         else if (index < coordsIndex && a.valueBegin == a.valueEnd)
@@ -272,7 +281,7 @@ void MapReader::setDefaultRegion(const TagView &tag, int mapIndex)
     ImageMap &map = mDocument.Maps[static_cast<std::size_t>(mapIndex)];
     for (int k = 0; k < 7; ++k)
         map.DefaultRegion[static_cast<std::size_t>(k)] = areaAttribute(tag, k);
-    map.DefaultRegionOthers = otherAttributes(tag);
+    map.DefaultRegionOthers = otherAttributes(tag, Geometry::Dropped);
     auto *tree = mDocument.tree();
     if (!tree)
         return;
