@@ -45,7 +45,7 @@ void CanvasClipboard::PasteZone()
     // Only between operations, and onto a picture: its edges hold the pasted zone.
     const int mode = state.CanvasMode;
     if (!holdsZone() || document.ActiveMapIndex == -1 || (mode != Idle && mode != ZoneSelected) ||
-        !mCanvas.roomForAnotherZone())
+        !mCanvas.roomForAnotherZone() || !mCanvas.mayEditActiveMap())
         return;
     Zone &pasted = document.ActiveZones.emplace_back();
     pasted.Acquire(state.ClipboardZone, &mCanvas.backBuffer());

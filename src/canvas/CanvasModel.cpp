@@ -4,6 +4,7 @@
 #include "document/ZoneGeometry.h"
 
 #include "document/MapDocument.h"
+#include "document/MapEditGuard.h"
 #include "document/TreeKeys.h"
 #include "platform/CanvasSurfaces.h"
 #include "shell/AppSettings.h"
@@ -219,6 +220,20 @@ void CanvasModel::markActiveMapModified()
         mDocument.markMapModified(mDocument.ActiveMapIndex);
 }
 
+bool CanvasModel::mayEditActiveMap()
+{
+    return MapEditGuard::allows(mDocument, mDocument.ActiveMapIndex, *mPorts.messages);
+}
+
+void CanvasModel::endDrag()
+{
+    mState.CanvasMode = ZoneSelected;
+    if (Zone *zone = selectedZone())
+        zone->setHRegion(KindRegion);
+    BuildHandles();
+    RedrawCanvas();
+}
+
 DrawingSurface &CanvasModel::backBuffer()
 {
     return mSurfaces.backBuffer();
@@ -233,7 +248,7 @@ void CanvasModel::DeleteSelectedZone(bool ask)
 {
     const int selected = mDocument.SelectedZoneIndex;
     if (mState.CanvasMode != ZoneSelected || selected < 0 ||
-        selected >= mDocument.ActiveZoneCount())
+        selected >= mDocument.ActiveZoneCount() || !mayEditActiveMap())
         return;
     if (ask &&
         mPorts.messages->show({"Désirez-vous supprimer la région sélectionnée ?", "Confirmation",

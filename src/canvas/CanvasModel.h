@@ -54,6 +54,10 @@ public:
     bool roomForAnotherZone();
     // Every edit of a zone marks its map, and so the document, modified.
     void markActiveMapModified();
+    // Whether the active map may be edited; when not, the user is told why.
+    bool mayEditActiveMap();
+    // Ends a move or a resize: the zone is selected again, with fresh handles.
+    void endDrag();
 
     // The workspace's inner size and the scroll bars' thickness, from the window.
     void setWorkspace(ImageSize workspace, int horizontalBarHeight, int verticalBarWidth);

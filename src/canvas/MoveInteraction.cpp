@@ -10,6 +10,10 @@ void MoveInteraction::move(Point at, bool leftHeld)
     Zone *zone = mCanvas.selectedZone();
     if (!leftHeld || !zone)
         return;
+    if (!mCanvas.mayEditActiveMap()) {
+        mCanvas.endDrag();
+        return;
+    }
     CanvasState &state = mCanvas.state();
     shiftZone(*zone, std::int64_t{at.x} - state.DragAnchor.x,
               std::int64_t{at.y} - state.DragAnchor.y);
@@ -22,11 +26,7 @@ void MoveInteraction::move(Point at, bool leftHeld)
 
 void MoveInteraction::release(Point)
 {
-    mCanvas.state().CanvasMode = ZoneSelected;
-    if (Zone *zone = mCanvas.selectedZone())
-        zone->setHRegion(KindRegion);
-    mCanvas.BuildHandles();
-    mCanvas.RedrawCanvas();
+    mCanvas.endDrag();
 }
 
 } // namespace areamaker

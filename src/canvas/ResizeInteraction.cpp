@@ -21,6 +21,10 @@ void ResizeInteraction::move(Point at, bool leftHeld)
     const int handle = mCanvas.state().ActiveHandleIndex;
     if (!leftHeld || !zone || handle < 0)
         return;
+    if (!mCanvas.mayEditActiveMap()) {
+        mCanvas.endDrag();
+        return;
+    }
     if (zone->hForme() == ShapeRectangle)
         resizeRectangle(*zone, handle, at);
     else if (zone->hForme() == ShapeCircle)
@@ -64,12 +68,8 @@ void ResizeInteraction::resizePolygon(Zone &zone, int handle, Point at)
 
 void ResizeInteraction::release(Point)
 {
-    mCanvas.state().CanvasMode = ZoneSelected;
-    if (Zone *zone = mCanvas.selectedZone())
-        zone->setHRegion(KindRegion);
     mCanvas.ClampResizedZone();
-    mCanvas.BuildHandles();
-    mCanvas.RedrawCanvas();
+    mCanvas.endDrag();
 }
 
 } // namespace areamaker

@@ -19,7 +19,8 @@ constexpr const char *Ready = "Prêt";
 void TraceInteraction::begin()
 {
     CanvasState &state = mCanvas.state();
-    if (state.CanvasMode != Idle && state.CanvasMode != ZoneSelected)
+    if ((state.CanvasMode != Idle && state.CanvasMode != ZoneSelected) ||
+        !mCanvas.mayEditActiveMap())
         return;
     mCanvas.clearSelection();
     state.TraceStep = 0;

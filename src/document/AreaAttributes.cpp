@@ -1,24 +1,69 @@
 #include "document/AreaAttributes.h"
 
+#include "document/AsciiText.h"
 #include "document/AttributeValue.h"
 
 namespace areamaker {
 
-std::string quotedAttribute(const char *name, const std::string &value)
+namespace {
+
+// Appends a name or keyword in the map's case.
+void appendSpelled(std::string &text, std::string_view name, AreaMarkup markup)
 {
-    return std::string(" ") + name + "=\"" + encodeAttributeValue(value) + '"';
+    if (!markup.lowerCase) {
+        text += name;
+        return;
+    }
+    for (const char c : name)
+        text += toLowerAscii(c);
 }
 
-std::string writeAttributes(const AreaAttributes &attributes, bool skipHref)
+void appendAttribute(std::string &text, std::string_view name, const std::string &value,
+                     AreaMarkup markup)
+{
+    text += ' ';
+    appendSpelled(text, name, markup);
+    text += "=\"";
+    text += encodeAttributeValue(value);
+    text += '"';
+}
+
+} // namespace
+
+std::string quotedAttribute(std::string_view name, const std::string &value)
 {
     std::string text;
-    for (const auto &[index, name] : writtenAttributeOrder) {
-        if (skipHref && index == AttrHref)
-            continue;
-        if (!attributes[index].empty())
-            text += quotedAttribute(name, attributes[index]);
-    }
+    appendAttribute(text, name, value, {});
     return text;
+}
+
+std::string areaTag(std::string_view shape, const std::optional<std::string> &coords,
+                    const AreaAttributes &attributes, const OtherAttributes &others,
+                    AreaMarkup markup)
+{
+    std::string tag;
+    tag.reserve(160);
+    tag += '<';
+    appendSpelled(tag, "AREA", markup);
+    appendAttribute(tag, "SHAPE", markup.lowerCase ? toLowerAscii(shape) : std::string(shape),
+                    markup);
+    if (coords)
+        appendAttribute(tag, "COORDS", *coords, markup);
+    for (const auto &[index, name] : writtenAttributeOrder) {
+        if (!attributes[index].empty())
+            appendAttribute(tag, name, attributes[index], markup);
+    }
+    for (const OtherAttribute &other : others) {
+        const bool givenAValue =
+            other.emptyAttribute >= 0 &&
+            !attributes[static_cast<std::size_t>(other.emptyAttribute)].empty();
+        if (!givenAValue) {
+            tag += ' ';
+            tag += other.text;
+        }
+    }
+    tag += markup.selfClosing ? " />" : ">";
+    return tag;
 }
 
 } // namespace areamaker

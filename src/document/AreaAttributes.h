@@ -1,7 +1,11 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace areamaker {
 
@@ -30,10 +34,35 @@ constexpr std::array<std::pair<AreaAttribute, const char *>, 7> writtenAttribute
     {AttrOnMouseOut, "onMouseOut"},
 }};
 
-// " NAME=" + the value in double quotes, encoded as the editor writes values.
-std::string quotedAttribute(const char *name, const std::string &value);
+// How a map's tags are written: the editor's own upper-case form, or the form of an XHTML
+// page that was read that way ("<area … />" with lower-case names and keywords).
+struct AreaMarkup
+{
+    bool lowerCase = false;
+    bool selfClosing = false;
+};
 
-// The non-empty attributes in written order, HREF left out when asked.
-std::string writeAttributes(const AreaAttributes &attributes, bool skipHref = false);
+// An AREA attribute the editor does not read, as the page wrote it. A link attribute written
+// empty (alt="") is kept this way too, for as long as its value stays empty.
+struct OtherAttribute
+{
+    OtherAttribute(std::string written, int emptyLink = -1)
+        : text(std::move(written)), emptyAttribute(emptyLink)
+    {
+    }
+    std::string text;
+    int emptyAttribute; // the AreaAttributes index it stands for while empty, or -1
+    bool operator==(const OtherAttribute &) const = default;
+};
+using OtherAttributes = std::vector<OtherAttribute>;
+
+// " NAME=" + the value in double quotes, encoded as the editor writes values.
+std::string quotedAttribute(std::string_view name, const std::string &value);
+
+// An AREA tag: SHAPE, COORDS when given, the non-empty attributes in written order, then
+// the attributes the editor does not know, as they were written.
+std::string areaTag(std::string_view shape, const std::optional<std::string> &coords,
+                    const AreaAttributes &attributes, const OtherAttributes &others,
+                    AreaMarkup markup);
 
 } // namespace areamaker

@@ -15,6 +15,19 @@ std::string toUpperAscii(std::string_view text)
     return upper;
 }
 
+char toLowerAscii(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::string toLowerAscii(std::string_view text)
+{
+    std::string lower(text);
+    for (char &c : lower)
+        c = toLowerAscii(c);
+    return lower;
+}
+
 bool equalsIgnoreAsciiCase(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())

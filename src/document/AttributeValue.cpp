@@ -9,11 +9,11 @@ namespace {
 constexpr std::string_view quoteEntity = "&quot;";
 constexpr std::string_view lessThanEntity = "&lt;";
 
-// Enough of what follows a '<' to tell whether it opens a tag the editor rewrites.
-bool opensEditedTag(std::string_view afterLessThan)
+// Enough of what follows a '<' to tell whether it opens a MAP tag.
+bool opensMapTag(std::string_view afterLessThan)
 {
-    const std::string lookahead = "<" + std::string(afterLessThan.substr(0, 6));
-    return MarkupScanner::startsEditedTag(lookahead, 0);
+    const std::string lookahead = "<" + std::string(afterLessThan.substr(0, 5));
+    return MarkupScanner::startsMapTag(lookahead, 0);
 }
 
 } // namespace
@@ -25,7 +25,7 @@ std::string encodeAttributeValue(std::string_view value)
     for (std::size_t i = 0; i < value.size(); ++i) {
         if (value[i] == '"')
             text += quoteEntity;
-        else if (value[i] == '<' && MarkupScanner::startsEditedTag(value, i))
+        else if (value[i] == '<' && MarkupScanner::startsMapTag(value, i))
             text += lessThanEntity;
         else
             text += value[i];
@@ -43,7 +43,7 @@ std::string decodeAttributeValue(std::string_view written)
             value += '"';
             i += quoteEntity.size() - 1;
         } else if (rest.starts_with(lessThanEntity) &&
-                   opensEditedTag(rest.substr(lessThanEntity.size()))) {
+                   opensMapTag(rest.substr(lessThanEntity.size()))) {
             value += '<';
             i += lessThanEntity.size() - 1;
         } else {

@@ -8,6 +8,7 @@
 #include "document/ImageSizeCache.h"
 #include "document/ImgTagBinder.h"
 #include "document/MapDocument.h"
+#include "document/MapEditGuard.h"
 #include "document/MapImageFinder.h"
 #include "document/MapReader.h"
 #include "document/MapWriter.h"
@@ -207,7 +208,8 @@ bool DocumentLifecycle::ActivateMap(int index, bool expandNode)
     mDocument.ActiveMapIndex = static_cast<std::int16_t>(index);
     if (expandNode)
         mPorts.tree->expandNode(mapKey(index));
-    mPorts.status->setPanelText("ETAT", ReadyText);
+    mPorts.status->setPanelText("ETAT", map.isReadOnly() ? "Lecture seule : " + map.ReadOnlyReason
+                                                         : std::string(ReadyText));
     mPorts.grid->fill(GridFill::Selection);
     mPorts.canvas->startDisplayTimer();
     return true;
@@ -255,7 +257,8 @@ std::string DocumentLifecycle::LocateImage(const std::string &mapName, int mapIn
         {FileFilters::images(), "Ouvrir", "gif", mDocument.Folder});
     if (path.empty() || !mPorts.files->fileExists(path))
         return {};
-    if (mapIndex != -1)
+    // A read-only map shows the picture without taking it into the page.
+    if (mapIndex != -1 && !mDocument.Maps[static_cast<std::size_t>(mapIndex)].isReadOnly())
         mDocument.markMapModified(mapIndex);
     return path;
 }
@@ -301,9 +304,9 @@ bool DocumentLifecycle::trySave(std::string &failure, const PageEdit &edit)
         failure = error.description();
         return false;
     }
-    if (text.ends_with(eol))
-        text.resize(text.size() - eol.size());
-    text += eol;
+    // A page that ends with a line break keeps its last bytes; any other gets one.
+    if (!text.ends_with('\n') && !text.ends_with('\r'))
+        text += eol;
     const IoResult written = mPorts.files->replaceFile(mDocument.Path, text);
     if (!written.ok()) {
         before.restore(mDocument);
@@ -409,6 +412,8 @@ void DocumentLifecycle::deleteFromTree(const std::string &key)
         mPorts.canvas->DeleteSelectedZone(true);
         return;
     }
+    if (!MapEditGuard::allows(mDocument, node.mapIndex, *mPorts.messages))
+        return;
     if (node.kind == TreeKey::Kind::DefaultRegion) {
         const MessageAnswer answer =
             mPorts.messages->show({"Désirez-vous supprimer la région par défaut de l'image map ?",

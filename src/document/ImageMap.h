@@ -27,9 +27,17 @@ struct ImageMap
     // The source comment's path as it stood in the page, kept so that a map whose image
     // was never found does not lose the author's reference when it is written again.
     std::string SourceTextAsRead;
+    // Why the editor may not change the map (its block holds markup that a regenerated
+    // block would lose); empty when it may. A read-only block is never written.
+    std::string ReadOnlyReason;
+    // The form its block was read in, kept by the tags written for it.
+    AreaMarkup Markup;
+    // The default region's AREA attributes other than the seven, as written.
+    OtherAttributes DefaultRegionOthers;
 
     std::int16_t ZoneCount() const { return static_cast<std::int16_t>(Zones.size()); }
     bool hasDefaultRegion() const { return !DefaultRegion[AttrHref].empty(); }
+    bool isReadOnly() const { return !ReadOnlyReason.empty(); }
 };
 
 } // namespace areamaker

@@ -3,49 +3,19 @@
 #include "document/AreaAttributes.h"
 #include "document/AsciiText.h"
 #include "document/MarkupScanner.h"
+#include "document/TagEditing.h"
 
 namespace areamaker {
-
-namespace {
-
-std::string attributeText(std::string_view name, const std::string &value)
-{
-    return quotedAttribute(std::string(name).c_str(), value).substr(1);
-}
-
-// Puts NAME="value" in place of the attribute, or after the last attribute when absent.
-void setAttribute(std::string &tag, std::string_view name, const std::string &value)
-{
-    if (const auto a = MarkupScanner::findAttribute(tag, name)) {
-        tag.replace(a->nameBegin, a->end - a->nameBegin, attributeText(name, value));
-        return;
-    }
-    const auto all = MarkupScanner::attributes(tag);
-    std::size_t at = 1;
-    if (!all.empty()) {
-        at = all.back().end;
-    } else {
-        while (at < tag.size() && !isAsciiSpace(tag[at]) && tag[at] != '>' && tag[at] != '/')
-            ++at;
-    }
-    tag.insert(at, " " + attributeText(name, value));
-}
-
-void removeAttribute(std::string &tag, std::string_view name)
-{
-    if (const auto a = MarkupScanner::findAttribute(tag, name))
-        tag.erase(a->begin, a->end - a->begin);
-}
-
-} // namespace
 
 std::optional<std::string> ImgTagBinder::usemapName(std::string_view tag)
 {
     const auto a = MarkupScanner::findAttribute(tag, "USEMAP");
     if (!a)
         return std::nullopt;
+    // As browsers read it: the name is what follows the first '#'.
     const std::string value = MarkupScanner::decodedValue(tag, *a);
-    return value.starts_with('#') ? value.substr(1) : value;
+    const std::size_t hash = value.find('#');
+    return hash == std::string::npos ? value : value.substr(hash + 1);
 }
 
 void ImgTagBinder::RewriteImgTag(std::string &tag, const ImgTagUpdate &request) const

@@ -149,6 +149,7 @@ void MapDocument::deleteMap(int mapIndex)
     map.Modified = true;
     map.Name.clear();
     map.DefaultRegion = {};
+    map.DefaultRegionOthers.clear();
     if (ActiveMapIndex == mapIndex) {
         ActiveZones.clear();
         ActiveMapIndex = -1;
@@ -159,7 +160,9 @@ void MapDocument::deleteMap(int mapIndex)
 
 void MapDocument::clearDefaultRegion(int mapIndex)
 {
-    Maps.at(static_cast<std::size_t>(mapIndex)).DefaultRegion = {};
+    ImageMap &map = Maps.at(static_cast<std::size_t>(mapIndex));
+    map.DefaultRegion = {};
+    map.DefaultRegionOthers.clear();
     markMapModified(mapIndex);
 }
 

@@ -2,6 +2,7 @@
 
 #include "document/AsciiText.h"
 #include "document/CoordinateParser.h"
+#include "document/MapBlockFinder.h"
 #include "document/MapDocument.h"
 #include "document/MarkupScanner.h"
 #include "document/TreeKeys.h"
@@ -18,13 +19,58 @@ namespace {
 constexpr std::string_view sourceCommentStart = "<!--Source Map:|";
 constexpr std::string_view sourceCommentEnd = "|-->";
 
-constexpr std::array<const char *, 8> attributeNames = {
-    "HREF", "TARGET", "ALT", "TITLE", "ONCLICK", "ONMOUSEOVER", "ONMOUSEOUT", "COORDS",
+// The attributes the editor reads into a zone, in AreaAttributes order, then COORDS and SHAPE.
+constexpr std::array<const char *, 9> attributeNames = {
+    "HREF", "TARGET", "ALT", "TITLE", "ONCLICK", "ONMOUSEOVER", "ONMOUSEOUT", "COORDS", "SHAPE",
+};
+constexpr int coordsIndex = 7;
+
+// The tag's attributes that the editor does not read, as written, in their order: a second
+// attribute of a known name is one of them, as browsers ignore it too, and so is a link
+// attribute written empty (alt=""), which an empty value would otherwise not write.
+// The default region's shape and coordinates are the editor's to write, repeated or not.
+enum class Geometry
+{
+    Kept,
+    Dropped
 };
 
-std::size_t lineOf(std::string_view text, std::size_t position)
+OtherAttributes otherAttributes(const TagView &tag, Geometry geometry = Geometry::Kept)
 {
-    return 1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + position, '\n'));
+    OtherAttributes others;
+    std::array<bool, attributeNames.size()> seen{};
+    for (const TagAttribute &a : tag.attributes()) {
+        const std::string_view name = tag.nameOf(a);
+        const auto known =
+            std::find_if(attributeNames.begin(), attributeNames.end(),
+                         [&](const char *n) { return equalsIgnoreAsciiCase(name, n); });
+        const auto index = static_cast<std::size_t>(known - attributeNames.begin());
+        const bool first = known != attributeNames.end() && !seen[index];
+        if (first)
+            seen[index] = true;
+        const std::string written(tag.text().substr(a.nameBegin, a.end - a.nameBegin));
+        if (geometry == Geometry::Dropped && known != attributeNames.end() && index >= coordsIndex)
+            continue;
+        if (!first)
+            others.emplace_back(written);
+        else if (index < coordsIndex && a.valueBegin == a.valueEnd)
+            others.emplace_back(written, static_cast<int>(index));
+    }
+    return others;
+}
+
+bool hasUpperCase(std::string_view text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+}
+
+// Whether the tag and all its attribute names are written in lower case.
+bool writtenInLowerCase(const TagView &tag)
+{
+    if (hasUpperCase(tag.text().substr(0, 5)))
+        return false;
+    return std::none_of(tag.attributes().begin(), tag.attributes().end(),
+                        [&](const TagAttribute &a) { return hasUpperCase(tag.nameOf(a)); });
 }
 
 std::int32_t checkedSum(std::int64_t value)
@@ -56,7 +102,7 @@ std::string MapReader::GetAreaAttribute(std::string_view tag, int index)
 
 std::string MapReader::areaAttribute(const TagView &tag, int index)
 {
-    if (index < 0 || index >= static_cast<int>(attributeNames.size()))
+    if (index < 0 || index > coordsIndex)
         return {};
     return tag.value(attributeNames[static_cast<std::size_t>(index)]).value_or("");
 }
@@ -73,30 +119,19 @@ bool MapReader::readPage(std::string_view page)
     mEncoding = PageEncoding::detect(page);
     mDocument.Encoding = mEncoding;
     mDocumentPath = mDocument.Path;
-    for (std::size_t start = MarkupScanner::findStartTag(page, "MAP", 0);
-         start != MarkupScanner::npos;) {
-        const std::size_t end = MarkupScanner::elementEnd(page, "MAP", start);
-        if (end == MarkupScanner::npos) {
-            fail(CoreError(ErrInvalidCall, "La balise MAP de la ligne " +
-                                               std::to_string(lineOf(page, start)) +
-                                               " n'est pas fermée par </MAP>."));
+    for (const MapBlock &block : MapBlockFinder::find(page)) {
+        if (!ReadMapBlock(page, block))
             return false;
-        }
-        if (!ReadMapBlock(page.substr(start, end - start)))
-            return false;
-        start = MarkupScanner::findStartTag(page, "MAP", end);
     }
     return true;
 }
 
-bool MapReader::ReadMapBlock(std::string_view block)
+bool MapReader::ReadMapBlock(std::string_view page, const MapBlock &block)
 {
-    if (MarkupScanner::findEndTag(block, "MAP", 0) == MarkupScanner::npos)
-        return false;
     const int index = mDocument.MapCount();
     try {
         mDocument.appendMap();
-        readBlock(block, index);
+        readBlock(page, block, index);
         return true;
     } catch (const CoreError &error) {
         // The map is not counted; the tree nodes it added stay until the tree is cleared.
@@ -114,46 +149,42 @@ void MapReader::fail(const CoreError &error)
                          MessageButtons::Ok, MessageIcon::Exclamation});
 }
 
-void MapReader::readBlock(std::string_view block, int mapIndex)
+void MapReader::readBlock(std::string_view page, const MapBlock &block, int mapIndex)
 {
     ImageMap &map = mDocument.Maps[static_cast<std::size_t>(mapIndex)];
-    const std::size_t startTagEnd = MarkupScanner::tagEnd(block, 0);
-    const std::string_view startTag = block.substr(0, startTagEnd);
-    // The source comment follows the start tag; text inside a NAME value is not one.
-    readImagePath(block.substr(startTagEnd), map);
-    if (const auto name = MarkupScanner::findAttribute(startTag, "NAME"))
-        map.Name = MarkupScanner::decodedValue(startTag, *name);
-    map.NameAsRead = map.Name;
+    map.ReadOnlyReason = block.readOnlyReason;
+    readImagePath(page, block, map);
+    map.Name = map.NameAsRead = block.name;
     map.Alive = true;
     if (auto *tree = mDocument.tree())
         tree->addNode({}, mapKey(mapIndex), mapNodeText(mEncoding.decode(map.Name), map.ImagePath),
                       MapNodeImage);
 
     mDefaultNodeAdded = false;
-    for (std::size_t p = MarkupScanner::findStartTag(block, "AREA", startTagEnd);
-         p != MarkupScanner::npos;) {
-        const std::size_t end = MarkupScanner::tagEnd(block, p);
-        if (end == MarkupScanner::npos)
-            throw CoreError(ErrInvalidCall,
-                            "Balise AREA non terminée dans la map « " + map.Name + " ».");
-        readArea(block.substr(p, end - p), mapIndex);
-        p = MarkupScanner::findStartTag(block, "AREA", end);
-    }
+    mMarkup = {!block.areas.empty(), !block.areas.empty()};
+    for (const MapBlock::Span &area : block.areas)
+        readArea(page.substr(area.begin, area.end - area.begin), mapIndex);
+    map.Markup = {mMarkup.lowerCase && mMarkup.selfClosing, mMarkup.selfClosing};
 }
 
-void MapReader::readImagePath(std::string_view block, ImageMap &map)
+void MapReader::readImagePath(std::string_view page, const MapBlock &block, ImageMap &map)
 {
     map.SourceAsRead = map.ImagePath = NoImage;
-    const std::size_t comment = block.find(sourceCommentStart);
-    if (comment == std::string_view::npos)
+    if (!block.hasSourceComment())
         return;
-    const std::size_t start = comment + sourceCommentStart.size();
-    const std::size_t end = block.find(sourceCommentEnd, start);
-    // The comment ends at its first "-->": a path end found after it is not the comment's.
-    if (end == std::string_view::npos || block.find("-->", start) < end + 1)
+    const std::string_view comment =
+        page.substr(block.sourceComment.begin, block.sourceComment.end - block.sourceComment.begin);
+    // The comment ends at its first "-->", which must be the path's "|-->".
+    if (comment.size() < sourceCommentStart.size() + sourceCommentEnd.size() ||
+        !comment.ends_with(sourceCommentEnd)) {
+        if (map.isReadOnly())
+            return;
         throw CoreError(ErrInvalidCall,
                         "Commentaire de source d'image non terminé (« |--> » manquant).");
-    map.SourceTextAsRead = block.substr(start, end - start);
+    }
+    map.SourceTextAsRead =
+        comment.substr(sourceCommentStart.size(),
+                       comment.size() - sourceCommentStart.size() - sourceCommentEnd.size());
     const std::string path =
         ResolvePath(mEncoding.decode(map.SourceTextAsRead), mDocumentPath, mStyle);
     if (!path.empty() && mImages.fileExists(path))
@@ -163,8 +194,26 @@ void MapReader::readImagePath(std::string_view block, ImageMap &map)
 void MapReader::readArea(std::string_view text, int mapIndex)
 {
     const TagView tag(text);
+    // "/>" closes the tag only when its '/' is no attribute's value (data-x= />).
+    const bool selfClosing =
+        text.ends_with("/>") &&
+        (tag.attributes().empty() || tag.attributes().back().end <= text.size() - 2);
+    mMarkup.selfClosing = mMarkup.selfClosing && selfClosing;
+    mMarkup.lowerCase = mMarkup.lowerCase && writtenInLowerCase(tag);
+    try {
+        readAreaShape(tag, mapIndex);
+    } catch (const CoreError &) {
+        // A read-only map is never written: an AREA it cannot show (COORDS written by
+        // server code, say) is left out of the view rather than failing the page.
+        if (!mDocument.Maps[static_cast<std::size_t>(mapIndex)].isReadOnly())
+            throw;
+    }
+}
+
+void MapReader::readAreaShape(const TagView &tag, int mapIndex)
+{
     const std::string shape = toUpperAscii(tag.value("SHAPE").value_or("RECT"));
-    const std::string coords = areaAttribute(tag, 7);
+    const std::string coords = areaAttribute(tag, coordsIndex);
     Zone zone;
     zone.setHSelection(false);
     zone.setHRegion(KindRegion);
@@ -232,6 +281,7 @@ void MapReader::setDefaultRegion(const TagView &tag, int mapIndex)
     ImageMap &map = mDocument.Maps[static_cast<std::size_t>(mapIndex)];
     for (int k = 0; k < 7; ++k)
         map.DefaultRegion[static_cast<std::size_t>(k)] = areaAttribute(tag, k);
+    map.DefaultRegionOthers = otherAttributes(tag, Geometry::Dropped);
     auto *tree = mDocument.tree();
     if (!tree)
         return;
@@ -252,6 +302,7 @@ void MapReader::addZone(Zone zone, const TagView &tag, int mapIndex)
                                          " » ne peut contenir plus de 32 767 zones.");
     for (int k = 0; k < 7; ++k)
         zone.SetData(k, areaAttribute(tag, k));
+    zone.setOtherAttributes(otherAttributes(tag));
     const int zoneIndex = map.ZoneCount();
     if (auto *tree = mDocument.tree())
         tree->addNode(mapKey(mapIndex), zoneKey(mapIndex, zoneIndex),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/AreaAttributes.h"
 #include "document/CoreError.h"
 #include "document/ImageSizeCache.h"
 #include "document/PageEncoding.h"
@@ -16,6 +17,7 @@ class MessageBoxPort;
 struct ImageMap;
 class Zone;
 class TagView;
+struct MapBlock;
 
 // Reads the MAP blocks of a page into the document, adding their tree nodes.
 class MapReader
@@ -27,17 +29,18 @@ public:
     // Appends every map of the page; false (with the reason in lastError) when a block is
     // malformed, in which case the reason has been shown to the user.
     bool readPage(std::string_view page);
-    bool ReadMapBlock(std::string_view block);
+    bool ReadMapBlock(std::string_view page, const MapBlock &block);
     const std::optional<CoreError> &lastError() const { return mLastError; }
 
     // Attribute `index` (0 to 6 as AreaAttributes, 7 for COORDS) of an AREA tag, as written.
     static std::string GetAreaAttribute(std::string_view tag, int index);
 
 private:
-    void readBlock(std::string_view block, int mapIndex);
-    void readImagePath(std::string_view block, ImageMap &map);
+    void readBlock(std::string_view page, const MapBlock &block, int mapIndex);
+    void readImagePath(std::string_view page, const MapBlock &block, ImageMap &map);
     static std::string areaAttribute(const TagView &tag, int index);
     void readArea(std::string_view text, int mapIndex);
+    void readAreaShape(const TagView &tag, int mapIndex);
     bool readDefaultRectangle(const TagView &tag, int mapIndex, std::string_view coords);
     void setDefaultRegion(const TagView &tag, int mapIndex);
     void addZone(Zone zone, const TagView &tag, int mapIndex);
@@ -50,6 +53,7 @@ private:
     PageEncoding mEncoding;
     std::string mDocumentPath;
     bool mDefaultNodeAdded = false;
+    AreaMarkup mMarkup;
     std::optional<CoreError> mLastError;
 };
 

@@ -1,8 +1,12 @@
 #include "document/MapWriter.h"
 
 #include "document/AsciiText.h"
+#include "document/CoreError.h"
+#include "document/MapBlockFinder.h"
 #include "document/MapDocument.h"
 #include "document/MarkupScanner.h"
+#include "document/TagEditing.h"
+#include "document/UsemapPlan.h"
 
 #include <algorithm>
 #include <map>
@@ -11,19 +15,34 @@ namespace areamaker {
 
 namespace {
 
-std::string blockName(std::string_view text, std::size_t begin)
-{
-    const std::size_t end = MarkupScanner::tagEnd(text, begin);
-    const std::string_view tag =
-        text.substr(begin, end == MarkupScanner::npos ? std::string_view::npos : end - begin);
-    const auto name = MarkupScanner::findAttribute(tag, "NAME");
-    return name ? toUpperAscii(MarkupScanner::decodedValue(tag, *name)) : std::string();
-}
-
 // A map whose block was already removed by an earlier save owns nothing any more.
 bool ownsBlock(const ImageMap &map)
 {
     return map.Alive || map.Modified;
+}
+
+// The start tag of a regenerated block: the one the page has, with a new name where the
+// map was renamed; NAME and ID change together where they gave the same name.
+std::string startTagOf(const ImageMap &map, std::string_view text, const MapBlock &block)
+{
+    std::string tag(block.startTag(text));
+    if (map.Name == map.NameAsRead)
+        return tag;
+    const auto spelled = [&](const char *name) {
+        return map.Markup.lowerCase ? toLowerAscii(name) : std::string(name);
+    };
+    if (!block.namedById)
+        setAttribute(tag, spelled("NAME"), map.Name, NameSpelling::AsWritten);
+    if (block.namedById || (!block.id.empty() && block.id == block.name))
+        setAttribute(tag, spelled("ID"), map.Name, NameSpelling::AsWritten);
+    return tag;
+}
+
+std::string newStartTag(const ImageMap &map)
+{
+    return (map.Markup.lowerCase ? "<map" + quotedAttribute("name", map.Name)
+                                 : "<MAP" + quotedAttribute("NAME", map.Name)) +
+           '>';
 }
 
 } // namespace
@@ -34,19 +53,13 @@ MapWriter::MapWriter(MapDocument &document, ImageSizeCache &images, const ImgTag
 {
 }
 
-std::vector<MapWriter::Block> MapWriter::findOwnedBlocks(std::string_view text) const
+std::vector<int> MapWriter::ownersOf(const std::vector<MapBlock> &blocks) const
 {
     std::map<std::string, std::vector<std::size_t>> blocksByName;
-    std::vector<Block> blocks;
-    for (std::size_t p = MarkupScanner::findStartTag(text, "MAP", 0); p != MarkupScanner::npos;) {
-        const std::size_t end = MarkupScanner::elementEnd(text, "MAP", p);
-        if (end == MarkupScanner::npos)
-            break;
-        blocksByName[blockName(text, p)].push_back(blocks.size());
-        blocks.push_back({p, end, -1});
-        p = MarkupScanner::findStartTag(text, "MAP", end);
-    }
+    for (std::size_t b = 0; b < blocks.size(); ++b)
+        blocksByName[toUpperAscii(blocks[b].name)].push_back(b);
     // The k-th map of a name owns the k-th block of that name.
+    std::vector<int> owners(blocks.size(), -1);
     std::map<std::string, std::size_t> seen;
     for (int i = 0; i < mDocument.MapCount(); ++i) {
         const ImageMap &map = mDocument.Maps[static_cast<std::size_t>(i)];
@@ -56,9 +69,24 @@ std::vector<MapWriter::Block> MapWriter::findOwnedBlocks(std::string_view text) 
         const std::size_t rank = seen[name]++;
         const auto found = blocksByName.find(name);
         if (found != blocksByName.end() && rank < found->second.size())
-            blocks[found->second[rank]].owner = i;
+            owners[found->second[rank]] = i;
     }
-    return blocks;
+    return owners;
+}
+
+bool MapWriter::rewrites(const MapBlock &block, int owner) const
+{
+    if (owner < 0)
+        return false;
+    const ImageMap &map = mDocument.Maps[static_cast<std::size_t>(owner)];
+    if (!map.Modified || map.isReadOnly())
+        return false;
+    if (!block.readOnlyReason.empty())
+        throw CoreError(ErrInvalidCall, "La map « " + mEncoding.decode(map.NameAsRead) +
+                                            " » ne peut plus être enregistrée : depuis son "
+                                            "ouverture, " +
+                                            block.readOnlyReason + ".");
+    return true;
 }
 
 bool MapWriter::WriteMaps(std::string &text)
@@ -66,23 +94,25 @@ bool MapWriter::WriteMaps(std::string &text)
     mDocument.copyBackActiveZones();
     mEncoding = PageEncoding::detect(text);
     const std::string eol(lineBreakOf(text));
-    const std::vector<Block> blocks = findOwnedBlocks(text);
+    const std::vector<MapBlock> blocks = MapBlockFinder::find(text);
+    const std::vector<int> owners = ownersOf(blocks);
+    const ImgTagBinder::UpdatesByOldName updates = imgTagUpdates(blocks, owners);
 
     std::vector<bool> hasBlock(static_cast<std::size_t>(mDocument.MapCount()), false);
-    for (const Block &b : blocks) {
-        if (b.owner >= 0)
-            hasBlock[static_cast<std::size_t>(b.owner)] = true;
+    for (int owner : owners) {
+        if (owner >= 0)
+            hasBlock[static_cast<std::size_t>(owner)] = true;
     }
     std::string newBlocks;
     for (int i = 0; i < mDocument.MapCount(); ++i) {
         const ImageMap &map = mDocument.Maps[static_cast<std::size_t>(i)];
         if (map.Alive && map.Modified && !hasBlock[static_cast<std::size_t>(i)])
-            newBlocks += eol + mapBlock(map, eol) + eol;
+            newBlocks += eol + mapBlock(map, newStartTag(map), eol) + eol;
     }
     std::size_t insertAt = MarkupScanner::findEndTag(text, "BODY", 0);
     if (insertAt == MarkupScanner::npos)
         insertAt = text.size();
-    for (const Block &b : blocks) {
+    for (const MapBlock &b : blocks) {
         if (b.begin < insertAt && insertAt < b.end)
             insertAt = b.end;
     }
@@ -101,16 +131,15 @@ bool MapWriter::WriteMaps(std::string &text)
         out.append(text, copied, position - copied);
         copied = position;
     };
-    for (const Block &b : blocks) {
-        if (b.owner < 0)
+    for (std::size_t b = 0; b < blocks.size(); ++b) {
+        const MapBlock &block = blocks[b];
+        if (!rewrites(block, owners[b]))
             continue;
-        const ImageMap &map = mDocument.Maps[static_cast<std::size_t>(b.owner)];
-        if (!map.Modified)
-            continue;
-        copyUpTo(b.begin);
-        copied = b.end;
+        const ImageMap &map = mDocument.Maps[static_cast<std::size_t>(owners[b])];
+        copyUpTo(block.begin);
+        copied = block.end;
         if (map.Alive) {
-            out += mapBlock(map, eol);
+            out += mapBlock(map, startTagOf(map, text, block), eol);
         } else if (out.ends_with(eol)) {
             out.resize(out.size() - eol.size());
         } else if (std::string_view(text).substr(copied).starts_with(eol)) {
@@ -119,7 +148,8 @@ bool MapWriter::WriteMaps(std::string &text)
     }
     copyUpTo(text.size());
     text = std::move(out);
-    rebindImgTags(text);
+    mBinder.UpdateImgTags(text, updates);
+    settleNames();
     return true;
 }
 
@@ -135,14 +165,15 @@ std::string MapWriter::sourcePathText(const ImageMap &map) const
     return pagePath(map.ImagePath);
 }
 
-std::string MapWriter::mapBlock(const ImageMap &map, std::string_view eol)
+std::string MapWriter::mapBlock(const ImageMap &map, const std::string &startTag,
+                                std::string_view eol)
 {
-    std::string block = "<MAP" + quotedAttribute("NAME", map.Name) + ">";
+    std::string block = startTag;
     block += eol;
     block += "<!--Source Map:|" + sourcePathText(map) + "|-->";
     block += eol;
     for (const Zone &zone : map.Zones) {
-        const std::string area = zone.ToString();
+        const std::string area = zone.ToString(map.Markup);
         if (!area.empty()) {
             block += area;
             block += eol;
@@ -153,42 +184,52 @@ std::string MapWriter::mapBlock(const ImageMap &map, std::string_view eol)
         block += defaultLine;
         block += eol;
     }
-    return block + "</MAP>";
+    return block + (map.Markup.lowerCase ? "</map>" : "</MAP>");
 }
 
 std::string MapWriter::defaultRegionLine(const ImageMap &map)
 {
     if (!map.hasDefaultRegion())
         return {};
-    const std::string attributes = quotedAttribute("HREF", map.DefaultRegion[AttrHref]) +
-                                   writeAttributes(map.DefaultRegion, true) + '>';
     // Without the image's size the region cannot be written as a full rectangle; the
     // DEFAULT shape keeps its link rather than dropping it.
     const auto size = mImages.GetImageSize(map.ImagePath);
     if (!size)
-        return "<AREA SHAPE=\"DEFAULT\"" + attributes;
-    return "<AREA SHAPE=\"RECT\" COORDS=\"0,0," + std::to_string(size->width) + ',' +
-           std::to_string(size->height) + '"' + attributes;
+        return areaTag("DEFAULT", std::nullopt, map.DefaultRegion, map.DefaultRegionOthers,
+                       map.Markup);
+    return areaTag("RECT",
+                   "0,0," + std::to_string(size->width) + ',' + std::to_string(size->height),
+                   map.DefaultRegion, map.DefaultRegionOthers, map.Markup);
 }
 
-void MapWriter::rebindImgTags(std::string &text)
+ImgTagBinder::UpdatesByOldName MapWriter::imgTagUpdates(const std::vector<MapBlock> &blocks,
+                                                        const std::vector<int> &owners) const
 {
     ImgTagBinder::UpdatesByOldName updates;
-    for (ImageMap &map : mDocument.Maps) {
-        if (map.ImagePath == map.SourceAsRead && map.Name == map.NameAsRead)
-            continue;
+    for (const UsemapPlan::Change &change : UsemapPlan(mDocument.Maps, blocks, owners).changes()) {
         ImgTagUpdate request;
-        if (map.ImagePath != NoImage && !map.ImagePath.empty())
-            request.Src = pagePath(map.ImagePath);
-        request.NewName = map.Name;
-        request.OldName = map.NameAsRead;
-        request.Width = map.ImageWidth;
-        request.Height = map.ImageHeight;
-        updates.emplace(map.NameAsRead, request);
+        request.OldName = change.key;
+        if (change.map >= 0) {
+            const ImageMap &map = mDocument.Maps[static_cast<std::size_t>(change.map)];
+            if (map.ImagePath != NoImage && !map.ImagePath.empty())
+                request.Src = pagePath(map.ImagePath);
+            request.NewName = change.keepsKey ? change.key : map.Name;
+            request.Width = map.ImageWidth;
+            request.Height = map.ImageHeight;
+        }
+        updates.emplace(change.key, request);
+    }
+    return updates;
+}
+
+void MapWriter::settleNames()
+{
+    for (ImageMap &map : mDocument.Maps) {
+        if (map.isReadOnly())
+            continue;
         map.SourceAsRead = map.ImagePath;
         map.NameAsRead = map.Name;
     }
-    mBinder.UpdateImgTags(text, updates);
 }
 
 } // namespace areamaker

@@ -2,6 +2,7 @@
 
 #include "document/ImageSizeCache.h"
 #include "document/ImgTagBinder.h"
+#include "document/MapBlock.h"
 #include "document/PageEncoding.h"
 #include "document/Paths.h"
 
@@ -15,6 +16,7 @@ struct ImageMap;
 
 // Splices the document's maps into the page text: changed maps get a regenerated MAP
 // block, deleted maps lose theirs, and the IMG tags follow renamed or re-imaged maps.
+// A block the editor cannot regenerate (read-only) keeps every byte.
 class MapWriter
 {
 public:
@@ -23,21 +25,20 @@ public:
 
     // Builds the new text in one pass over the old one.
     bool WriteMaps(std::string &text);
-    // The MAP block of one map, lines separated by the page's line break.
-    std::string mapBlock(const ImageMap &map, std::string_view eol);
 
 private:
-    struct Block
-    {
-        std::size_t begin = 0;
-        std::size_t end = 0;
-        int owner = -1;
-    };
-
-    std::vector<Block> findOwnedBlocks(std::string_view text) const;
+    // For each block, the index of the map that owns it, or -1.
+    std::vector<int> ownersOf(const std::vector<MapBlock> &blocks) const;
+    // Whether the save rewrites or removes the block; throws when the page changed so that
+    // a modified map's block can no longer be regenerated.
+    bool rewrites(const MapBlock &block, int owner) const;
+    // The MAP block of one map, lines separated by the page's line break.
+    std::string mapBlock(const ImageMap &map, const std::string &startTag, std::string_view eol);
     std::string defaultRegionLine(const ImageMap &map);
     std::string sourcePathText(const ImageMap &map) const;
-    void rebindImgTags(std::string &text);
+    ImgTagBinder::UpdatesByOldName imgTagUpdates(const std::vector<MapBlock> &blocks,
+                                                 const std::vector<int> &owners) const;
+    void settleNames();
     std::string pagePath(const std::string &imagePath) const;
 
     MapDocument &mDocument;

@@ -3,9 +3,6 @@
 #include "document/AsciiText.h"
 #include "document/AttributeValue.h"
 
-#include <algorithm>
-#include <cstring>
-
 namespace areamaker {
 
 namespace {
@@ -120,37 +117,122 @@ bool MarkupScanner::startsEditedTag(std::string_view text, std::size_t lt)
            tagNameAt(text, name, "IMG");
 }
 
-std::size_t MarkupScanner::elementEnd(std::string_view text, std::string_view name,
-                                      std::size_t start)
+bool MarkupScanner::startsMapTag(std::string_view text, std::size_t lt)
 {
-    const std::size_t close = findEndTag(text, name, start);
-    return close == npos ? npos : text.find('>', close) + 1;
+    return tagNameAt(text, lt, "MAP") || startsMapEndTag(text, lt);
 }
+
+bool MarkupScanner::startsMapEndTag(std::string_view text, std::size_t lt)
+{
+    return lt + 1 < text.size() && text[lt + 1] == '/' && tagNameAt(text, lt + 1, "MAP");
+}
+
+// The closing quote of the value opened at `open`, or npos when the quote is a stray one:
+// it never closes, or its value would take in a MAP tag.
+std::size_t MarkupScanner::closingQuote(std::string_view text, std::size_t open)
+{
+    const std::size_t close = text.find(text[open], open + 1);
+    if (close == npos)
+        return npos;
+    for (std::size_t lt = text.find('<', open + 1); lt < close; lt = text.find('<', lt + 1)) {
+        if (startsMapTag(text, lt))
+            return npos;
+    }
+    return close;
+}
+
+namespace {
+
+// Where a start tag's tokenizer stands between two characters.
+enum class TagState
+{
+    Name,
+    BeforeAttribute,
+    AttributeName,
+    AfterAttributeName,
+    BeforeValue,
+    UnquotedValue
+};
+
+TagState nextState(TagState state, char c)
+{
+    const bool space = isAsciiSpace(c);
+    switch (state) {
+    case TagState::Name:
+        return space || c == '/' ? TagState::BeforeAttribute : state;
+    case TagState::BeforeAttribute:
+        return space || c == '/' ? state : TagState::AttributeName;
+    case TagState::AttributeName:
+    case TagState::AfterAttributeName:
+        if (c == '=')
+            return TagState::BeforeValue;
+        if (c == '/')
+            return TagState::BeforeAttribute;
+        if (space)
+            return TagState::AfterAttributeName;
+        return TagState::AttributeName;
+    case TagState::BeforeValue:
+        return space ? state : TagState::UnquotedValue;
+    case TagState::UnquotedValue:
+        return space ? TagState::BeforeAttribute : state;
+    }
+    return state;
+}
+
+} // namespace
 
 std::size_t MarkupScanner::tagEnd(std::string_view text, std::size_t lt)
 {
-    char quote = 0;
+    return scanTag(text, lt).end;
+}
+
+// Whether `p` opens code of a template or server language: <? <% {{ {%. Closing marks
+// alone are no sign of it: an attribute written back last may end with '?' before '>'.
+bool MarkupScanner::serverMarkAt(std::string_view text, std::size_t p)
+{
+    if (p + 1 >= text.size())
+        return false;
+    const char a = text[p], b = text[p + 1];
+    return (a == '<' && (b == '?' || b == '%')) || (a == '{' && (b == '{' || b == '%'));
+}
+
+MarkupScanner::TagScan MarkupScanner::scanTag(std::string_view text, std::size_t lt)
+{
+    TagScan scan;
+    TagState state = TagState::Name;
     for (std::size_t p = lt + 1; p < text.size(); ++p) {
         const char c = text[p];
-        if (quote) {
-            // A quote still open at a tag the editor rewrites is a stray one: the tag ends at
-            // its first '>'. Any other '<' may stand in a value, such as server code.
-            if (c == '<' && startsEditedTag(text, p))
-                break;
-            if (c == quote)
-                quote = 0;
-        } else if (c == '>') {
-            return p + 1;
-        } else if (c == '<' && startsEditedTag(text, p)) {
+        if (c == '>') {
+            scan.strayEquals = scan.strayEquals || state == TagState::BeforeValue;
+            scan.end = p + 1;
+            return scan;
+        }
+        if (c == '<' && startsEditedTag(text, p)) {
             // A tag left open ends before the next tag the editor rewrites, so that what a
             // tag covers never depends on the markup the editor writes after it.
-            return p;
-        } else if ((c == '"' || c == '\'') && text[p - 1] == '=') {
-            quote = c;
+            scan.end = p;
+            scan.leftOpen = true;
+            return scan;
         }
+        if (state == TagState::BeforeValue && (c == '"' || c == '\'')) {
+            const std::size_t close = closingQuote(text, p);
+            if (close == npos) {
+                scan.strayQuote = true;
+                break;
+            }
+            p = close;
+            state = TagState::BeforeAttribute;
+            continue;
+        }
+        if (!scan.serverCode && (c == '<' || c == '{'))
+            scan.serverCode = serverMarkAt(text, p);
+        scan.strayEquals = scan.strayEquals || (state == TagState::BeforeAttribute && c == '=');
+        state = nextState(state, c);
     }
     const std::size_t plain = text.find('>', lt + 1);
-    return plain == npos ? npos : plain + 1;
+    scan.end = plain == npos ? npos : plain + 1;
+    scan.leftOpen = plain == npos;
+    return scan;
 }
 
 std::vector<TagAttribute> MarkupScanner::attributes(std::string_view tag)
@@ -159,43 +241,45 @@ std::vector<TagAttribute> MarkupScanner::attributes(std::string_view tag)
     std::size_t p = 1;
     while (p < tag.size() && !endsName(tag[p]))
         ++p;
-    while (p < tag.size()) {
+    // A quote that never closes stops at the tag's '>', which stays the tag's.
+    const std::size_t limit = tag.ends_with('>') ? tag.size() - 1 : tag.size();
+    const auto skipSpaces = [&](std::size_t q) {
+        while (q < limit && isAsciiSpace(tag[q]))
+            ++q;
+        return q;
+    };
+    while (p < limit) {
         TagAttribute a;
         a.begin = p;
-        while (p < tag.size() && (isAsciiSpace(tag[p]) || tag[p] == '/'))
+        while (p < limit && (isAsciiSpace(tag[p]) || tag[p] == '/'))
             ++p;
-        if (p >= tag.size() || tag[p] == '>')
+        if (p >= limit)
             break;
-        a.nameBegin = p;
-        while (p < tag.size() && !isAsciiSpace(tag[p]) && tag[p] != '=' && tag[p] != '>' &&
-               !(tag[p] == '/' && p + 1 < tag.size() && tag[p + 1] == '>'))
+        // A '=' that starts a name belongs to it.
+        a.nameBegin = p++;
+        while (p < limit && !isAsciiSpace(tag[p]) && tag[p] != '=' && tag[p] != '/')
             ++p;
-        a.nameEnd = p;
-        if (p < tag.size() && tag[p] == '=') {
+        a.nameEnd = a.valueBegin = a.valueEnd = p;
+        std::size_t q = skipSpaces(p);
+        if (q < limit && tag[q] == '=') {
             a.hasValue = true;
-            ++p;
-            if (p < tag.size() && (tag[p] == '"' || tag[p] == '\'')) {
-                a.quote = tag[p];
-                a.valueBegin = p + 1;
-                // A quote that never closes stops at the tag's '>', which stays the tag's.
-                const std::size_t unclosed = tag.ends_with('>') ? tag.size() - 1 : tag.size();
+            q = skipSpaces(q + 1);
+            if (q < limit && (tag[q] == '"' || tag[q] == '\'')) {
+                a.quote = tag[q];
+                a.valueBegin = q + 1;
                 const std::size_t close = tag.find(a.quote, a.valueBegin);
-                a.valueEnd = close == npos ? std::max(unclosed, a.valueBegin) : close;
-                p = close == npos ? a.valueEnd : close + 1;
+                const bool closed = close < limit;
+                a.valueEnd = closed ? close : limit;
+                p = closed ? close + 1 : a.valueEnd;
             } else {
-                a.valueBegin = p;
-                while (p < tag.size() && !isAsciiSpace(tag[p]) && tag[p] != '>')
-                    ++p;
-                a.valueEnd = p;
+                a.valueBegin = q;
+                while (q < limit && !isAsciiSpace(tag[q]))
+                    ++q;
+                a.valueEnd = p = q;
             }
-        } else {
-            a.valueBegin = a.valueEnd = p;
         }
         a.end = p;
-        if (a.nameEnd > a.nameBegin)
-            list.push_back(a);
-        else
-            ++p;
+        list.push_back(a);
     }
     return list;
 }
@@ -212,10 +296,15 @@ std::optional<TagAttribute> MarkupScanner::findAttribute(std::string_view tag,
 
 TagView::TagView(std::string_view tag) : mTag(tag), mAttributes(MarkupScanner::attributes(tag)) {}
 
+std::string_view TagView::nameOf(const TagAttribute &attribute) const
+{
+    return mTag.substr(attribute.nameBegin, attribute.nameEnd - attribute.nameBegin);
+}
+
 std::optional<std::string> TagView::value(std::string_view name) const
 {
     for (const TagAttribute &a : mAttributes) {
-        if (equalsIgnoreAsciiCase(mTag.substr(a.nameBegin, a.nameEnd - a.nameBegin), name))
+        if (equalsIgnoreAsciiCase(nameOf(a), name))
             return MarkupScanner::decodedValue(mTag, a);
     }
     return std::nullopt;

@@ -28,6 +28,9 @@ public:
     explicit TagView(std::string_view tag);
     // The decoded value of the first attribute of that name (ASCII case folded).
     std::optional<std::string> value(std::string_view name) const;
+    const std::vector<TagAttribute> &attributes() const { return mAttributes; }
+    std::string_view text() const { return mTag; }
+    std::string_view nameOf(const TagAttribute &attribute) const;
 
 private:
     std::string_view mTag;
@@ -45,12 +48,30 @@ public:
     static std::size_t findStartTag(std::string_view text, std::string_view name, std::size_t from);
     // Position of the next end tag "</name>" at or after `from`.
     static std::size_t findEndTag(std::string_view text, std::string_view name, std::size_t from);
-    // Position just past the end tag that closes the element opened at `start`, or npos.
-    static std::size_t elementEnd(std::string_view text, std::string_view name, std::size_t start);
-    // Position just past the '>' that closes the tag opened at `lt`, where a '>' inside a
-    // quoted value does not close it; for a tag left open, the position of the next MAP, AREA
-    // or IMG tag; past the first '>' when a quote is left open; npos when no '>' follows.
+    // Position just past the '>' that closes the tag opened at `lt`. A quoted value holds
+    // anything up to its closing quote; a quote that never closes, or whose value would take
+    // in a MAP start or end tag (which bound every block), is a stray one and the tag ends at
+    // its first '>', so that a block the editor writes can never close it. A tag left open
+    // ends before the next MAP, AREA or IMG tag. npos when no '>' follows.
     static std::size_t tagEnd(std::string_view text, std::size_t lt);
+    // What a scan of the tag at `lt` found besides its end.
+    struct TagScan
+    {
+        std::size_t end = npos;
+        bool leftOpen = false;   // it ends before another tag, or at the end of the text
+        bool strayQuote = false; // a quoted value never closed
+        bool serverCode = false; // template or server code opens outside its quoted values
+        bool strayEquals = false; // a '=' where a name should start, or with no value at the end
+    };
+    static TagScan scanTag(std::string_view text, std::size_t lt);
+    static bool serverMarkAt(std::string_view text, std::size_t p);
+    // Whether `lt` opens an end tag "</name>".
+    static bool endTagAt(std::string_view text, std::size_t lt, std::string_view name);
+    // Whether `lt` opens a start tag of that name.
+    static bool tagNameAt(std::string_view text, std::size_t lt, std::string_view name);
+    // Where scanning resumes when `lt` opens a comment, a processing instruction, a script or
+    // a style element, whose content is not markup; `lt` itself otherwise.
+    static std::size_t skipNonMarkup(std::string_view text, std::size_t lt);
 
     static std::vector<TagAttribute> attributes(std::string_view tag);
     // The first attribute of that name, compared without regard to ASCII case.
@@ -60,12 +81,14 @@ public:
     static std::string decodedValue(std::string_view tag, const TagAttribute &attribute);
     // Whether the '<' at `lt` opens a MAP, AREA or IMG tag, start or end.
     static bool startsEditedTag(std::string_view text, std::size_t lt);
+    // Whether the '<' at `lt` opens a MAP start or end tag.
+    static bool startsMapTag(std::string_view text, std::size_t lt);
+    // Whether the '<' at `lt` opens a MAP end tag.
+    static bool startsMapEndTag(std::string_view text, std::size_t lt);
 
 private:
-    static std::size_t skipNonMarkup(std::string_view text, std::size_t lt);
-    static bool tagNameAt(std::string_view text, std::size_t lt, std::string_view name);
-    static bool endTagAt(std::string_view text, std::size_t lt, std::string_view name);
     static std::size_t nextAfter(std::string_view text, std::size_t lt);
+    static std::size_t closingQuote(std::string_view text, std::size_t open);
     template <typename Matches>
     static std::size_t findMarkup(std::string_view text, std::size_t from, Matches matches);
 };

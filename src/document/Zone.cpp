@@ -183,6 +183,7 @@ void Zone::Acquire(const Zone &other, DrawingSurface *buffer)
     mForme = other.mForme;
     mRegion = other.mRegion;
     mAttributes = other.mAttributes;
+    mOtherAttributes = other.mOtherAttributes;
     mNCoords = other.mNCoords;
     mPoints.assign(
         other.mPoints.begin(),
@@ -256,7 +257,7 @@ void Zone::draw() const
     }
 }
 
-std::string Zone::ToString() const
+std::string Zone::ToString(AreaMarkup markup) const
 {
     std::string coords;
     const char *keyword = nullptr;
@@ -279,8 +280,7 @@ std::string Zone::ToString() const
     default:
         return {};
     }
-    return std::string("<AREA SHAPE=\"") + keyword + "\" COORDS=\"" + coords + '"' +
-           writeAttributes(mAttributes) + '>';
+    return areaTag(keyword, coords, mAttributes, mOtherAttributes, markup);
 }
 
 } // namespace areamaker

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace areamaker {
@@ -54,6 +55,9 @@ public:
     void SetData(int index, const std::string &value);
     const std::string &GetData(int index) const;
     const AreaAttributes &attributes() const { return mAttributes; }
+    // The AREA tag's attributes other than SHAPE, COORDS and the seven, as written.
+    const OtherAttributes &otherAttributes() const { return mOtherAttributes; }
+    void setOtherAttributes(OtherAttributes others) { mOtherAttributes = std::move(others); }
 
     void AddXCoord(std::int32_t x, int index);
     std::int32_t getXCoord(int index) const;
@@ -79,7 +83,7 @@ public:
     void Acquire(const Zone &other, DrawingSurface *buffer = nullptr);
 
     // The zone's AREA tag, or an empty string for a zone marked deleted.
-    std::string ToString() const;
+    std::string ToString(AreaMarkup markup = {}) const;
 
 private:
     // The hit-test area as it stood at the last Afficher.
@@ -105,6 +109,7 @@ private:
     std::int32_t mMPointer = 0;
     DrawingSurface *mDevice = nullptr;
     AreaAttributes mAttributes;
+    OtherAttributes mOtherAttributes;
 };
 
 } // namespace areamaker

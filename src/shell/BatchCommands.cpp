@@ -44,12 +44,20 @@ std::string zoneJson(const Zone &zone, const PageEncoding &encoding)
            '}';
 }
 
+// Every map says whether the editor may change it, and a read-only one says why.
+std::string readOnlyJson(const ImageMap &map)
+{
+    if (!map.isReadOnly())
+        return ",\"readOnly\":false";
+    return ",\"readOnly\":true,\"reason\":" + jsonString(map.ReadOnlyReason);
+}
+
 std::string mapJson(const ImageMap &map, int index, const PageEncoding &encoding)
 {
     std::string json = "{\"index\":" + std::to_string(index) +
                        ",\"name\":" + jsonString(encoding.decode(map.Name)) +
                        ",\"image\":" + jsonString(PageEncoding().decode(map.ImagePath)) +
-                       ",\"zones\":[";
+                       readOnlyJson(map) + ",\"zones\":[";
     for (std::size_t z = 0; z < map.Zones.size(); ++z)
         json += (z == 0 ? "" : ",") + zoneJson(map.Zones[z], encoding);
     return json + "],\"default\":{" + attributesJson(map.DefaultRegion, encoding) + "}}";
@@ -85,7 +93,7 @@ int BatchCommands::rewrite(const std::string &page, std::ostream &err)
     if (!lifecycle.OpenDocument(page, true))
         return reportFailure(page, lifecycle, err);
     for (ImageMap &map : session.document().Maps) {
-        if (map.Alive)
+        if (map.Alive && !map.isReadOnly())
             map.Modified = true;
     }
     if (!lifecycle.SaveDocument())

@@ -37,6 +37,9 @@ void PropertiesCommand::showPropertiesOfSelection()
 
 void PropertiesCommand::showZoneDialog()
 {
+    // Both dialogs write what OK finds in them: a read-only map is refused before they open.
+    if (!mCanvas.mayEditActiveMap())
+        return;
     mCanvas.ports().status->setPanelText("ETAT", "Propriétés de la région");
     ZonePropertiesForm form(mDocument, mCanvas, mProfile, mStyle);
     mDialogs.showZoneDialog(form);
@@ -45,7 +48,7 @@ void PropertiesCommand::showZoneDialog()
 
 void PropertiesCommand::showMapDialog()
 {
-    if (!mDocument.activeMap())
+    if (!mDocument.activeMap() || !mCanvas.mayEditActiveMap())
         return;
     mCanvas.ports().status->setPanelText("ETAT", "Propriétés de l'image map");
     MapPropertiesForm form(mDocument, mCanvas, mDecimalSeparator, mStyle);

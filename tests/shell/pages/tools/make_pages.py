@@ -11,8 +11,9 @@ IMAGES = [("../images/plan.png", 240, 160), ("../images/france.gif", 200, 180),
           ("../images/photo.jpg", 160, 120), ("../images/absente.png", 0, 0)]
 
 
-def block(name, source, areas, eol):
-    lines = ['<MAP NAME="%s">' % name, "<!--Source Map:|%s|-->" % source]
+def block(start_tag, source, areas, eol):
+    """A regenerated block: the start tag as the page wrote it, then the editor's own lines."""
+    lines = [start_tag, "<!--Source Map:|%s|-->" % source]
     lines += ['<AREA SHAPE="%s" COORDS="%s" HREF="%s"%s>' % area for area in areas]
     return eol.join(lines + ["</MAP>"])
 
@@ -35,7 +36,8 @@ def long_line():
         parts.append(filler + img + '<map name="rayon%d"><!--Source Map:|../images/plan.png|-->' % rayon +
                      "".join(written) + '<area shape="default" href="rayon%d.html"></map>' % rayon)
         areas.append(("RECT", "0,0,240,160", "rayon%d.html" % rayon, ""))
-        expected.append(filler + img + block("rayon%d" % rayon, "../images/plan.png", areas, "\r\n"))
+        expected.append(filler + img + block('<map name="rayon%d">' % rayon, "../images/plan.png", areas,
+                                             "\r\n"))
     parts.append("</body></html>")
     expected.append("</body></html>\r\n")
     return "".join(parts), "".join(expected)
@@ -48,6 +50,7 @@ def numbered_map(i):
     img = '<img src="%s" usemap="#%s" alt="">\n' % (source, name)
     x = i % 50
     style = i % 4
+    start_tag = '<map name="%s">' % name
     if style == 0:
         found = ('<map name="%s">\n<!--Source Map:|%s|-->\n<area shape="rect" coords="%d,1,%d,20" href="r%d.html">\n'
                  '<area shape="rect" coords="0,0,%d,%d" href="tout%d.html">\n</map>\n'
@@ -57,6 +60,7 @@ def numbered_map(i):
     elif style == 1:
         found = ("<MAP NAME='%s'>\n<!--Source Map:|%s|-->\n<AREA SHAPE=CIRCLE COORDS='%d,50,8' HREF='c%d.html' TITLE='Cercle %d'>\n"
                  "<AREA SHAPE=DEFAULT HREF='d%d.html'>\n</MAP>\n" % (name, source, x + 10, i, i, i))
+        start_tag = "<MAP NAME='%s'>" % name
         areas = [("CIRCLE", "%d,50,8" % (x + 10), "c%d.html" % i, ' TITLE="Cercle %d"' % i),
                  ("RECT", "0,0,%d,%d" % (width, height), "d%d.html" % i, "")]
     elif style == 2:
@@ -70,9 +74,9 @@ def numbered_map(i):
         areas = [("DEFAULT", None, "defaut%d.html" % i, "")]
     if areas[-1][0] == "DEFAULT":
         tags = ['<AREA SHAPE="DEFAULT" HREF="%s">' % areas[-1][2]]
-        expected = block(name, source, [], "\n").replace("</MAP>", tags[0] + "\n</MAP>")
+        expected = block(start_tag, source, [], "\n").replace("</MAP>", tags[0] + "\n</MAP>")
     else:
-        expected = block(name, source, areas, "\n")
+        expected = block(start_tag, source, areas, "\n")
     return img + found, img + expected + "\n"
 
 

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "document/MapBlock.h"
+
+#include <string_view>
+#include <vector>
+
+namespace areamaker {
+
+// Finds the MAP blocks of a page, in order. A block ends at its "</MAP>" or, when another
+// MAP start tag comes first, before that tag: a block left open that holds nothing but AREA
+// tags and its source comment ends after its last tag (and gets its "</MAP>" when it is
+// written); any other one cannot be bounded safely and is kept read-only.
+class MapBlockFinder
+{
+public:
+    static std::vector<MapBlock> find(std::string_view page);
+
+private:
+    // The block whose start tag is at `start`; `next` receives the next block's start.
+    static MapBlock blockAt(std::string_view page, std::size_t start, std::size_t &next);
+    static void readNames(std::string_view page, MapBlock &block);
+};
+
+} // namespace areamaker
