@@ -76,7 +76,7 @@ void SaveEveryMapModified(benchmark::State &state)
     editor.open(page.path());
     for (auto _ : state) {
         for (int i = 0; i < editor.document.MapCount(); ++i)
-            editor.document.markMapModified(i);
+            editor.document.Maps[static_cast<std::size_t>(i)].Modified = true;
         editor.save();
     }
     setCounters(state, page);
@@ -95,7 +95,7 @@ void SaveEveryMapRenamed(benchmark::State &state)
         for (int i = 0; i < editor.document.MapCount(); ++i) {
             editor.document.Maps[static_cast<std::size_t>(i)].Name =
                 "carte-" + std::to_string(i) + (round % 2 ? "-bis" : "");
-            editor.document.markMapModified(i);
+            editor.document.Maps[static_cast<std::size_t>(i)].Modified = true;
         }
         editor.save();
     }

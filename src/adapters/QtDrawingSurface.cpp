@@ -39,6 +39,41 @@ void QtDrawingSurface::setChangeListener(std::function<void(const QRect &)> list
     mListener = std::move(listener);
 }
 
+QImage &QtDrawingSurface::image()
+{
+    finish();
+    return mImage;
+}
+
+const QImage &QtDrawingSurface::image() const
+{
+    finish();
+    return mImage;
+}
+
+QPainter &QtDrawingSurface::painter()
+{
+    if (!mPainter.isActive()) {
+        mPainter.begin(&mImage);
+        mPainter.translate(-mOrigin);
+    }
+    return mPainter;
+}
+
+void QtDrawingSurface::finish() const
+{
+    if (mPainter.isActive())
+        mPainter.end();
+}
+
+void QtDrawingSurface::place(QPoint origin, QSize size)
+{
+    finish();
+    mOrigin = origin;
+    if (mImage.size() != size)
+        mImage = QImage(size, QImage::Format_RGB32);
+}
+
 void QtDrawingSurface::prepare(QPainter &painter) const
 {
     QPen pen(colourOf(mPen.colour));
@@ -52,7 +87,8 @@ void QtDrawingSurface::prepare(QPainter &painter) const
 void QtDrawingSurface::changed(const QRect &area)
 {
     if (mListener)
-        mListener(area.adjusted(-mPen.width, -mPen.width, mPen.width, mPen.width));
+        mListener(area.adjusted(-mPen.width, -mPen.width, mPen.width, mPen.width)
+                      .intersected(QRect(mOrigin, mImage.size())));
 }
 
 void QtDrawingSurface::drawRectangle(Point topLeft, Point bottomRight)
@@ -70,7 +106,7 @@ void QtDrawingSurface::drawBox(Point topLeft, Point bottomRight, bool ellipse)
     if (mImage.isNull())
         return;
     const QRect box = boxOf(topLeft, bottomRight);
-    QPainter painter(&mImage);
+    QPainter &painter = this->painter();
     prepare(painter);
     // A box of N pixels is drawn from its first pixel to its N-th.
     const QRect outline = box.adjusted(0, 0, -1, -1);
@@ -88,7 +124,7 @@ void QtDrawingSurface::drawPolygon(const std::vector<Point> &points)
     QPolygon polygon;
     for (const Point &p : points)
         polygon << QPoint(p.x, p.y);
-    QPainter painter(&mImage);
+    QPainter &painter = this->painter();
     prepare(painter);
     painter.drawPolygon(polygon, Qt::OddEvenFill);
     changed(polygon.boundingRect());
@@ -98,7 +134,7 @@ void QtDrawingSurface::drawLine(Point from, Point to)
 {
     if (mImage.isNull())
         return;
-    QPainter painter(&mImage);
+    QPainter &painter = this->painter();
     prepare(painter);
     painter.drawLine(from.x, from.y, to.x, to.y);
     changed(QRect(QPoint(from.x, from.y), QPoint(to.x, to.y)).normalized());
@@ -110,12 +146,56 @@ void QtDrawingSurface::copyBlock(const DrawingSurface &source, Point sourceTopLe
     const auto *other = dynamic_cast<const QtDrawingSurface *>(&source);
     if (mImage.isNull() || !other || other->mImage.isNull())
         return;
-    QPainter painter(&mImage);
+    other->finish();
+    QPainter &painter = this->painter();
+    painter.save();
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     const QRect target(targetTopLeft.x, targetTopLeft.y, width, height);
-    painter.drawImage(target, other->mImage,
-                      QRect(sourceTopLeft.x, sourceTopLeft.y, width, height));
+    painter.drawImage(
+        target, other->mImage,
+        QRect(QPoint(sourceTopLeft.x, sourceTopLeft.y) - other->mOrigin, QSize(width, height)));
+    painter.restore();
     changed(target);
+}
+
+const QImage &QtDrawingSurface::reduced(QSize size) const
+{
+    if (mReduced.size() != size || mReducedFrom != mImage.cacheKey()) {
+        mReduced = mImage.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        mReducedFrom = mImage.cacheKey();
+    }
+    return mReduced;
+}
+
+void QtDrawingSurface::drawScaled(const DrawingSurface &source, ImageSize scaledSize, Point topLeft,
+                                  int width, int height)
+{
+    const auto *other = dynamic_cast<const QtDrawingSurface *>(&source);
+    if (mImage.isNull() || !other || other->mImage.isNull() || scaledSize.width <= 0 ||
+        scaledSize.height <= 0)
+        return;
+    const QImage &picture = other->mImage;
+    const QSize scaled(scaledSize.width, scaledSize.height);
+    const QRect block = QRect(topLeft.x, topLeft.y, width, height).intersected(QRect({}, scaled));
+    other->finish();
+    QPainter &painter = this->painter();
+    painter.save();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    if (scaled == picture.size()) {
+        painter.drawImage(block.topLeft(), picture, block);
+    } else if (scaled.width() < picture.width()) {
+        // Reduced once per size, smoothly, then copied pixel for pixel.
+        painter.drawImage(block.topLeft(), other->reduced(scaled), block);
+    } else {
+        // Enlarged: each picture pixel a sharp square.
+        const double sx = static_cast<double>(picture.width()) / scaled.width();
+        const double sy = static_cast<double>(picture.height()) / scaled.height();
+        painter.drawImage(
+            QRectF(block), picture,
+            QRectF(block.x() * sx, block.y() * sy, block.width() * sx, block.height() * sy));
+    }
+    painter.restore();
+    changed(block);
 }
 
 } // namespace areamaker

@@ -34,6 +34,7 @@ void CanvasClipboard::CutZone()
 {
     if (!zoneSelected())
         return;
+    EditStep step(mCanvas.document(), EditKind::Cut);
     CopyZone();
     mCanvas.DeleteSelectedZone(false);
 }
@@ -47,6 +48,8 @@ void CanvasClipboard::PasteZone()
     if (!holdsZone() || document.ActiveMapIndex == -1 || (mode != Idle && mode != ZoneSelected) ||
         !mCanvas.roomForAnotherZone() || !mCanvas.mayEditActiveMap())
         return;
+    EditStep step(document, EditKind::Paste);
+    step.touchActiveMap();
     Zone &pasted = document.ActiveZones.emplace_back();
     pasted.Acquire(state.ClipboardZone, &mCanvas.backBuffer());
     // A zone copied from another page carries that page's bytes.
@@ -64,7 +67,6 @@ void CanvasClipboard::PasteZone()
         zoneNodeText(pasted.hForme(), document.Encoding.decode(pasted.GetData(AttrHref))),
         ZoneNodeImage);
     ports.grid->fill(GridFill::Selection);
-    mCanvas.markActiveMapModified();
     mCanvas.RedrawCanvas();
 }
 

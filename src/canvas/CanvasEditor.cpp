@@ -1,7 +1,9 @@
 #include "canvas/CanvasEditor.h"
 
 #include "canvas/CanvasModel.h"
+#include "canvas/ZoneClamps.h"
 #include "document/MapDocument.h"
+#include "document/ZoneGeometry.h"
 #include "platform/CanvasSurfaces.h"
 
 namespace areamaker {
@@ -60,6 +62,7 @@ void CanvasEditor::CancelTrace()
 
 void CanvasEditor::leftPress(Point at)
 {
+    mCanvas.document().history().endBurst();
     if (CanvasInteraction *interaction = current())
         interaction->press(at);
 }
@@ -68,16 +71,38 @@ void CanvasEditor::mouseMove(Point at, bool leftHeld)
 {
     if (CanvasInteraction *interaction = current())
         interaction->move(at, leftHeld);
+    showPointer(at);
 }
 
 void CanvasEditor::leftRelease(Point at)
 {
     if (CanvasInteraction *interaction = current())
         interaction->release(at);
+    showPointer(at);
+}
+
+void CanvasEditor::pointerLeft()
+{
+    mCanvas.ports().status->setPanelText("POS", "");
+}
+
+void CanvasEditor::showPointer(Point at)
+{
+    StatusBarPort &status = *mCanvas.ports().status;
+    status.setPanelText("POS", std::to_string(at.x) + ", " + std::to_string(at.y));
+    const int mode = mCanvas.state().CanvasMode;
+    const Zone *zone = mCanvas.selectedZone();
+    std::string size;
+    if ((mode == Moving || mode == Resizing) && zone && zone->hNCoords() > 0) {
+        const Bounds box = boundingBox(*zone);
+        size = std::to_string(box.right - box.left) + " × " + std::to_string(box.bottom - box.top);
+    }
+    status.setPanelText("TAILLE", size);
 }
 
 bool CanvasEditor::keyDown(int key, bool textBoxFocused)
 {
+    mCanvas.document().history().endBurst();
     switch (key) {
     case KeyTab:
         SelectNextZone();
@@ -95,6 +120,19 @@ bool CanvasEditor::keyDown(int key, bool textBoxFocused)
     default:
         return false;
     }
+}
+
+void CanvasEditor::nudge(int dx, int dy)
+{
+    Zone *zone = mCanvas.selectedZone();
+    if (mCanvas.state().CanvasMode != ZoneSelected || !zone)
+        return;
+    EditStep step(mCanvas.document(), EditKind::Nudge);
+    step.touchActiveMap();
+    shiftZone(*zone, dx, dy);
+    mCanvas.ClampMovedZone();
+    mCanvas.placeHandles();
+    mCanvas.RedrawCanvas();
 }
 
 void CanvasEditor::SelectNextZone()

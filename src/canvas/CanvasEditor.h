@@ -32,13 +32,20 @@ public:
     void leftPress(Point at);
     void mouseMove(Point at, bool leftHeld);
     void leftRelease(Point at);
+    // The pointer left the picture: the status bar stops showing where it is.
+    void pointerLeft();
 
     // The main window's key-down; true when the key is consumed.
     bool keyDown(int key, bool textBoxFocused);
     void SelectNextZone();
+    // An arrow key: the selected zone moves by (dx, dy) image pixels, kept inside the
+    // picture; presses in a row are one undo step.
+    void nudge(int dx, int dy);
 
 private:
     TraceInteraction *tracer(int shape);
+    // The pointer's image position in the status bar, and the zone's size while dragged.
+    void showPointer(Point at);
     CanvasInteraction *current();
 
     CanvasModel &mCanvas;

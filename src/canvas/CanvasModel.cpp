@@ -10,12 +10,14 @@
 #include "shell/AppSettings.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace areamaker {
 
 CanvasModel::CanvasModel(MapDocument &document, const AppSettings &settings,
                          CanvasSurfaces &surfaces, CanvasHost &host, const EditorPorts &ports)
-    : mDocument(document), mSettings(settings), mSurfaces(surfaces), mHost(host), mPorts(ports)
+    : mDocument(document), mSettings(settings), mSurfaces(surfaces), mHost(host), mPorts(ports),
+      mZoomed(surfaces.backBuffer(), mView)
 {
 }
 
@@ -28,6 +30,7 @@ bool CanvasModel::ShowImage(const std::string &path)
         mSurfaces.clearPicture();
         mState.ImageShown = false;
         mScroll.setPicture({});
+        mPorts.status->setPanelText("ZOOM", "");
         mHost.layOut();
         mState.CanvasMode = NoPicture;
         mPorts.commands->setToolbarState(ToolbarState::NoPicture);
@@ -36,8 +39,9 @@ bool CanvasModel::ShowImage(const std::string &path)
     }
     if (!mSurfaces.loadPicture(path))
         return false;
-    mScroll.setPicture(mSurfaces.pictureSize());
+    mScroll.setPicture(viewSize());
     mState.ImageShown = true;
+    showZoomLevel();
     mHost.layOut();
     RedrawCanvas();
     mHost.repaintWorkspace();
@@ -49,17 +53,18 @@ bool CanvasModel::moveActiveMapToPicture(const std::string &path)
     ImageMap *map = mDocument.activeMap();
     if (!map || !ShowImage(path))
         return false;
+    EditStep step(mDocument, EditKind::NewPicture);
+    step.touchActiveMap();
     const ImageSize image = mSurfaces.pictureSize();
     map->ImagePath = path;
     map->ImageWidth = image.width;
     map->ImageHeight = image.height;
     for (Zone &zone : mDocument.ActiveZones) {
-        zone.setHDevice(&mSurfaces.backBuffer());
+        zone.setHDevice(&mZoomed);
         clampMovedZone(zone, image);
     }
     clearSelection();
     mState.CanvasMode = Idle;
-    markActiveMapModified();
     RedrawCanvas();
     return true;
 }
@@ -98,15 +103,12 @@ void CanvasModel::scrollToSelectedZone()
     const Zone *zone = selectedZone();
     if (!zone || zone->hNCoords() == 0)
         return;
-    Point low = zone->point(0);
-    Point high = low;
-    for (int i = 1; i < zone->hNCoords(); ++i) {
-        const Point p = zone->point(i);
-        low = {std::min(low.x, p.x), std::min(low.y, p.y)};
-        high = {std::max(high.x, p.x), std::max(high.y, p.y)};
-    }
-    mHost.scrollTo(mScroll.stepShowing(false, low.x, high.x),
-                   mScroll.stepShowing(true, low.y, high.y));
+    const Bounds box = boundingBox(*zone);
+    const auto shown = [this](std::int64_t coordinate) {
+        return mView.toView(saturated(coordinate));
+    };
+    mHost.scrollTo(mScroll.stepShowing(false, shown(box.left), shown(box.right)),
+                   mScroll.stepShowing(true, shown(box.top), shown(box.bottom)));
 }
 
 Zone *CanvasModel::selectedZone()
@@ -161,7 +163,8 @@ void CanvasModel::BuildHandles()
     for (std::size_t i = 0; i < spots.size(); ++i) {
         Zone &handle = mState.Handles[i];
         handle.setHRegion(KindHandle);
-        handle.setHDevice(&mSurfaces.backBuffer());
+        handle.setHDevice(&mZoomed);
+        handle.setHandleReach(mView.imageSpan(HandleReach));
         handle.AddXCoord(spots[i].at.x, 0);
         handle.AddYCoord(spots[i].at.y, 0);
         handle.setHMPointer(spots[i].pointer);
@@ -214,10 +217,11 @@ bool CanvasModel::roomForAnotherZone()
     return false;
 }
 
-void CanvasModel::markActiveMapModified()
+void CanvasModel::beginDragStep(EditKind kind)
 {
-    if (mDocument.ActiveMapIndex != -1)
-        mDocument.markMapModified(mDocument.ActiveMapIndex);
+    mDragStep.reset();
+    mDragStep.emplace(mDocument, kind);
+    mDragStep->recordActiveMap();
 }
 
 bool CanvasModel::mayEditActiveMap()
@@ -232,11 +236,18 @@ void CanvasModel::endDrag()
         zone->setHRegion(KindRegion);
     BuildHandles();
     RedrawCanvas();
+    endDragStep();
 }
 
-DrawingSurface &CanvasModel::backBuffer()
+void CanvasModel::endDragStep()
 {
-    return mSurfaces.backBuffer();
+    mDragStep.reset();
+}
+
+void CanvasModel::markDragModified()
+{
+    if (mDragStep)
+        mDragStep->touchActiveMap();
 }
 
 ImageSize CanvasModel::pictureSize() const
@@ -254,13 +265,14 @@ void CanvasModel::DeleteSelectedZone(bool ask)
         mPorts.messages->show({"Désirez-vous supprimer la région sélectionnée ?", "Confirmation",
                                MessageButtons::YesNo, MessageIcon::Question}) != MessageAnswer::Yes)
         return;
+    EditStep step(mDocument, EditKind::DeleteZone);
+    step.touchActiveMap();
     mDocument.ActiveZones[static_cast<std::size_t>(selected)].SupprimerRegion();
     mPorts.tree->removeNode(zoneKey(mDocument.ActiveMapIndex, selected));
     clearSelection();
     mState.CanvasMode = Idle;
     mPorts.grid->fill(GridFill::Selection);
     showSelectionInTree();
-    markActiveMapModified();
     RedrawCanvas();
 }
 
@@ -275,14 +287,16 @@ void CanvasModel::RedrawCanvas()
         return;
     const Point origin{mScroll.offsetX(), mScroll.offsetY()};
     const ImageSize block = mScroll.workspace();
-    mSurfaces.backBuffer().copyBlock(mSurfaces.picture(), origin, origin, block.width,
-                                     block.height);
+    mSurfaces.placeView(origin, block);
+    mSurfaces.backBuffer().drawScaled(mSurfaces.picture(), viewSize(), origin, block.width,
+                                      block.height);
     const ZoneColours colours = mSettings.zoneColours();
     // Zones out of sight are not painted, but their hit regions follow them all the same.
-    const Point end{origin.x + block.width, origin.y + block.height};
-    const std::int32_t margin = std::max(colours.LinPtDef, colours.LinPtSel) + 1;
+    const Point from = mView.toImage(origin.x, origin.y);
+    const Point end = mView.toImage(origin.x + block.width, origin.y + block.height);
+    const std::int32_t margin = mView.imageSpan(std::max(colours.LinPtDef, colours.LinPtSel)) + 1;
     for (Zone &zone : mDocument.ActiveZones) {
-        if (zone.meetsBox(origin, end, margin))
+        if (zone.meetsBox(from, {end.x + 1, end.y + 1}, margin))
             zone.Afficher(colours);
         else
             zone.refreshRegion();
@@ -328,6 +342,41 @@ ScrollBarState CanvasModel::scrolled(bool vertical, int value)
 Point CanvasModel::picturePosition() const
 {
     return {-mScroll.offsetX(), -mScroll.offsetY()};
+}
+
+ImageSize CanvasModel::viewSize() const
+{
+    return mView.viewSize(mSurfaces.pictureSize());
+}
+
+void CanvasModel::zoomTo(double scale, Point anchor)
+{
+    const int mode = mState.CanvasMode;
+    if (!mState.ImageShown || mode == Resizing || mode == Moving)
+        return;
+    const ImageSize picture = mSurfaces.pictureSize();
+    // The scroll bars count 16-bit steps of 20 pixels: the view stays within their reach.
+    const int longest = std::max({picture.width, picture.height, 1});
+    const double before = mView.scale();
+    const double x = (mScroll.offsetX() + anchor.x) / before;
+    const double y = (mScroll.offsetY() + anchor.y) / before;
+    if (!mView.setScale(std::min(scale, MaxViewSide / longest)))
+        return;
+    mScroll.setPicture(viewSize());
+    if (mode == ZoneSelected)
+        BuildHandles();
+    mHost.layOut();
+    const auto step = [](double offset) {
+        return std::max(0, static_cast<int>(std::lround(offset / ScrollModel::Step)));
+    };
+    mHost.scrollTo(step(x * mView.scale() - anchor.x), step(y * mView.scale() - anchor.y));
+    showZoomLevel();
+    RedrawCanvas();
+}
+
+void CanvasModel::showZoomLevel()
+{
+    mPorts.status->setPanelText("ZOOM", mView.levelText());
 }
 
 } // namespace areamaker

@@ -2,10 +2,14 @@
 
 #include "canvas/CanvasState.h"
 #include "canvas/ScrollModel.h"
+#include "canvas/ViewTransform.h"
 #include "canvas/ZoneRowValues.h"
+#include "canvas/ZoomedSurface.h"
+#include "document/EditStep.h"
 #include "platform/EditorPorts.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace areamaker {
 
@@ -19,6 +23,11 @@ struct AppSettings;
 class CanvasModel : public CanvasPort
 {
 public:
+    // Handles are hit this many screen pixels around their point, less one.
+    static constexpr int HandleReach = 3;
+    // The longest side the view may have, within the scroll bars' reach.
+    static constexpr double MaxViewSide = 600000;
+
     CanvasModel(MapDocument &document, const AppSettings &settings, CanvasSurfaces &surfaces,
                 CanvasHost &host, const EditorPorts &ports);
 
@@ -52,11 +61,15 @@ public:
     void RefreshZoneRows(ZoneRows group);
     // False, after telling the user, when the active map holds all the zones it can.
     bool roomForAnotherZone();
-    // Every edit of a zone marks its map, and so the document, modified.
-    void markActiveMapModified();
+    // A drag of the selected zone is one undo step from the press to the release.
+    void beginDragStep(EditKind kind);
+    void endDragStep();
+    // Each step of the drag marks the active map, and so the document, modified.
+    void markDragModified();
     // Whether the active map may be edited; when not, the user is told why.
     bool mayEditActiveMap();
-    // Ends a move or a resize: the zone is selected again, with fresh handles.
+    // Ends a move or a resize: the zone is selected again, with fresh handles, and the
+    // drag's undo step closes.
     void endDrag();
 
     // The workspace's inner size and the scroll bars' thickness, from the window.
@@ -67,13 +80,26 @@ public:
     // The picture's top-left corner in the workspace.
     Point picturePosition() const;
 
+    // The zoom: image pixels stay the coordinates of everything; the view scales them.
+    const ViewTransform &view() const { return mView; }
+    // The picture's size on the screen.
+    ImageSize viewSize() const;
+    // The workspace's inner size, scroll bars included.
+    ImageSize workspace() const { return mScroll.workspace(); }
+    // Zooms to `scale`, keeping the image point under `anchor` (workspace pixels) in place
+    // as far as the scroll steps allow.
+    void zoomTo(double scale, Point anchor);
+    // The image pixel under a position of the picture as shown.
+    Point imagePointAt(double x, double y) const { return mView.toImage(x, y); }
+
     CanvasState &state() { return mState; }
     const CanvasState &state() const { return mState; }
     MapDocument &document() { return mDocument; }
     const AppSettings &settings() const { return mSettings; }
     const EditorPorts &ports() const { return mPorts; }
     CanvasHost &host() { return mHost; }
-    DrawingSurface &backBuffer();
+    // Where zones, handles and outlines draw, in image pixels.
+    DrawingSurface &backBuffer() { return mZoomed; }
     ImageSize pictureSize() const;
 
 private:
@@ -82,8 +108,13 @@ private:
     CanvasSurfaces &mSurfaces;
     CanvasHost &mHost;
     EditorPorts mPorts;
+    void showZoomLevel();
+
     CanvasState mState;
     ScrollModel mScroll;
+    ViewTransform mView;
+    ZoomedSurface mZoomed;
+    std::optional<EditStep> mDragStep;
 };
 
 } // namespace areamaker

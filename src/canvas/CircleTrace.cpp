@@ -37,10 +37,14 @@ void CircleTrace::click(Point at)
     CanvasState &state = mCanvas.state();
     if (state.TraceStep == 0) {
         const Point c = at;
+        // The cross keeps its size on the screen at every zoom level.
+        const std::int64_t arm = mCanvas.view().imageSpan(6);
+        const std::int64_t longArm = mCanvas.view().imageSpan(7);
         state.TracePoints = {c};
         state.TraceZones = {
-            outline({saturated(c.x - 6LL), c.y}, {saturated(c.x + 7LL), c.y}, ShapeSolidSegment),
-            outline({c.x, saturated(c.y + 6LL)}, {c.x, saturated(c.y - 6LL)}, ShapeSolidSegment),
+            outline({saturated(c.x - arm), c.y}, {saturated(c.x + longArm), c.y},
+                    ShapeSolidSegment),
+            outline({c.x, saturated(c.y + arm)}, {c.x, saturated(c.y - arm)}, ShapeSolidSegment),
             outline(c, c, ShapeCircle)};
         state.TraceStep = CentrePlaced;
         return;

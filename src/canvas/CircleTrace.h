@@ -18,6 +18,7 @@ protected:
     Texts texts() const override;
     void click(Point at) override;
     void track(Point at) override;
+    bool tracesByDragging() const override { return true; }
 
 private:
     static constexpr std::int16_t CentrePlaced = 3;

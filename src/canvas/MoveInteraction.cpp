@@ -20,7 +20,7 @@ void MoveInteraction::move(Point at, bool leftHeld)
     mCanvas.ClampMovedZone();
     // Each step follows the pointer's own motion, even where the clamp held the zone back.
     state.DragAnchor = at;
-    mCanvas.markActiveMapModified();
+    mCanvas.markDragModified();
     mCanvas.RedrawCanvas();
 }
 

@@ -26,8 +26,10 @@ void PolygonTrace::click(Point at)
         return;
     }
     const Point first = state.TracePoints[0];
-    if (std::llabs(std::int64_t{at.x} - first.x) < CloseDistance &&
-        std::llabs(std::int64_t{at.y} - first.y) < CloseDistance)
+    // As close on the screen at every zoom level.
+    const std::int64_t near = mCanvas.view().imageSpan(CloseDistance);
+    if (std::llabs(std::int64_t{at.x} - first.x) < near &&
+        std::llabs(std::int64_t{at.y} - first.y) < near)
         close();
     else
         addVertex(at);

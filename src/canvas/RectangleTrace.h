@@ -15,6 +15,7 @@ protected:
     Texts texts() const override;
     void click(Point at) override;
     void track(Point at) override;
+    bool tracesByDragging() const override { return true; }
 };
 
 } // namespace areamaker

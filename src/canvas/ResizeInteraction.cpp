@@ -32,7 +32,7 @@ void ResizeInteraction::move(Point at, bool leftHeld)
     else if (zone->hForme() == ShapePolygon)
         resizePolygon(*zone, handle, at);
     mCanvas.placeHandles();
-    mCanvas.markActiveMapModified();
+    mCanvas.markDragModified();
     mCanvas.RedrawCanvas();
 }
 

@@ -28,6 +28,7 @@ bool SelectInteraction::startResize(Point at)
     Zone *zone = mCanvas.selectedZone();
     if (handle < 0 || !zone)
         return false;
+    mCanvas.beginDragStep(EditKind::Resize);
     CanvasState &state = mCanvas.state();
     state.ActiveHandleIndex = static_cast<std::int16_t>(handle);
     state.Handles[static_cast<std::size_t>(handle)].setHSelection(true);
@@ -43,6 +44,7 @@ bool SelectInteraction::startMove(Point at)
     const Zone *zone = mCanvas.selectedZone();
     if (!zone || zone->CheckIn(at.x, at.y) != PointerSizeAll)
         return false;
+    mCanvas.beginDragStep(EditKind::Move);
     CanvasState &state = mCanvas.state();
     state.DragAnchor = at;
     state.CanvasMode = Moving;

@@ -37,6 +37,8 @@ void TraceInteraction::begin()
 void TraceInteraction::abandon()
 {
     CanvasState &state = mCanvas.state();
+    mPressedAt.reset();
+    mDragging = false;
     state.TraceStep = 0;
     state.TraceZones.clear();
     state.CanvasMode = Idle;
@@ -47,9 +49,19 @@ void TraceInteraction::abandon()
     ports.status->setPanelText("ETAT", Ready);
 }
 
-void TraceInteraction::move(Point at, bool)
+void TraceInteraction::press(Point at)
+{
+    if (tracesByDragging() && mCanvas.state().TraceStep == 0)
+        mPressedAt = at;
+}
+
+void TraceInteraction::move(Point at, bool leftHeld)
 {
     mCanvas.ports().grid->setRowValue(TagCursor, pointText(at.x, at.y));
+    if (mPressedAt && leftHeld && !mDragging && at != *mPressedAt) {
+        mDragging = true;
+        click(*mPressedAt);
+    }
     if (mCanvas.state().TraceStep == 0)
         return;
     track(at);
@@ -58,8 +70,19 @@ void TraceInteraction::move(Point at, bool)
 
 void TraceInteraction::release(Point at)
 {
-    click(at);
+    if (mDragging)
+        endDrag(at);
+    else
+        click(at);
+    mPressedAt.reset();
     mCanvas.RedrawCanvas();
+}
+
+void TraceInteraction::endDrag(Point at)
+{
+    mDragging = false;
+    if (at != *mPressedAt)
+        click(at);
 }
 
 Zone TraceInteraction::makeZone(std::int16_t kind, std::int16_t shape,
@@ -94,6 +117,8 @@ void TraceInteraction::complete(const std::vector<Point> &points)
     if (!roomForZone())
         return;
     MapDocument &document = mCanvas.document();
+    EditStep step(document, EditKind::Trace);
+    step.touchActiveMap();
     Zone &zone = document.ActiveZones.emplace_back(makeZone(KindRegion, shape(), points));
     zone.setHSelection(true);
     CanvasState &state = mCanvas.state();
@@ -120,7 +145,6 @@ void TraceInteraction::announceNewZone(int index)
     ports.grid->fill(GridFill::Selection);
     mCanvas.showSelectionInTree();
     ports.status->setPanelText("ETAT", Ready);
-    mCanvas.markActiveMapModified();
     if (mCanvas.settings().AutoProp) {
         mCanvas.host().setPictureEnabled(false);
         mCanvas.host().startAutoPropTimer();

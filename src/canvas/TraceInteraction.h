@@ -3,6 +3,7 @@
 #include "canvas/CanvasInteraction.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace areamaker {
@@ -11,6 +12,7 @@ class Zone;
 
 // What every tracing shares: starting and cancelling, the pointer position in the grid,
 // the dotted outlines, and turning the clicked points into a selected zone of the map.
+// Rectangles and circles can also be traced by dragging from the first point to the second.
 class TraceInteraction : public CanvasInteraction
 {
 public:
@@ -20,6 +22,7 @@ public:
     // Leaves the tracing in progress without creating anything.
     void abandon();
 
+    void press(Point at) override;
     void move(Point at, bool leftHeld) override;
     void release(Point at) override;
 
@@ -33,6 +36,8 @@ protected:
     virtual Texts texts() const = 0;
     virtual void click(Point at) = 0;
     virtual void track(Point at) = 0;
+    // Whether a drag from the first point to the second traces the shape.
+    virtual bool tracesByDragging() const { return false; }
 
     // A dotted (or solid) outline from a to b, drawn on the back buffer.
     Zone outline(Point a, Point b, std::int16_t shape);
@@ -43,6 +48,13 @@ private:
     Zone makeZone(std::int16_t kind, std::int16_t shape, const std::vector<Point> &points);
     bool roomForZone();
     void announceNewZone(int index);
+    // A drag releases on its second point; one released where it began waits for a click.
+    void endDrag(Point at);
+
+    // Where the left button went down before the first point, and whether the pointer has
+    // left it since with the button held.
+    std::optional<Point> mPressedAt;
+    bool mDragging = false;
 };
 
 } // namespace areamaker

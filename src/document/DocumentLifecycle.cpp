@@ -188,14 +188,14 @@ bool DocumentLifecycle::ActivateMap(int index, bool expandNode)
         image = LocateImage(mDocument.Encoding.decode(map.Name), index);
         if (image.empty()) {
             mPorts.status->setPanelText("ETAT", NeedImageText);
-            failActivation();
+            clearActiveMap();
             return false;
         }
     }
     if (!mPorts.canvas->ShowImage(image)) {
         map.ImagePath = NoImage;
         mPorts.status->setPanelText("ETAT", NeedImageText);
-        failActivation();
+        clearActiveMap();
         return false;
     }
     if (fromImgTag)
@@ -225,7 +225,7 @@ void DocumentLifecycle::takeImageOfImgTag(int index, const std::string &image)
                              mapNodeText(mDocument.Encoding.decode(map.Name), image));
 }
 
-void DocumentLifecycle::failActivation()
+void DocumentLifecycle::clearActiveMap()
 {
     mPorts.canvas->clearSelection();
     mPorts.canvas->ShowImage({});
@@ -259,7 +259,7 @@ std::string DocumentLifecycle::LocateImage(const std::string &mapName, int mapIn
         return {};
     // A read-only map shows the picture without taking it into the page.
     if (mapIndex != -1 && !mDocument.Maps[static_cast<std::size_t>(mapIndex)].isReadOnly())
-        mDocument.markMapModified(mapIndex);
+        mDocument.markChangedOutsideSteps(mapIndex);
     return path;
 }
 
@@ -324,7 +324,7 @@ bool DocumentLifecycle::SaveDocument(const PageEdit &edit)
         return false;
     // Nothing to write: the page keeps its bytes, its final line break included.
     if (!mDocument.anyMapModified() && !mPageGone) {
-        mDocument.SetDocumentModified(false);
+        mDocument.markSaved();
         return true;
     }
     std::string failure;
@@ -340,10 +340,8 @@ bool DocumentLifecycle::SaveDocument(const PageEdit &edit)
             return false;
     }
     mLastError.clear();
-    for (ImageMap &map : mDocument.Maps)
-        map.Modified = false;
     mPageGone = false;
-    mDocument.SetDocumentModified(false);
+    mDocument.markSaved();
     mDocument.DocumentStamp = FileStamp(mDocument.Path, *mPorts.files);
     followFolder();
     return true;
@@ -439,7 +437,7 @@ void DocumentLifecycle::deleteFromTree(const std::string &key)
     mDocument.deleteMap(node.mapIndex);
     mPorts.tree->removeNode(key);
     if (wasActive)
-        failActivation();
+        clearActiveMap();
 }
 
 } // namespace areamaker

@@ -41,6 +41,8 @@ public:
     void checkForOutsideChange();
     // Deletes the map, zone or default region that the tree node names.
     void deleteFromTree(const std::string &key);
+    // No map on the canvas any more: the picture, the working zones and the grid go.
+    void clearActiveMap();
 
     // Why the last open or save failed, in one line, for callers without a window.
     const std::string &lastError() const { return mLastError; }
@@ -55,7 +57,6 @@ private:
     bool readForSave(std::string &text, std::string &failure);
     bool trySave(std::string &failure, const PageEdit &edit);
     void takeImageOfImgTag(int index, const std::string &image);
-    void failActivation();
     void reportOpenFailure(int number, const std::string &description);
     void reportNotAPage(const std::string &path, const std::string &kind);
     bool askToReload();

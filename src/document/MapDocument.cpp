@@ -1,12 +1,20 @@
 #include "document/MapDocument.h"
 
 #include "document/CoreError.h"
+#include "document/EditStep.h"
 #include "document/TreeKeys.h"
 #include "platform/EditorViews.h"
 
 #include <utility>
 
 namespace areamaker {
+
+MapDocument::MapDocument()
+{
+    mHistory.setEditGuard([this](int mapIndex) {
+        return mapIndex >= 0 && mapIndex < MapCount() && !Maps[mapIndex].isReadOnly();
+    });
+}
 
 void MapDocument::attachViews(TreeViewPort *tree, WindowTitlePort *title,
                               DrawingSurface *canvasBuffer)
@@ -26,6 +34,18 @@ const ImageMap *MapDocument::activeMap() const
     if (ActiveMapIndex < 0 || ActiveMapIndex >= MapCount())
         return nullptr;
     return &Maps[static_cast<std::size_t>(ActiveMapIndex)];
+}
+
+std::vector<Zone> &MapDocument::zonesOf(int mapIndex)
+{
+    return const_cast<std::vector<Zone> &>(std::as_const(*this).zonesOf(mapIndex));
+}
+
+const std::vector<Zone> &MapDocument::zonesOf(int mapIndex) const
+{
+    if (mapIndex == ActiveMapIndex)
+        return ActiveZones;
+    return Maps.at(static_cast<std::size_t>(mapIndex)).Zones;
 }
 
 void MapDocument::SetDocumentModified(bool flag)
@@ -52,6 +72,20 @@ void MapDocument::markMapModified(int mapIndex)
     SetDocumentModified(true);
 }
 
+void MapDocument::markChangedOutsideSteps(int mapIndex)
+{
+    mHistory.changedOutsideSteps();
+    markMapModified(mapIndex);
+}
+
+void MapDocument::markSaved()
+{
+    for (ImageMap &map : Maps)
+        map.Modified = false;
+    SetDocumentModified(false);
+    mHistory.saved();
+}
+
 ImageMap &MapDocument::appendMap()
 {
     if (Maps.size() >= MaxCount)
@@ -65,9 +99,15 @@ void MapDocument::AddImageMap(const std::string &name, const std::string &imageP
                               const std::string &defaultHref)
 {
     const int index = MapCount();
-    ImageMap &map = appendMap();
+    EditStep step(*this, EditKind::NewMap);
+    // Undone, the new map is a deleted one: the indices of later maps never shift.
+    ImageMap &created = appendMap();
+    created.Alive = false;
+    created.ImagePath.clear();
+    step.touch(index);
+    ImageMap &map = Maps.back();
+    map.Alive = true;
     map.SourceAsRead = map.ImagePath = imagePath;
-    map.Modified = true;
     map.Name = map.NameAsRead = name;
     map.DefaultRegion[AttrHref] = defaultHref;
     if (mTree) {
@@ -77,7 +117,6 @@ void MapDocument::AddImageMap(const std::string &name, const std::string &imageP
             mTree->addNode(mapKey(index), defaultRegionKey(index),
                            defaultRegionNodeText(Encoding.decode(defaultHref)), ZoneNodeImage);
     }
-    SetDocumentModified(true);
 }
 
 void MapDocument::dropLastMap()
@@ -93,6 +132,8 @@ void MapDocument::dropLastMap()
     if (mTree)
         mTree->removeNode(mapKey(index));
     Maps.pop_back();
+    // The step that added the map goes with it: undoing it would name a map that is gone.
+    mHistory.forgetLast();
     SetDocumentModified(anyMapModified());
 }
 
@@ -140,8 +181,46 @@ void MapDocument::updateDefaultRegionNode(int mapIndex, bool hadNode, const std:
         mTree->addNode(mapKey(mapIndex), key, defaultRegionNodeText(shownHref), ZoneNodeImage);
 }
 
+void MapDocument::refreshMapNodes(int mapIndex, int oldZoneCount)
+{
+    if (!mTree)
+        return;
+    const ImageMap &map = Maps.at(static_cast<std::size_t>(mapIndex));
+    const std::string key = mapKey(mapIndex);
+    if (!map.Alive) {
+        mTree->removeNode(key);
+        return;
+    }
+    for (int z = 0; z < oldZoneCount; ++z)
+        mTree->removeNode(zoneKey(mapIndex, z));
+    mTree->removeNode(defaultRegionKey(mapIndex));
+    addMapNodeAt(mapIndex);
+    const std::vector<Zone> &zones = zonesOf(mapIndex);
+    for (std::size_t z = 0; z < zones.size(); ++z) {
+        if (zones[z].hForme() != ShapeNone)
+            mTree->addNode(
+                key, zoneKey(mapIndex, static_cast<int>(z)),
+                zoneNodeText(zones[z].hForme(), Encoding.decode(zones[z].GetData(AttrHref))),
+                ZoneNodeImage);
+    }
+    updateDefaultRegionNode(mapIndex, false, Encoding.decode(map.DefaultRegion[AttrHref]));
+}
+
+void MapDocument::addMapNodeAt(int mapIndex)
+{
+    const ImageMap &map = Maps[static_cast<std::size_t>(mapIndex)];
+    const std::string text = mapNodeText(Encoding.decode(map.Name), map.ImagePath);
+    int position = 0;
+    for (int i = 0; i < mapIndex; ++i)
+        position += Maps[static_cast<std::size_t>(i)].Alive ? 1 : 0;
+    // A map node still there keeps its place, its expansion and the current node.
+    mTree->setOrInsertNode({}, position, mapKey(mapIndex), text, MapNodeImage);
+}
+
 void MapDocument::deleteMap(int mapIndex)
 {
+    EditStep step(*this, EditKind::DeleteMap);
+    step.touch(mapIndex);
     ImageMap &map = Maps.at(static_cast<std::size_t>(mapIndex));
     map.Alive = false;
     map.ImagePath.clear();
@@ -155,15 +234,15 @@ void MapDocument::deleteMap(int mapIndex)
         ActiveMapIndex = -1;
         SelectedZoneIndex = -1;
     }
-    SetDocumentModified(true);
 }
 
 void MapDocument::clearDefaultRegion(int mapIndex)
 {
+    EditStep step(*this, EditKind::DeleteDefaultRegion);
+    step.touch(mapIndex);
     ImageMap &map = Maps.at(static_cast<std::size_t>(mapIndex));
     map.DefaultRegion = {};
     map.DefaultRegionOthers.clear();
-    markMapModified(mapIndex);
 }
 
 bool MapDocument::anyMapModified() const
@@ -181,6 +260,7 @@ void MapDocument::adoptPage(MapDocument &&read)
     Path = std::move(read.Path);
     Encoding = read.Encoding;
     Maps = std::move(read.Maps);
+    mHistory.clear();
 }
 
 void MapDocument::clearMaps()
@@ -197,6 +277,7 @@ void MapDocument::close()
     DocumentState = DocumentClosed;
     Path.clear();
     DocumentStamp.clear();
+    mHistory.clear();
 }
 
 } // namespace areamaker

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/EditHistory.h"
 #include "document/ImageMap.h"
 #include "document/PageEncoding.h"
 #include "document/Zone.h"
@@ -28,6 +29,11 @@ class MapDocument
 public:
     static constexpr int MaxCount = 32767;
 
+    // Undo and redo leave read-only maps alone, as every other edit does.
+    MapDocument();
+    MapDocument(const MapDocument &) = delete;
+    MapDocument &operator=(const MapDocument &) = delete;
+
     std::string Path;
     std::string Folder;
     std::int16_t DocumentState = NeverOpened;
@@ -47,9 +53,17 @@ public:
     ImageMap *activeMap();
     const ImageMap *activeMap() const;
 
+    // The zones of a map as the editor works on them: the working copy for the active map.
+    std::vector<Zone> &zonesOf(int mapIndex);
+    const std::vector<Zone> &zonesOf(int mapIndex) const;
+
     void SetDocumentModified(bool flag);
     void refreshTitle();
-    void markMapModified(int mapIndex);
+    // A map changed in a way that no undo can take back (its picture found on activation).
+    void markChangedOutsideSteps(int mapIndex);
+    // The page was written: no map is modified, and undo knows the saved state.
+    void markSaved();
+    EditHistory &history() { return mHistory; }
 
     // Appends a map read from the page or created by the user; fails past the count limit.
     ImageMap &appendMap();
@@ -65,6 +79,9 @@ public:
     // The tree node of the map's default region after its link changed: given the link as
     // shown, added when the map had none, removed when the link is empty.
     void updateDefaultRegionNode(int mapIndex, bool hadNode, const std::string &shownHref);
+    // Rebuilds the map's tree nodes from the map: its own node (gone with the map), then its
+    // zones in order and its default region; `oldZoneCount` zone nodes are removed first.
+    void refreshMapNodes(int mapIndex, int oldZoneCount);
 
     void deleteMap(int mapIndex);
     void clearDefaultRegion(int mapIndex);
@@ -77,11 +94,17 @@ public:
     void close();
 
     TreeViewPort *tree() const { return mTree; }
+    DrawingSurface *canvasBuffer() const { return mCanvasBuffer; }
 
 private:
+    friend class EditStep;
+    void markMapModified(int mapIndex);
+    void addMapNodeAt(int mapIndex);
+
     TreeViewPort *mTree = nullptr;
     WindowTitlePort *mTitle = nullptr;
     DrawingSurface *mCanvasBuffer = nullptr;
+    EditHistory mHistory{*this};
 };
 
 } // namespace areamaker

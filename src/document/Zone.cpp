@@ -10,6 +10,7 @@ namespace areamaker {
 
 namespace {
 
+// A handle is drawn this many screen pixels around its point, whatever the zoom.
 constexpr int handleHalfSize = 3;
 
 std::int32_t checkedCoordinate(std::int64_t value)
@@ -95,8 +96,8 @@ void Zone::AddXCoord(std::int32_t x, int index)
 {
     if (mRegion == KindHandle) {
         mPoints.assign(3, Point{});
-        mPoints[0].x = checkedCoordinate(std::int64_t{x} - handleHalfSize);
-        mPoints[1].x = checkedCoordinate(std::int64_t{x} + handleHalfSize);
+        mPoints[0].x = checkedCoordinate(std::int64_t{x} - mHandleReach);
+        mPoints[1].x = checkedCoordinate(std::int64_t{x} + mHandleReach);
         return;
     }
     storeCoord(x, index, true);
@@ -107,8 +108,8 @@ void Zone::AddYCoord(std::int32_t y, int index)
     if (mRegion == KindHandle) {
         if (mPoints.size() < 2)
             throw CoreError(ErrSubscript, "L'indice n'appartient pas à la sélection.");
-        mPoints[0].y = checkedCoordinate(std::int64_t{y} - handleHalfSize);
-        mPoints[1].y = checkedCoordinate(std::int64_t{y} + handleHalfSize);
+        mPoints[0].y = checkedCoordinate(std::int64_t{y} - mHandleReach);
+        mPoints[1].y = checkedCoordinate(std::int64_t{y} + mHandleReach);
         return;
     }
     storeCoord(y, index, false);
@@ -193,6 +194,12 @@ void Zone::Acquire(const Zone &other, DrawingSurface *buffer)
     mHitRegion.reset();
 }
 
+bool Zone::sameContent(const Zone &other) const
+{
+    return mForme == other.mForme && mRegion == other.mRegion && mNCoords == other.mNCoords &&
+           usedPoints() == other.usedPoints() && mAttributes == other.mAttributes;
+}
+
 std::vector<Point> Zone::usedPoints() const
 {
     const auto count = std::min(mPoints.size(), static_cast<std::size_t>(mNCoords));
@@ -237,7 +244,10 @@ void Zone::draw() const
 {
     switch (mForme) {
     case ShapeRectangle:
-        if (mPoints.size() >= 2)
+        if (mRegion == KindHandle && mPoints.size() >= 2)
+            mDevice->drawMarker({mPoints[0].x + mHandleReach, mPoints[0].y + mHandleReach},
+                                handleHalfSize);
+        else if (mPoints.size() >= 2)
             mDevice->drawRectangle(mPoints[0], mPoints[1]);
         break;
     case ShapeCircle:

@@ -75,12 +75,16 @@ public:
     void setHRegion(std::int16_t kind);
     std::int16_t hNCoords() const { return mNCoords; }
     std::int32_t hMPointer() const { return mMPointer; }
+    // How far from its point a handle is hit, in image pixels; set before its point.
+    void setHandleReach(std::int32_t reach) { mHandleReach = reach; }
     void setHMPointer(std::int32_t pointer) { mMPointer = pointer; }
     bool hSelection() const { return mSelection == 1; }
     void setHSelection(bool selected) { mSelection = selected ? 1 : 0; }
 
     // Copies another zone; the copy is never selected and is bound to `buffer`.
     void Acquire(const Zone &other, DrawingSurface *buffer = nullptr);
+    // Same shape, kind, points and attributes: what a saved page would show of it.
+    bool sameContent(const Zone &other) const;
 
     // The zone's AREA tag, or an empty string for a zone marked deleted.
     std::string ToString(AreaMarkup markup = {}) const;
@@ -107,6 +111,7 @@ private:
     std::vector<Point> mPoints; // one spare entry past the last point, as the list grows
     std::int16_t mNCoords = 0;
     std::int32_t mMPointer = 0;
+    std::int32_t mHandleReach = 3;
     DrawingSurface *mDevice = nullptr;
     AreaAttributes mAttributes;
     OtherAttributes mOtherAttributes;

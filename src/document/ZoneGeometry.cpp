@@ -93,4 +93,18 @@ bool regionContains(std::int16_t shape, const std::vector<Point> &points, Point 
     }
 }
 
+Bounds boundingBox(const Zone &zone)
+{
+    if (zone.hNCoords() == 0)
+        return {};
+    const Point first = zone.point(0);
+    Bounds box{first.x, first.y, first.x, first.y};
+    for (int i = 1; i < zone.hNCoords(); ++i) {
+        const Point p = zone.point(i);
+        box = {std::min<std::int64_t>(box.left, p.x), std::min<std::int64_t>(box.top, p.y),
+               std::max<std::int64_t>(box.right, p.x), std::max<std::int64_t>(box.bottom, p.y)};
+    }
+    return box;
+}
+
 } // namespace areamaker

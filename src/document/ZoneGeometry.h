@@ -7,6 +7,18 @@
 
 namespace areamaker {
 
+class Zone;
+
+// The smallest box around a zone's points, its far sides included.
+struct Bounds
+{
+    std::int64_t left = 0;
+    std::int64_t top = 0;
+    std::int64_t right = 0;
+    std::int64_t bottom = 0;
+};
+Bounds boundingBox(const Zone &zone);
+
 struct Circle
 {
     std::int32_t cx = 0;

@@ -1,20 +1,22 @@
 #pragma once
 
 #include "platform/DrawingSurface.h"
-#include "platform/ImageProbe.h"
 
 #include <string>
 
 namespace areamaker {
 
 // The canvas's three pictures: the picture as loaded, the back buffer on which zones are
-// drawn, and the visible surface; the last two always have the picture's size.
+// drawn, and the visible surface. The last two hold the block of the view in sight, in view
+// pixels (the picture as zoomed), and are addressed in view pixels.
 class CanvasSurfaces
 {
 public:
     virtual ~CanvasSurfaces() = default;
-    // Loads the picture file and sizes the other two surfaces to it; false when it cannot.
+    // Loads the picture file; false when it cannot.
     virtual bool loadPicture(const std::string &path) = 0;
+    // Gives the back buffer and the visible surface the block of the view at `origin`.
+    virtual void placeView(Point origin, ImageSize size) = 0;
     virtual void clearPicture() = 0;
     virtual ImageSize pictureSize() const = 0;
     virtual DrawingSurface &picture() = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ImageProbe.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -56,6 +58,15 @@ public:
     // Copies a block of pixels from another surface.
     virtual void copyBlock(const DrawingSurface &source, Point sourceTopLeft, Point targetTopLeft,
                            int width, int height) = 0;
+    // Fills the block at `topLeft` with what falls there of `source` scaled whole to
+    // `scaledSize`: smooth when reduced, each pixel a sharp square when enlarged.
+    virtual void drawScaled(const DrawingSurface &source, ImageSize scaledSize, Point topLeft,
+                            int width, int height) = 0;
+    // A square of 2 x `half` pixels of this surface around the point, as handles are drawn.
+    virtual void drawMarker(Point centre, int half)
+    {
+        drawRectangle({centre.x - half, centre.y - half}, {centre.x + half, centre.y + half});
+    }
 };
 
 } // namespace areamaker

@@ -16,6 +16,15 @@ public:
     virtual void addNode(const std::string &parentKey, const std::string &key,
                          const std::string &text, int image) = 0;
     virtual void setNodeText(const std::string &key, const std::string &text) = 0;
+    // Puts the node at this place among its parent's children, or only sets its text when
+    // it is there already. A tree that cannot place nodes adds it again at the end.
+    virtual void setOrInsertNode(const std::string &parentKey, int position, const std::string &key,
+                                 const std::string &text, int image)
+    {
+        (void)position;
+        removeNode(key);
+        addNode(parentKey, key, text, image);
+    }
     virtual void removeNode(const std::string &key) = 0;
     virtual void expandNode(const std::string &key) = 0;
     // Makes the node the current one, scrolled into sight, as the canvas selection changes.

@@ -3,6 +3,7 @@
 #include "canvas/CanvasClipboard.h"
 #include "canvas/CanvasEditor.h"
 #include "canvas/CanvasModel.h"
+#include "canvas/ZoneOrder.h"
 #include "document/MapDocument.h"
 #include "platform/CanvasPopupPort.h"
 #include "platform/CanvasSurfaces.h"
@@ -37,6 +38,11 @@ void EditCommands::showPopupItems(bool cutAndCopy, bool insert, bool remove)
     popup.setPopupItemVisible(PopupInsertMenu, insert);
     popup.setPopupItemVisible(PopupInsertSeparator, insert);
     popup.setPopupItemVisible(PopupRemove, remove);
+    // The order commands act on the zone clicked, as Cut and Copy do.
+    for (int item : {PopupOrderSeparator, PopupBringToFront, PopupSendToBack})
+        popup.setPopupItemVisible(item, cutAndCopy);
+    popup.setPopupItemEnabled(PopupBringToFront, mParts.order.canMove(true));
+    popup.setPopupItemEnabled(PopupSendToBack, mParts.order.canMove(false));
     popup.setPopupItemVisible(PopupPaste, true);
     popup.setPopupItemEnabled(PopupPaste, mParts.clipboard.holdsZone());
 }
@@ -95,6 +101,12 @@ void EditCommands::popupCommand(int item)
     case PopupZoneProperties:
         mParts.properties.ShowProperties(false);
         break;
+    case PopupBringToFront:
+        mParts.order.bringToFront();
+        break;
+    case PopupSendToBack:
+        mParts.order.sendToBack();
+        break;
     default:
         break;
     }
@@ -134,7 +146,8 @@ void EditCommands::beforeMainMenu()
 void EditCommands::autoPropElapsed()
 {
     mParts.canvas.host().setPictureEnabled(true);
-    if (mParts.canvas.settings().AutoProp)
+    // An undo in the meantime may have taken the new zone away.
+    if (mParts.canvas.settings().AutoProp && mParts.canvas.selectedZone())
         mParts.properties.showZoneDialog();
 }
 

@@ -10,6 +10,7 @@ class CanvasModel;
 class CanvasPopupPort;
 class CommandBarPort;
 class PropertiesCommand;
+class ZoneOrder;
 
 // Items of the canvas's pop-up menu, by number.
 enum CanvasPopupItem : int
@@ -24,6 +25,9 @@ enum CanvasPopupItem : int
     PopupInsertCircle = 8,
     PopupInsertPolygon = 9,
     PopupZoneProperties = 11,
+    PopupOrderSeparator = 12,
+    PopupBringToFront = 13,
+    PopupSendToBack = 14,
 };
 
 // Contexts of the edit commands: what was clicked, or what is selected.
@@ -49,6 +53,7 @@ public:
         PropertiesCommand &properties;
         CommandBarPort &menus;
         CanvasPopupPort &popup;
+        ZoneOrder &order;
     };
 
     explicit EditCommands(const Parts &parts) : mParts(parts) {}

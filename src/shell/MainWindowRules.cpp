@@ -73,15 +73,15 @@ void updateEditMenu(int context, bool clipboardHoldsZone, CommandBarPort &bar)
     switch (context) {
     case 0:
         enableItems(bar, {19, 29}, true);
-        enableItems(bar, {24, 25, 27}, false);
+        enableItems(bar, {24, 25, 27, 38, 39}, false);
         bar.setMenuItemEnabled(26, clipboardHoldsZone);
         break;
     case 1:
-        enableItems(bar, {19, 24, 25, 27, 29}, true);
+        enableItems(bar, {19, 24, 25, 27, 29, 38, 39}, true);
         bar.setMenuItemEnabled(26, clipboardHoldsZone);
         break;
     case 3:
-        enableItems(bar, {19, 24, 25, 26, 27, 29}, false);
+        enableItems(bar, {19, 24, 25, 26, 27, 29, 38, 39}, false);
         break;
     default:
         break;

@@ -1,6 +1,7 @@
 #include "shell/MapPropertiesForm.h"
 
 #include "canvas/CanvasModel.h"
+#include "document/EditStep.h"
 #include "document/MapDocument.h"
 #include "document/TreeKeys.h"
 #include "shell/AppSettings.h"
@@ -104,6 +105,8 @@ MapPropertiesForm::Outcome MapPropertiesForm::OK()
     if (mDocument.nameTakenByOtherMap(stored(FieldName), mDocument.ActiveMapIndex) &&
         !refuse("Ce nom d'image map est déjà utilisé dans le document."))
         return {false, FieldName};
+    EditStep step(mDocument, EditKind::Properties);
+    step.recordActiveMap();
     const bool hadDefault = map->hasDefaultRegion();
     bool written = writeChangedAttributes([map](int attribute, const std::string &value) {
         map->DefaultRegion[static_cast<std::size_t>(attribute)] = value;
@@ -117,7 +120,7 @@ MapPropertiesForm::Outcome MapPropertiesForm::OK()
     refreshNodes(hadDefault);
     mCanvas.ports().grid->fill(GridFill::Selection);
     if (written || modified())
-        mCanvas.markActiveMapModified();
+        step.touchActiveMap();
     return {true, FieldName};
 }
 

@@ -204,6 +204,8 @@ void PropertyGridBinding::TextItemChanged(int tag, const std::string &text, bool
 void PropertyGridBinding::changeMapText(int tag, const std::string &text, bool &cancel)
 {
     ImageMap &map = *mDocument.activeMap();
+    EditStep step(mDocument, tag == TagMapName ? EditKind::RenameMap : EditKind::TypedValue);
+    step.recordActiveMap();
     switch (tag) {
     case TagMapName:
         if (!renameActiveMap(text)) {
@@ -223,7 +225,7 @@ void PropertyGridBinding::changeMapText(int tag, const std::string &text, bool &
     default:
         return;
     }
-    mDocument.markMapModified(mDocument.ActiveMapIndex);
+    step.touchActiveMap();
 }
 
 bool PropertyGridBinding::renameActiveMap(const std::string &text)
@@ -242,6 +244,9 @@ bool PropertyGridBinding::renameActiveMap(const std::string &text)
 
 void PropertyGridBinding::changeZoneText(int tag, const std::string &text, bool &cancel)
 {
+    // A rejected value still counts as an edit of the map.
+    EditStep step(mDocument, EditKind::TypedValue);
+    step.touchActiveMap();
     Zone &zone = *mCanvas.selectedZone();
     if (tag == TagTarget)
         zone.SetData(AttrTarget, stored(text));
@@ -252,8 +257,6 @@ void PropertyGridBinding::changeZoneText(int tag, const std::string &text, bool 
     else if ((tag >= TagLeft && tag <= TagRadius) || tag >= TagFirstPoint)
         // A value the zone was clamped to replaces the typed one at once.
         cancel = !validate(tag, text) || rowValues(zone)[tag] != text;
-    // A rejected value still counts as an edit of the map.
-    mCanvas.markActiveMapModified();
 }
 
 bool PropertyGridBinding::validate(int tag, const std::string &text)
@@ -363,15 +366,15 @@ std::string PropertyGridBinding::HyperlinkSelection()
 void PropertyGridBinding::applyHyperlink(const std::string &relative)
 {
     const EditorPorts &ports = mCanvas.ports();
+    EditStep step(mDocument, EditKind::TypedValue);
+    step.touchActiveMap();
     if (Zone *zone = mCanvas.selectedZone()) {
         zone->SetData(AttrHref, stored(relative));
-        mCanvas.markActiveMapModified();
         ports.tree->setNodeText(zoneKey(mDocument.ActiveMapIndex, mDocument.SelectedZoneIndex),
                                 zoneNodeText(zone->hForme(), relative));
     } else if (ImageMap *map = mDocument.activeMap()) {
         const bool hadNode = map->hasDefaultRegion();
         map->DefaultRegion[AttrHref] = stored(relative);
-        mCanvas.markActiveMapModified();
         mDocument.updateDefaultRegionNode(mDocument.ActiveMapIndex, hadNode, relative);
     }
 }

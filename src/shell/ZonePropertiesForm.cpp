@@ -1,6 +1,7 @@
 #include "shell/ZonePropertiesForm.h"
 
 #include "canvas/CanvasModel.h"
+#include "document/EditStep.h"
 #include "document/MapDocument.h"
 #include "document/TreeKeys.h"
 #include "document/ZoneGeometry.h"
@@ -109,6 +110,8 @@ void ZonePropertiesForm::OK()
 {
     if (!zone())
         return;
+    EditStep step(mDocument, EditKind::Properties);
+    step.recordActiveMap();
     Zone &target = mDocument.ActiveZones[static_cast<std::size_t>(mZone)];
     const bool written = writeChangedAttributes(
         [&target](int attribute, const std::string &value) { target.SetData(attribute, value); });
@@ -118,7 +121,7 @@ void ZonePropertiesForm::OK()
                                 zoneNodeText(target.hForme(), field(AttrHref)));
     ports.grid->fill(GridFill::Selection);
     if (written || modified())
-        mCanvas.markActiveMapModified();
+        step.touchActiveMap();
 }
 
 } // namespace areamaker

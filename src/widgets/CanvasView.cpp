@@ -3,29 +3,31 @@
 #include "canvas/CanvasEditor.h"
 #include "canvas/CanvasModel.h"
 #include "canvas/WorkspaceLedges.h"
+#include "canvas/ZoomCommands.h"
 #include "shell/EditCommands.h"
 
 #include <QApplication>
 #include <QBitmap>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 
 #include <algorithm>
-#include <cmath>
 
 namespace areamaker {
 
 namespace {
 
-// Shows the visible surface, through which every zone drawing reaches the screen, and
-// hands the mouse to the editor in picture pixels.
+// The picture as shown, at its zoom: shows the visible surface, through which every zone
+// drawing reaches the screen, and hands the mouse to the editor in image pixels.
 class PictureWidget : public QWidget
 {
 public:
-    PictureWidget(const QImage &image, QWidget *parent) : QWidget(parent), mImage(image)
+    PictureWidget(const QtDrawingSurface &visible, QWidget *parent)
+        : QWidget(parent), mVisible(visible)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
         setObjectName(QStringLiteral("picMain"));
@@ -34,14 +36,17 @@ public:
         setFocusPolicy(Qt::ClickFocus);
     }
 
+    CanvasModel *model = nullptr;
     CanvasEditor *editor = nullptr;
     EditCommands *commands = nullptr;
 
 protected:
+    // Only the block in sight is composed; anything else shows the workspace until then.
     void paintEvent(QPaintEvent *event) override
     {
         QPainter painter(this);
-        painter.drawImage(event->rect(), mImage, event->rect());
+        painter.fillRect(event->rect(), palette().color(QPalette::Window));
+        painter.drawImage(mVisible.origin(), mVisible.image());
     }
     void mousePressEvent(QMouseEvent *event) override
     {
@@ -60,6 +65,23 @@ protected:
         if (commands && event->button() == Qt::RightButton)
             commands->rightRelease(pixelOf(event));
     }
+    void leaveEvent(QEvent *event) override
+    {
+        if (editor)
+            editor->pointerLeft();
+        QWidget::leaveEvent(event);
+    }
+    // The arrow keys move the selected zone by a pixel, by ten with Shift.
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
+        const QPoint towards = arrowOf(event->key()) * step;
+        if (!editor || towards.isNull()) {
+            QWidget::keyPressEvent(event);
+            return;
+        }
+        editor->nudge(towards.x(), towards.y());
+    }
     // The first press has selected what is under the pointer; a second press, where the
     // platform delivers one, has begun a drag that the double click ends where it began.
     void mouseDoubleClickEvent(QMouseEvent *event) override
@@ -73,15 +95,28 @@ protected:
     }
 
 private:
-    // Halves go to the even neighbour, as every canvas position does.
-    static Point pixelOf(const QMouseEvent *event)
+    static QPoint arrowOf(int key)
+    {
+        switch (key) {
+        case Qt::Key_Left:
+            return {-1, 0};
+        case Qt::Key_Right:
+            return {1, 0};
+        case Qt::Key_Up:
+            return {0, -1};
+        case Qt::Key_Down:
+            return {0, 1};
+        default:
+            return {};
+        }
+    }
+    Point pixelOf(const QMouseEvent *event) const
     {
         const QPointF at = event->position();
-        return {static_cast<std::int32_t>(std::nearbyint(at.x())),
-                static_cast<std::int32_t>(std::nearbyint(at.y()))};
+        return model->imagePointAt(at.x(), at.y());
     }
 
-    const QImage &mImage;
+    const QtDrawingSurface &mVisible;
 };
 
 // The program's own pointer: an arrow to the top-left with a small hollow square below
@@ -154,7 +189,7 @@ void placeBar(QScrollBar *bar, const ScrollBarState &state, const QRect &where)
 } // namespace
 
 CanvasView::CanvasView(QWidget *parent)
-    : QWidget(parent), mPicMain(new PictureWidget(mVisible.image(), this)),
+    : QWidget(parent), mPicMain(new PictureWidget(mVisible, this)),
       mHorizontal(new QScrollBar(Qt::Horizontal, this)),
       mVertical(new QScrollBar(Qt::Vertical, this)), mCorner(new QWidget(this))
 {
@@ -170,6 +205,12 @@ CanvasView::CanvasView(QWidget *parent)
     mVisible.setChangeListener([this](const QRect &area) { mPicMain->update(area); });
     connect(mHorizontal, &QScrollBar::valueChanged, this, [this](int v) { onScroll(false, v); });
     connect(mVertical, &QScrollBar::valueChanged, this, [this](int v) { onScroll(true, v); });
+}
+
+void CanvasView::setModel(CanvasModel *model)
+{
+    mModel = model;
+    static_cast<PictureWidget *>(mPicMain)->model = model;
 }
 
 void CanvasView::setEditCommands(EditCommands *commands)
@@ -198,10 +239,13 @@ bool CanvasView::loadPicture(const std::string &path)
     if (loaded.isNull())
         return false;
     mPicture.image() = loaded.convertToFormat(QImage::Format_RGB32);
-    mBackBuffer.image() = mPicture.image().copy();
-    mVisible.image() = mPicture.image().copy();
-    mPicMain->setGeometry(0, 0, loaded.width(), loaded.height());
     return true;
+}
+
+void CanvasView::placeView(Point origin, ImageSize size)
+{
+    for (QtDrawingSurface *surface : {&mBackBuffer, &mVisible})
+        surface->place({origin.x, origin.y}, {size.width, size.height});
 }
 
 void CanvasView::clearPicture()
@@ -231,6 +275,8 @@ void CanvasView::layOutCanvas()
         return;
     }
     mPicMain->show();
+    const ImageSize shown = mModel->viewSize();
+    mPicMain->resize(shown.width, shown.height);
     const ScrollModel::Layout layout = mModel->layOutScrollBars();
     const int right = width() - barWidth;
     const int bottom = height() - barHeight;
@@ -256,6 +302,10 @@ void CanvasView::scrollTo(int horizontalStep, int verticalStep)
 
 void CanvasView::wheelEvent(QWheelEvent *event)
 {
+    if (event->modifiers() & Qt::ControlModifier) {
+        zoomByWheel(event);
+        return;
+    }
     QPoint turn = event->angleDelta();
     if (turn.x() == 0 && (event->modifiers() & Qt::ShiftModifier))
         turn = {turn.y(), 0};
@@ -269,6 +319,17 @@ void CanvasView::wheelEvent(QWheelEvent *event)
         mHorizontal->setValue(mHorizontal->value() - steps.x());
     if (steps.y() != 0 && mVertical->isVisible())
         mVertical->setValue(mVertical->value() - steps.y());
+    event->accept();
+}
+
+void CanvasView::zoomByWheel(QWheelEvent *event)
+{
+    mZoomRest += event->angleDelta().y();
+    const int notches = mZoomRest / QWheelEvent::DefaultDeltasPerStep;
+    mZoomRest -= notches * QWheelEvent::DefaultDeltasPerStep;
+    const QPoint at = event->position().toPoint();
+    if (notches != 0 && mZoom)
+        mZoom->wheel(notches, {at.x(), at.y()});
     event->accept();
 }
 
@@ -298,8 +359,9 @@ void CanvasView::paintEvent(QPaintEvent *)
 void CanvasView::paintLedges(QPainter &painter)
 {
     const CanvasState &state = mModel->state();
-    for (const WorkspaceLedges::Line &line : WorkspaceLedges::lines(
-             pictureSize(), {width(), height()}, state.VScrollMax != 0, state.HScrollMax != 0)) {
+    for (const WorkspaceLedges::Line &line :
+         WorkspaceLedges::lines(mModel->viewSize(), {width(), height()}, state.VScrollMax != 0,
+                                state.HScrollMax != 0)) {
         const int before = (line.width - 1) / 2;
         const QRect band =
             line.from.y == line.to.y

@@ -12,6 +12,7 @@ namespace areamaker {
 class CanvasEditor;
 class CanvasModel;
 class EditCommands;
+class ZoomCommands;
 
 // The canvas area (the workspace): the picture widget at its scroll position, the two
 // scroll bars and the corner square, over the picture, back buffer and visible surface.
@@ -22,7 +23,9 @@ class CanvasView : public QWidget, public CanvasSurfaces
 public:
     explicit CanvasView(QWidget *parent = nullptr);
 
-    void setModel(CanvasModel *model) { mModel = model; }
+    void setModel(CanvasModel *model);
+    // Ctrl+wheel zooms about the pointer.
+    void setZoom(ZoomCommands *zoom) { mZoom = zoom; }
     // The picture's mouse events go to the editor.
     void setEditor(CanvasEditor *editor);
     // The picture's right button and double clicks go to the edit commands.
@@ -36,6 +39,7 @@ public:
     void scrollTo(int horizontalStep, int verticalStep);
 
     bool loadPicture(const std::string &path) override;
+    void placeView(Point origin, ImageSize size) override;
     void clearPicture() override;
     ImageSize pictureSize() const override;
     DrawingSurface &picture() override { return mPicture; }
@@ -59,9 +63,11 @@ protected:
 
 private:
     void onScroll(bool vertical, int value);
+    void zoomByWheel(QWheelEvent *event);
     void paintLedges(QPainter &painter);
 
     CanvasModel *mModel = nullptr;
+    ZoomCommands *mZoom = nullptr;
     int mPointer = 0;
     QtDrawingSurface mPicture;
     QtDrawingSurface mBackBuffer;
@@ -74,6 +80,7 @@ private:
     bool mLayingOut = false;
     // Wheel turns not yet worth a step, as fine-grained devices send them.
     QPoint mWheelRest;
+    int mZoomRest = 0;
 };
 
 } // namespace areamaker

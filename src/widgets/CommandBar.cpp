@@ -23,7 +23,7 @@ struct MenuItem
     int image;
 };
 
-// The main menu in the order of creation; an item's number is its place in this list.
+// The main menu in the order shown; items added later have numbers past the first ones.
 constexpr MenuItem MainMenu[] = {
     {1, 0, "&Fichier", "", -1},
     {2, 1, "&Nouveau...", "Ctrl+N", IconSet::New},
@@ -43,6 +43,9 @@ constexpr MenuItem MainMenu[] = {
     {16, 1, "-", "", -1},
     {17, 1, "&Quitter", "Ctrl+F4", -1},
     {18, 0, "&Edition", "", -1},
+    {34, 18, "&Annuler", "Ctrl+Z", IconSet::Undo},
+    {35, 18, "&Rétablir", "Ctrl+Y; Ctrl+Shift+Z", IconSet::Redo},
+    {36, 18, "-", "", -1},
     {19, 18, "&Insérer", "", -1},
     {20, 19, "&Rectangle", "", IconSet::Rectangle},
     {21, 19, "&Cercle", "", IconSet::Circle},
@@ -52,8 +55,16 @@ constexpr MenuItem MainMenu[] = {
     {25, 18, "Co&pier", "Ctrl+C", IconSet::Copy},
     {26, 18, "C&oller", "Ctrl+V", IconSet::Paste},
     {27, 18, "&Supprimer", "", IconSet::Delete},
+    {37, 18, "-", "", -1},
+    {38, 18, "Mettre au &premier plan", "", -1},
+    {39, 18, "Mettre à l'&arrière-plan", "", -1},
     {28, 18, "-", "", -1},
     {29, 18, "Proprié&tés...", "", IconSet::Properties},
+    {40, 0, "&Affichage", "", -1},
+    {41, 40, "Zoom &avant", "Ctrl++; Ctrl+=", -1},
+    {42, 40, "Zoom a&rrière", "Ctrl+-", -1},
+    {43, 40, "&Taille réelle", "Ctrl+0", -1},
+    {44, 40, "&Ajuster à la fenêtre", "", -1},
     {30, 0, "&?", "", -1},
     {31, 30, "Au &sommaire...", "F1", IconSet::Help},
     {32, 30, "-", "", -1},
@@ -65,6 +76,9 @@ constexpr MenuItem CanvasPopup[] = {
     {2, 0, "Co&pier", "", IconSet::Copy},
     {3, 0, "C&oller", "", IconSet::Paste},
     {4, 0, "&Supprimer", "", IconSet::Delete},
+    {12, 0, "-", "", -1},
+    {13, 0, "Mettre au &premier plan", "", -1},
+    {14, 0, "Mettre à l'&arrière-plan", "", -1},
     {5, 0, "-", "", -1},
     {6, 0, "&Insérer", "", -1},
     {7, 6, "&Rectangle", "", IconSet::Rectangle},
@@ -111,6 +125,9 @@ constexpr Button Toolbar[] = {
     {"6", "Copier", IconSet::Copy, ButtonStyle::Push},
     {"7", "Coller", IconSet::Paste, ButtonStyle::Push},
     {"8", "", -1, ButtonStyle::Separator},
+    {"21", "Annuler", IconSet::Undo, ButtonStyle::Push},
+    {"22", "Rétablir", IconSet::Redo, ButtonStyle::Push},
+    {"23", "", -1, ButtonStyle::Separator},
     {"9", "Explorateur", IconSet::Explorer, ButtonStyle::Toggle},
     {"10", "", -1, ButtonStyle::Separator},
     {"11", "Sélection de régions", IconSet::Selection, ButtonStyle::Group},
@@ -124,6 +141,15 @@ constexpr Button Toolbar[] = {
     {"19", "Paramètres de l'éditeur", IconSet::Settings, ButtonStyle::Push},
     {"20", "Aide", IconSet::Help, ButtonStyle::Push},
 };
+
+int parentOf(std::span<const MenuItem> items, int number)
+{
+    for (const MenuItem &item : items) {
+        if (item.number == number)
+            return item.parent;
+    }
+    return -1;
+}
 
 bool isParent(std::span<const MenuItem> items, int number)
 {
@@ -155,7 +181,7 @@ std::map<int, QAction *> buildItems(Root *root, std::span<const MenuItem> items)
             parent->addAction(action);
         } else {
             action = new QAction(caption, parent);
-            action->setShortcut(QKeySequence(QString::fromUtf8(item.shortcut)));
+            action->setShortcuts(QKeySequence::listFromString(QString::fromUtf8(item.shortcut)));
             parent->addAction(action);
         }
         if (item.image >= 0)
@@ -185,7 +211,7 @@ void CommandBar::buildMainMenu(QMenuBar *bar)
         // Menus and separators need no command of their own.
         mItems[number].hasCommand = action->menu() != nullptr || action->isSeparator();
         apply(mItems[number]);
-        if (QMenu *menu = action->menu(); menu && MainMenu[number - 1].parent == 0) {
+        if (QMenu *menu = action->menu(); menu && parentOf(MainMenu, number) == 0) {
             connect(menu, &QMenu::aboutToShow, this, &CommandBar::mainMenuAboutToShow);
             connect(menu, &QMenu::aboutToHide, this, &CommandBar::mainMenuAboutToHide);
         }

@@ -3,6 +3,8 @@
 #include "canvas/CanvasClipboard.h"
 #include "canvas/CanvasEditor.h"
 #include "canvas/CanvasModel.h"
+#include "canvas/ZoneOrder.h"
+#include "canvas/ZoomCommands.h"
 #include "dialogs/QtAssistant.h"
 #include "dialogs/QtPropertyDialogs.h"
 #include "document/DocumentLifecycle.h"
@@ -18,6 +20,7 @@
 #include "shell/ProductInfo.h"
 #include "shell/PropertyGridBinding.h"
 #include "shell/StartupSequence.h"
+#include "shell/UndoCommands.h"
 #include "shell/ZoneTreeBinding.h"
 #include "widgets/CanvasView.h"
 #include "widgets/CommandBar.h"
@@ -66,13 +69,16 @@ EditorSession::EditorSession(const SessionPorts &ports)
     mDialogs = std::make_unique<QtPropertyDialogs>(&window);
     mProperties = std::make_unique<PropertiesCommand>(
         mDocument, *mCanvas, *mDialogs, &ports.profile, QLocale().decimalPoint().toStdString());
+    mOrder = std::make_unique<ZoneOrder>(*mCanvas);
     mEdits = std::make_unique<EditCommands>(EditCommands::Parts{
-        *mCanvas, *mEditor, *mClipboard, *mProperties, window.commandBar(), window});
+        *mCanvas, *mEditor, *mClipboard, *mProperties, window.commandBar(), window, *mOrder});
+    mUndo = std::make_unique<UndoCommands>(mDocument, *mCanvas, *mEditor, *mLifecycle,
+                                           window.commandBar());
     mGrid->setProperties(mProperties.get());
     mTree->setProperties(mProperties.get());
     window.canvasView().setEditCommands(mEdits.get());
     window.autoPropElapsed = [this] { mEdits->autoPropElapsed(); };
-    mDocument.attachViews(tree, &window, &window.canvasView().backBuffer());
+    mDocument.attachViews(tree, &window, &mCanvas->backBuffer());
     window.setCanvasModel(mCanvas.get());
     window.setGridBinding(mGrid.get());
     window.closeRequested = [this](CloseReason reason) { return closeRequested(reason); };
@@ -81,6 +87,8 @@ EditorSession::EditorSession(const SessionPorts &ports)
         ShellWindows::Parts{mShell, mDocument, *mLifecycle, mRecent, window, *mCanvas}, mPorts);
     connectCommands();
     connectEditCommands();
+    connectUndoAndOrder();
+    connectZoom();
     connectSidePane();
     mShellWindows->connectCommands(window.commandBar());
 }
@@ -147,6 +155,34 @@ void EditorSession::connectEditCommands()
                      PopupInsertCircle, PopupInsertPolygon, PopupZoneProperties})
         QObject::connect(bar.popupItem(popup, item), &QAction::triggered, mWindow.get(),
                          [this, item] { mEdits->popupCommand(item); });
+}
+
+void EditorSession::connectUndoAndOrder()
+{
+    CommandBar &bar = mWindow->commandBar();
+    bar.setCommand({UndoCommands::UndoItem}, {UndoCommands::UndoButton},
+                   [this] { mUndo->Annuler(); });
+    bar.setCommand({UndoCommands::RedoItem}, {UndoCommands::RedoButton},
+                   [this] { mUndo->Retablir(); });
+    mDocument.history().setListener([this] { mUndo->updateCommands(); });
+    mUndo->updateCommands();
+    bar.setCommand({38}, {}, [this] { mOrder->bringToFront(); });
+    bar.setCommand({39}, {}, [this] { mOrder->sendToBack(); });
+    const QMenu *popup = bar.canvasPopup();
+    for (int item : {PopupBringToFront, PopupSendToBack})
+        QObject::connect(bar.popupItem(popup, item), &QAction::triggered, mWindow.get(),
+                         [this, item] { mEdits->popupCommand(item); });
+}
+
+void EditorSession::connectZoom()
+{
+    mZoom = std::make_unique<ZoomCommands>(*mCanvas);
+    mWindow->canvasView().setZoom(mZoom.get());
+    CommandBar &bar = mWindow->commandBar();
+    bar.setCommand({41}, {}, [this] { mZoom->zoomIn(); });
+    bar.setCommand({42}, {}, [this] { mZoom->zoomOut(); });
+    bar.setCommand({43}, {}, [this] { mZoom->actualSize(); });
+    bar.setCommand({44}, {}, [this] { mZoom->fitToWindow(); });
 }
 
 void EditorSession::connectSidePane()

@@ -30,6 +30,9 @@ class MainCommands;
 class MainWindow;
 class PropertyGridBinding;
 class ShellWindows;
+class UndoCommands;
+class ZoneOrder;
+class ZoomCommands;
 class ZoneTreeBinding;
 class MessageBoxPort;
 class SettingsStore;
@@ -71,6 +74,7 @@ public:
     PropertyGridBinding &grid() const { return *mGrid; }
     CanvasClipboard &clipboard() const { return *mClipboard; }
     ShellWindows &shellWindows() const { return *mShellWindows; }
+    UndoCommands &undo() const { return *mUndo; }
 
     void loadMainWindow() override;
     void showSplash() override;
@@ -84,6 +88,8 @@ private:
     void connectSidePane();
     void showTreePopup(const QPoint &at);
     void connectEditCommands();
+    void connectUndoAndOrder();
+    void connectZoom();
     void beforeMainMenu();
     void showHelpTopic(int topic);
     bool closeRequested(CloseReason reason);
@@ -105,6 +111,9 @@ private:
     std::unique_ptr<PropertiesCommand> mProperties;
     std::unique_ptr<EditCommands> mEdits;
     std::unique_ptr<ShellWindows> mShellWindows;
+    std::unique_ptr<ZoneOrder> mOrder;
+    std::unique_ptr<UndoCommands> mUndo;
+    std::unique_ptr<ZoomCommands> mZoom;
 };
 
 } // namespace areamaker

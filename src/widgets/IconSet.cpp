@@ -225,11 +225,40 @@ void drawHelp(QPainter &p)
     p.drawPoint(QPointF(8, 12.2));
 }
 
+// A curved arrow turning back (left) or forward (right).
+void drawTurn(QPainter &p, bool forward)
+{
+    if (forward) {
+        p.translate(16, 0);
+        p.scale(-1, 1);
+    }
+    p.setPen(QPen(Blue, 1.8, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath turn;
+    turn.moveTo(4.5, 7);
+    turn.cubicTo(7, 3.5, 13.5, 4, 13.5, 9);
+    turn.cubicTo(13.5, 11.5, 12, 13, 10, 13.5);
+    p.drawPath(turn);
+    p.setPen(inkPen());
+    p.setBrush(Blue);
+    p.drawPolygon(QPolygonF({{1.5, 4}, {7.5, 4.5}, {3, 9.5}}));
+}
+
+void drawUndo(QPainter &p)
+{
+    drawTurn(p, false);
+}
+
+void drawRedo(QPainter &p)
+{
+    drawTurn(p, true);
+}
+
 using Painter = void (*)(QPainter &);
 constexpr Painter Painters[IconSet::Count] = {
     drawNew,        drawOpen,     drawSave,      drawBrowser,   drawCut,    drawCopy,
     drawPaste,      drawExplorer, drawSelection, drawRectangle, drawCircle, drawPolygon,
-    drawProperties, drawDelete,   drawSettings,  drawHelp};
+    drawProperties, drawDelete,   drawSettings,  drawHelp,      drawUndo,   drawRedo};
 
 QPixmap pixmapOf(int image, int scale)
 {

@@ -6,12 +6,12 @@ class QPainter;
 
 namespace areamaker {
 
-// The sixteen command images shared by the menus and the toolbar, drawn in one style at
+// The command images shared by the menus and the toolbar, drawn in one style at
 // 16 pixels and twice that.
 class IconSet
 {
 public:
-    static constexpr int Count = 16;
+    static constexpr int Count = 18;
 
     enum Image
     {
@@ -31,6 +31,8 @@ public:
         Delete,
         Settings,
         Help,
+        Undo,
+        Redo,
     };
 
     static QIcon icon(int image);

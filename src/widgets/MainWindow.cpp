@@ -23,6 +23,8 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
+#include <tuple>
+
 namespace areamaker {
 
 namespace {
@@ -64,7 +66,8 @@ int canvasKeyOf(int key)
 MainWindow::MainWindow(AppSettings &settings)
     : capsLockProbe(capsLockState), mSettings(settings), mCommands(new CommandBar(this)),
       mClient(new QWidget(this)), mSidePane(new SidePane(settings, this)),
-      mCanvas(new CanvasView(mClient)), mStatus(new QLabel(this)), mCaps(new QLabel(this))
+      mCanvas(new CanvasView(mClient)), mStatus(new QLabel(this)), mPosition(new QLabel(this)),
+      mSize(new QLabel(this)), mZoom(new QLabel(this)), mCaps(new QLabel(this))
 {
     setObjectName(QStringLiteral("frmMap"));
     setWindowTitle(QString::fromUtf8(MainWindowRules::ProductTitle));
@@ -76,6 +79,15 @@ MainWindow::MainWindow(AppSettings &settings)
     mCaps->setMinimumWidth(mCaps->fontMetrics().horizontalAdvance(QStringLiteral("MAJ")) + 16);
     statusBar()->setObjectName(QStringLiteral("stbMain"));
     statusBar()->addWidget(mStatus, 1);
+    const QFontMetrics metrics = mStatus->fontMetrics();
+    for (const auto &[label, name, widest] : {std::tuple{mPosition, "POS", "00000, 00000"},
+                                              std::tuple{mSize, "TAILLE", "00000 × 00000"},
+                                              std::tuple{mZoom, "ZOOM", "Zoom : 1600 %"}}) {
+        label->setObjectName(QString::fromLatin1(name));
+        label->setAlignment(Qt::AlignCenter);
+        label->setMinimumWidth(metrics.horizontalAdvance(QString::fromUtf8(widest)) + 16);
+        statusBar()->addPermanentWidget(label);
+    }
     statusBar()->addPermanentWidget(mCaps);
     mRedrawTimer.setSingleShot(true);
     mRedrawTimer.setInterval(RedrawDelay);
@@ -158,14 +170,22 @@ WindowPlacement MainWindow::placement() const
             static_cast<float>(twips(normal.height()))};
 }
 
+QLabel *MainWindow::panel(const std::string &key) const
+{
+    for (QLabel *label : {mCaps, mPosition, mSize, mZoom})
+        if (label->objectName().toStdString() == key)
+            return label;
+    return mStatus;
+}
+
 QString MainWindow::panelText(const std::string &panel) const
 {
-    return panel == "CAP" ? mCaps->text() : mStatus->text();
+    return this->panel(panel)->text();
 }
 
 void MainWindow::setPanelText(const std::string &panel, const std::string &text)
 {
-    (panel == "CAP" ? mCaps : mStatus)->setText(QString::fromStdString(text));
+    this->panel(panel)->setText(QString::fromStdString(text));
 }
 
 void MainWindow::setToolbarState(ToolbarState state)
@@ -213,7 +233,14 @@ int MainWindow::mousePointer() const
 
 void MainWindow::setPictureEnabled(bool enabled)
 {
-    mCanvas->picMain()->setEnabled(enabled);
+    QWidget *picture = mCanvas->picMain();
+    // Disabled, the picture loses the focus; enabled again, it takes it back, so that the
+    // arrow keys still move the zone just traced.
+    if (!enabled)
+        mPictureHadFocus = picture->hasFocus();
+    picture->setEnabled(enabled);
+    if (enabled && mPictureHadFocus)
+        picture->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::repaintWorkspace()
@@ -233,7 +260,8 @@ void MainWindow::setPopupItemEnabled(int item, bool enabled)
 
 void MainWindow::showCanvasPopup(Point at)
 {
-    mCommands->canvasPopup()->popup(mCanvas->picMain()->mapToGlobal(QPoint(at.x, at.y)));
+    const Point shown = mModel ? mModel->view().toView(at) : at;
+    mCommands->canvasPopup()->popup(mCanvas->picMain()->mapToGlobal(QPoint(shown.x, shown.y)));
 }
 
 void MainWindow::scrollTo(int horizontalStep, int verticalStep)

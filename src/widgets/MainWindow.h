@@ -99,6 +99,7 @@ protected:
 
 private:
     void showCapsLock(bool on);
+    QLabel *panel(const std::string &key) const;
     void followCapsLock(const QKeyEvent &key);
     bool previewKey(QObject *watched, const QKeyEvent &key);
     void onExplorerToggled(bool pressed);
@@ -109,11 +110,16 @@ private:
     SidePane *mSidePane;
     CanvasView *mCanvas;
     QLabel *mStatus;
+    // The pointer's position over the picture, the dragged zone's size and the zoom level.
+    QLabel *mPosition;
+    QLabel *mSize;
+    QLabel *mZoom;
     QLabel *mCaps;
     QTimer mRedrawTimer;
     QTimer mAutoPropTimer;
     CanvasModel *mModel = nullptr;
     const PropertyGridBinding *mGrid = nullptr;
+    bool mPictureHadFocus = false;
 };
 
 } // namespace areamaker

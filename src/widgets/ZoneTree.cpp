@@ -4,7 +4,9 @@
 #include "widgets/IconSet.h"
 
 #include <QKeyEvent>
+
 #include <QMouseEvent>
+#include <algorithm>
 
 namespace areamaker {
 
@@ -84,6 +86,27 @@ void ZoneTree::addNode(const std::string &parentKey, const std::string &key,
 {
     QTreeWidgetItem *parent = node(parentKey);
     auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
+    describe(item, key, text, image);
+}
+
+void ZoneTree::setOrInsertNode(const std::string &parentKey, int position, const std::string &key,
+                               const std::string &text, int image)
+{
+    if (QTreeWidgetItem *item = node(key)) {
+        item->setText(0, QString::fromStdString(text));
+        return;
+    }
+    auto *item = new QTreeWidgetItem();
+    if (QTreeWidgetItem *parent = node(parentKey))
+        parent->insertChild(std::clamp(position, 0, parent->childCount()), item);
+    else
+        insertTopLevelItem(std::clamp(position, 0, topLevelItemCount()), item);
+    describe(item, key, text, image);
+}
+
+void ZoneTree::describe(QTreeWidgetItem *item, const std::string &key, const std::string &text,
+                        int image)
+{
     item->setText(0, QString::fromStdString(text));
     item->setData(0, KeyRole, QString::fromStdString(key));
     item->setIcon(0, IconSet::icon(image == MapNodeImage ? IconSet::Explorer : IconSet::Polygon));

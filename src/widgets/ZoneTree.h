@@ -20,6 +20,8 @@ public:
     void addNode(const std::string &parentKey, const std::string &key, const std::string &text,
                  int image) override;
     void setNodeText(const std::string &key, const std::string &text) override;
+    void setOrInsertNode(const std::string &parentKey, int position, const std::string &key,
+                         const std::string &text, int image) override;
     void removeNode(const std::string &key) override;
     void expandNode(const std::string &key) override;
     void selectNode(const std::string &key) override;
@@ -45,6 +47,8 @@ protected:
 
 private:
     static std::string keyOf(const QTreeWidgetItem *item);
+    void describe(QTreeWidgetItem *item, const std::string &key, const std::string &text,
+                  int image);
     void forget(QTreeWidgetItem *item);
 
     std::map<std::string, QTreeWidgetItem *> mNodes;

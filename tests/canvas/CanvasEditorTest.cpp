@@ -22,7 +22,7 @@ protected:
     CanvasEditorTest()
     {
         canvas.setWorkspace({400, 300}, 16, 16);
-        document.attachViews(&views, &views, &surfaces.backBuffer());
+        document.attachViews(&views, &views, &canvas.backBuffer());
         document.DocumentState = DocumentOpen;
         document.AddImageMap("plan", "/site/plan.gif", "");
         document.Maps[0].Modified = false;

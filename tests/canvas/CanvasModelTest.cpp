@@ -66,7 +66,7 @@ TEST_F(CanvasModelTest, RedrawComposesTheVisibleBlockInLayers)
     surfaces.log.clear();
     canvas.RedrawCanvas();
     const std::vector<std::string> expected = {
-        "back <- picture 20,0 20,0 200x100",
+        "back <- picture as 300x200 20,0 200x100",
         "back rectangle 1,2 30,40",
         "back ellipse 10,10 50,50",
         "back rectangle 0,60 19,70",

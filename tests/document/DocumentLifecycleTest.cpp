@@ -1,4 +1,5 @@
 #include "document/DocumentLifecycle.h"
+#include "MarkEdited.h"
 
 #include "DocumentFixture.h"
 #include "document/TreeKeys.h"
@@ -57,8 +58,8 @@ TEST_F(DocumentLifecycleTest, MissingFileLeavesTheOpenDocumentAlone)
 TEST_F(DocumentLifecycleTest, SavePromptAsksOnceAndCancelKeepsEverything)
 {
     open(TwoMaps);
-    document.markMapModified(0);
-    document.markMapModified(1);
+    testing::markEdited(document, 0);
+    testing::markEdited(document, 1);
     files.put("/site/other.htm", "<body></body>");
     views.answers = {MessageAnswer::Cancel};
     EXPECT_FALSE(lifecycle.OpenDocument("/site/other.htm", false));
@@ -77,7 +78,7 @@ TEST_F(DocumentLifecycleTest, SavePromptAsksOnceAndCancelKeepsEverything)
 TEST_F(DocumentLifecycleTest, YesWithAFailedSaveCancelsTheCommand)
 {
     open(TwoMaps);
-    document.markMapModified(0);
+    testing::markEdited(document, 0);
     files.put("/site/other.htm", "<body></body>");
     files.failReplaces = true;
     views.answers = {MessageAnswer::Yes, MessageAnswer::Cancel};
@@ -91,7 +92,7 @@ TEST_F(DocumentLifecycleTest, FailedWriteKeepsEditsAndRetrySavesThemAll)
 {
     open(TwoMaps);
     document.Maps[0].Name = "nav";
-    document.markMapModified(0);
+    testing::markEdited(document, 0);
     files.failReplaces = true;
     views.answers = {MessageAnswer::Cancel};
     EXPECT_FALSE(lifecycle.SaveDocument());
@@ -117,7 +118,7 @@ TEST_F(DocumentLifecycleTest, FailedWriteKeepsEditsAndRetrySavesThemAll)
 TEST_F(DocumentLifecycleTest, RetryAfterTheFileCameBackSaves)
 {
     open(TwoMaps);
-    document.markMapModified(0);
+    testing::markEdited(document, 0);
     files.remove(PagePath);
     views.answers = {MessageAnswer::Retry, MessageAnswer::Cancel};
     EXPECT_FALSE(lifecycle.SaveDocument());
@@ -176,7 +177,7 @@ TEST_F(DocumentLifecycleTest, PictureThatDoesNotLoadLeavesNoActiveMap)
     EXPECT_FALSE(lifecycle.ActivateMap(0, false));
     EXPECT_EQ(document.Maps[0].ImagePath, NoImage);
     EXPECT_EQ(document.ActiveMapIndex, -1);
-    document.markMapModified(0);
+    testing::markEdited(document, 0);
     EXPECT_TRUE(lifecycle.SaveDocument());
     EXPECT_NE(saved().find("<IMG SRC=\"img/menu.gif\""), std::string::npos)
         << "an image that failed to load never reaches the page as <NONE>";
@@ -191,7 +192,7 @@ TEST_F(DocumentLifecycleTest, OutsideChangeOffersToReloadOnce)
     EXPECT_TRUE(views.messages.empty()) << "nothing changed";
 
     document.ActiveZones.clear();
-    document.markMapModified(0);
+    testing::markEdited(document, 0);
     files.touch(PagePath);
     views.answers = {MessageAnswer::No};
     lifecycle.checkForOutsideChange();
@@ -240,7 +241,7 @@ TEST_F(DocumentLifecycleTest, TreeDeletionsAskFirst)
 TEST_F(DocumentLifecycleTest, ClosingForgetsTheDocumentAndKeepsItUnmodified)
 {
     open(TwoMaps);
-    document.markMapModified(0);
+    testing::markEdited(document, 0);
     lifecycle.CloseDocument(true);
     EXPECT_EQ(document.DocumentState, DocumentClosed);
     EXPECT_EQ(document.MapCount(), 0);
@@ -271,7 +272,7 @@ TEST_F(DocumentLifecycleTest, APageThatCannotBeReadLeavesTheOpenDocumentAsItWas)
     };
     open(TwoMaps);
     ASSERT_TRUE(lifecycle.ActivateMap(0, false));
-    document.markMapModified(0);
+    testing::markEdited(document, 0);
     const std::string stamp = document.DocumentStamp;
     const std::size_t nodes = views.nodes.size();
     const auto fills = views.gridFills.size();
@@ -307,7 +308,7 @@ TEST_F(DocumentLifecycleTest, AFailedReloadKeepsTheEditsAndTheActiveMap)
     open(TwoMaps);
     ASSERT_TRUE(lifecycle.ActivateMap(0, false));
     document.ActiveZones.clear();
-    document.markMapModified(0);
+    testing::markEdited(document, 0);
     files.put(PagePath, "<MAP NAME=\"menu\"><AREA SHAPE=\"RECT\" COORDS=\"1,1,5\"></MAP>");
     views.answers = {MessageAnswer::Yes, MessageAnswer::Ok, MessageAnswer::Ok};
     lifecycle.checkForOutsideChange();
@@ -338,7 +339,7 @@ TEST_F(DocumentLifecycleTest, ADeletedPageIsSaidGoneAndASaveRecreatesIt)
     const std::string page = "<body>\n<MAP NAME=\"m\">\n</MAP>\n</body>";
     open(page);
     document.Maps[0].Name = "renamed";
-    document.markMapModified(0);
+    testing::markEdited(document, 0);
     files.remove(PagePath);
     views.answers = {MessageAnswer::Ok};
     lifecycle.checkForOutsideChange();
@@ -394,7 +395,7 @@ TEST_F(DocumentLifecycleTest, MapsWrittenByOthersTakeTheImageOfTheirImgTag)
         << "no IMG named it";
 
     ASSERT_TRUE(lifecycle.ActivateMap(0, false));
-    document.markMapModified(0);
+    testing::markEdited(document, 0);
     ASSERT_TRUE(lifecycle.SaveDocument());
     EXPECT_NE(saved().find("<IMG SRC=\"img/photo.png\" USEMAP=\"#NAV\">"), std::string::npos)
         << "the tag it was found through stays as it was";

@@ -1,4 +1,5 @@
 #include "DocumentFixture.h"
+#include "MarkEdited.h"
 
 namespace areamaker {
 namespace {
@@ -207,7 +208,7 @@ TEST_F(ForeignPagesTest, RenamesKeepNameAndIdInStepAndEveryImageBound)
         SCOPED_TRACE(c.what);
         open(c.page);
         document.Maps[0].Name = "nouveau";
-        document.markMapModified(0);
+        testing::markEdited(document, 0);
         ASSERT_TRUE(lifecycle.SaveDocument()) << lifecycle.lastError();
         EXPECT_EQ(saved(), c.saved);
     }
@@ -246,7 +247,7 @@ TEST_F(ForeignPagesTest, ImagesFollowTheMapTheyFoundWhenAnotherOfItsNameChanges)
             document.deleteMap(c.changed);
         else
             document.Maps[static_cast<std::size_t>(c.changed)].Name = "nouveau";
-        document.markMapModified(c.changed);
+        testing::markEdited(document, c.changed);
         ASSERT_TRUE(lifecycle.SaveDocument()) << lifecycle.lastError();
         EXPECT_EQ(saved(), c.saved);
     }
@@ -265,7 +266,7 @@ TEST_F(ForeignPagesTest, AZoneTracedInAnXhtmlMapIsWrittenInItsForm)
     zone.AddYCoord(20, 1);
     zone.SetData(AttrOnMouseOver, "show()");
     document.Maps[0].Zones.push_back(zone);
-    document.markMapModified(0);
+    testing::markEdited(document, 0);
     ASSERT_TRUE(lifecycle.SaveDocument());
     EXPECT_EQ(saved(), "<map name=\"x\" id=\"x\">\n<!--Source Map:|<NONE>|-->\n"
                        "<area shape=\"rect\" coords=\"1,1,2,2\" href=\"a.htm\" />\n"
@@ -277,7 +278,7 @@ TEST_F(ForeignPagesTest, AMapWhoseBlockBecameReadOnlyOnDiskIsNotSavedOverIt)
 {
     open("<map name=\"m\"><area coords=\"1,1,2,2\"></map>\n");
     document.Maps[0].Zones[0].SetData(AttrHref, "edit.htm");
-    document.markMapModified(0);
+    testing::markEdited(document, 0);
     const std::string changedOutside = "<map name=\"m\"><?php zones(); ?></map>\n";
     files.put(PagePath, changedOutside);
     views.answers = {MessageAnswer::Cancel};
@@ -309,7 +310,7 @@ TEST_F(ForeignPagesTest, TheLastLineBreakIsKeptAsThePageHasIt)
     for (const Case &c : cases) {
         open(map + c.page);
         for (int save = 0; save < 2; ++save) {
-            document.markMapModified(0);
+            testing::markEdited(document, 0);
             ASSERT_TRUE(lifecycle.SaveDocument());
             const std::string page = saved();
             EXPECT_EQ(page.substr(page.find("</MAP>") + 6), c.saved) << c.page;

@@ -1,4 +1,5 @@
 #include "document/MapWriter.h"
+#include "MarkEdited.h"
 
 #include "DocumentFixture.h"
 #include "document/TreeKeys.h"
@@ -37,7 +38,7 @@ const std::string Page = "<HTML><BODY>\r\n"
 TEST_F(MapWriterTest, RegeneratedBlockHasTheCanonicalForm)
 {
     open(Page);
-    document.markMapModified(0);
+    testing::markEdited(document, 0);
     save();
     EXPECT_EQ(saved(), Page);
 }
@@ -66,7 +67,7 @@ TEST_F(MapWriterTest, RenamedMapReplacesItsBlockAndItsImgTags)
          "<img usemap=\"#menu\" src=x.gif>\n<img usemap=\"#other\">\n"
          "<map name=\"menu\">\n<area shape=rect coords=\"1,2,3,4\">\n</map> after\n</body>\n");
     document.Maps[0].Name = "nav";
-    document.markMapModified(0);
+    testing::markEdited(document, 0);
     save();
     EXPECT_EQ(saved(),
               "<body>\n<img src=\"img/menu.gif\" width=\"1\" height=\"2\" USEMAP=\"#nav\">\n"
@@ -114,7 +115,7 @@ TEST_F(MapWriterTest, EmptyMapAndMissingImage)
 TEST_F(MapWriterTest, UnfoundImageKeepsTheAuthorsSourcePath)
 {
     open("<MAP NAME=\"m\">\n<!--Source Map:|pics/lost.gif|-->\n</MAP>\n");
-    document.markMapModified(0);
+    testing::markEdited(document, 0);
     save();
     EXPECT_EQ(saved(), "<MAP NAME=\"m\">\n<!--Source Map:|pics/lost.gif|-->\n</MAP>\n");
 }
@@ -144,7 +145,7 @@ TEST_F(MapWriterTest, MapsSharingANameKeepTheirOwnBlocks)
     open("<map name=\"x\"><area shape=rect coords=\"1,1,2,2\"></map>\n"
          "<map name=\"X\"><area shape=rect coords=\"3,3,4,4\"></map>\n");
     document.Maps[1].Zones[0].SetData(AttrHref, "second.htm");
-    document.markMapModified(1);
+    testing::markEdited(document, 1);
     save();
     EXPECT_EQ(saved(), "<map name=\"x\"><area shape=rect coords=\"1,1,2,2\"></map>\n"
                        "<map name=\"X\">\n<!--Source Map:|<NONE>|-->\n"
@@ -157,8 +158,8 @@ TEST_F(MapWriterTest, SwappedNamesFollowTheirOwnImages)
          "name=\"b\"></map>\n");
     document.Maps[0].Name = "b";
     document.Maps[1].Name = "a";
-    document.markMapModified(0);
-    document.markMapModified(1);
+    testing::markEdited(document, 0);
+    testing::markEdited(document, 1);
     save();
     EXPECT_EQ(saved(), "<img USEMAP=\"#b\" id=1><img USEMAP=\"#a\" id=2>\n"
                        "<map name=\"b\">\n<!--Source Map:|<NONE>|-->\n</MAP>"
@@ -170,7 +171,7 @@ TEST_F(MapWriterTest, ActiveZonesAreCopiedBackAndQuotesEscaped)
     open(Page);
     ASSERT_TRUE(lifecycle.ActivateMap(0, false));
     document.ActiveZones.push_back(rectangle({1, 1}, {5, 5}, "q\"uote.htm"));
-    document.markMapModified(0);
+    testing::markEdited(document, 0);
     save();
     EXPECT_NE(saved().find("<AREA SHAPE=\"RECT\" COORDS=\"1,1,5,5\" HREF=\"q&quot;uote.htm\">\r\n"
                            "<AREA SHAPE=\"RECT\" COORDS=\"0,0,200,100\""),
@@ -187,7 +188,7 @@ TEST_F(MapWriterTest, NewImageRewritesSourceCommentAndImgTag)
     map.ImagePath = "/site/art/big.png";
     map.ImageWidth = 640;
     map.ImageHeight = 480;
-    document.markMapModified(0);
+    testing::markEdited(document, 0);
     save();
     EXPECT_NE(
         saved().find("<IMG SRC=\"art/big.png\" USEMAP=\"#menu\" WIDTH=\"640\" HEIGHT=\"480\">"),
@@ -203,7 +204,7 @@ TEST_F(MapWriterTest, BlocksEndWhereTheBrowserEndsThem)
 {
     open("<a title=\"<map name=a>\">x</a>\n<map name=\"a\"><area "
          "coords=\"1,1,2,2\"></map>\n");
-    document.markMapModified(0);
+    testing::markEdited(document, 0);
     save();
     EXPECT_EQ(saved(),
               "<a title=\"<map name=a>\">x</a>\n<map name=\"a\">\n<!--Source Map:|<NONE>|-->\n"

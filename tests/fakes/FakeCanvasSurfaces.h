@@ -35,6 +35,14 @@ public:
                            text(from) + " " + text(to) + " " + std::to_string(width) + "x" +
                            std::to_string(height));
         }
+        void drawScaled(const DrawingSurface &source, ImageSize scaled, Point at, int width,
+                        int height) override
+        {
+            mLog.push_back(mName + " <- " + static_cast<const Surface &>(source).mName + " as " +
+                           std::to_string(scaled.width) + "x" + std::to_string(scaled.height) +
+                           " " + text(at) + " " + std::to_string(width) + "x" +
+                           std::to_string(height));
+        }
 
     private:
         static std::string text(Point p) { return std::to_string(p.x) + "," + std::to_string(p.y); }
@@ -56,6 +64,8 @@ public:
     bool pictureEnabled = true;
     int autoPropStarts = 0;
     std::pair<int, int> scrolledTo{-1, -1};
+    // The block of the view the back buffer and the visible surface were last given.
+    std::pair<Point, ImageSize> view;
 
     bool loadPicture(const std::string &) override
     {
@@ -65,6 +75,7 @@ public:
         return loads;
     }
     void clearPicture() override { mSize = {}; }
+    void placeView(Point origin, ImageSize size) override { view = {origin, size}; }
     ImageSize pictureSize() const override { return mSize; }
     DrawingSurface &picture() override { return mPicture; }
     DrawingSurface &backBuffer() override { return mBack; }

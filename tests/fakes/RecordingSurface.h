@@ -27,6 +27,7 @@ public:
     void drawPolygon(const std::vector<Point> &points) override { record("polygon", points); }
     void drawLine(Point a, Point b) override { record("line", {a, b}); }
     void copyBlock(const DrawingSurface &, Point, Point, int, int) override {}
+    void drawScaled(const DrawingSurface &, ImageSize, Point, int, int) override {}
 
 private:
     void record(const char *shape, std::vector<Point> points)

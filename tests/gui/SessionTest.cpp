@@ -1,4 +1,5 @@
 #include "GuiFixture.h"
+#include "MarkEdited.h"
 
 #include "PropertyList.h"
 #include "document/DocumentLifecycle.h"
@@ -105,7 +106,7 @@ TEST_F(SessionTest, TitleToolbarAndStatusFollowTheDocument)
     EXPECT_TRUE(bar().button("2")->isEnabled());
     EXPECT_TRUE(bar().button("11")->isChecked());
     EXPECT_TRUE(bar().button("5")->isEnabled()) << "cut comes with an active map";
-    session->document().markMapModified(0);
+    testing::markEdited(session->document(), 0);
     EXPECT_EQ(title(), "Areamaker Pro - index.htm*");
 
     views.answers = {MessageAnswer::No};
@@ -128,7 +129,7 @@ TEST_F(SessionTest, ShortcutsAreRealAccelerators)
     MainWindow &window = session->window();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    session->document().markMapModified(0);
+    testing::markEdited(session->document(), 0);
     QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(title(), "Areamaker Pro - index.htm") << "Ctrl+S saved the page";
     EXPECT_EQ(bar().menuItem(3)->shortcut(), QKeySequence("Ctrl+O"));

@@ -1,4 +1,5 @@
 #include "GuiFixture.h"
+#include "MarkEdited.h"
 
 #include "PropertyList.h"
 #include "canvas/CanvasModel.h"
@@ -314,7 +315,7 @@ TEST_F(WindowBehaviourTest, TheTitleShowsTheFileNameAsItIs)
     writePicture("plan.png", 200, 100);
     startOn(writePage("plan[*]v2.htm", "plan", "plan.png", ""));
     EXPECT_EQ(window().windowHandle()->title(), "Areamaker Pro - plan[*]v2.htm");
-    session->document().markMapModified(0);
+    testing::markEdited(session->document(), 0);
     EXPECT_EQ(window().windowHandle()->title(), "Areamaker Pro - plan[*]v2.htm*");
 }
 

@@ -1,4 +1,5 @@
 #include "GuiFixture.h"
+#include "MarkEdited.h"
 
 #include "document/TreeKeys.h"
 #include "shell/ZoneTreeBinding.h"
@@ -177,7 +178,7 @@ TEST_F(WizardTest, TheTreesNouveauAsksToSaveFirstAndAddsAMapToAnImageOfThePage)
     file.write("<P><IMG SRC=\"images/plan.png\" ALT=\"Encore\"></P>\n");
     file.close();
     start({page, "-p", "maison"});
-    session->document().markMapModified(0);
+    testing::markEdited(session->document(), 0);
     views.messages.clear();
     views.answers.push_front(MessageAnswer::Yes);
     whenDialogOpens([&](QDialog &dialog) {

@@ -1,4 +1,5 @@
 #include "FaultySystemCalls.h"
+#include "MarkEdited.h"
 
 #include "FakeImageProbe.h"
 #include "RecordingViews.h"
@@ -64,7 +65,7 @@ public:
     {
         ASSERT_TRUE(lifecycle.OpenDocument(page.string(), true)) << lifecycle.lastError();
         document.Maps[0].Name = "nav";
-        document.markMapModified(0);
+        testing::markEdited(document, 0);
         Zone zone;
         zone.setHRegion(KindRegion);
         zone.setHForme(ShapeRectangle);
@@ -73,7 +74,7 @@ public:
         zone.AddXCoord(7, 1);
         zone.AddYCoord(8, 1);
         document.Maps[1].Zones.push_back(zone);
-        document.markMapModified(1);
+        testing::markEdited(document, 1);
     }
 
     EditorPorts ports() { return portsOf(views, images, files); }

@@ -1,6 +1,7 @@
 #include "shell/BrowserPreview.h"
 
 #include "ShellFixture.h"
+#include "MarkEdited.h"
 #include "platform/BrowserLauncher.h"
 #include "shell/BrowserDiscovery.h"
 
@@ -33,7 +34,7 @@ protected:
     void editMap()
     {
         document.Maps[0].Name = "Etage";
-        document.markMapModified(0);
+        testing::markEdited(document, 0);
     }
 
     RecordingLauncher launcher;

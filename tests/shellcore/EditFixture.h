@@ -5,6 +5,7 @@
 #include "ScriptedDialogs.h"
 #include "SidePaneFixture.h"
 #include "canvas/CanvasClipboard.h"
+#include "canvas/ZoneOrder.h"
 #include "shell/EditCommands.h"
 #include "shell/MapPropertiesForm.h"
 #include "shell/PropertiesCommand.h"
@@ -39,7 +40,8 @@ protected:
     RecordingPopup popup;
     CanvasClipboard clipboard{canvas};
     PropertiesCommand properties{document, canvas, dialogs, &profile, ",", PathStyle::Posix};
-    EditCommands edits{{canvas, editor, clipboard, properties, menus, popup}};
+    ZoneOrder order{canvas};
+    EditCommands edits{{canvas, editor, clipboard, properties, menus, popup, order}};
 };
 
 } // namespace areamaker::testing

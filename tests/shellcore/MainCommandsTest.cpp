@@ -1,4 +1,5 @@
 #include "shell/MainCommands.h"
+#include "MarkEdited.h"
 
 #include "ShellFixture.h"
 
@@ -68,7 +69,7 @@ TEST_F(MainCommandsTest, CloseAsksFirstAndCancelKeepsTheDocument)
 {
     views.chosenFiles = {PagePath};
     commands.Open();
-    document.markMapModified(0);
+    testing::markEdited(document, 0);
     views.answers = {MessageAnswer::Cancel};
     commands.Close();
     EXPECT_EQ(document.DocumentState, DocumentOpen);
@@ -84,7 +85,7 @@ TEST_F(MainCommandsTest, NewStartsTheAssistantAtTheRightStep)
     EXPECT_EQ(assistant.steps, std::vector<int>{0}) << "no document yet";
     views.chosenFiles = {PagePath};
     commands.Open();
-    document.markMapModified(0);
+    testing::markEdited(document, 0);
     files.failReplaces = true;
     views.answers = {MessageAnswer::Yes, MessageAnswer::Cancel};
     commands.New();

@@ -41,7 +41,7 @@ protected:
             files.put(image, "GIF89a");
             images.sizes[image] = {300, 200};
         }
-        document.attachViews(&views, &views, &surfaces.backBuffer());
+        document.attachViews(&views, &views, &canvas.backBuffer());
         canvas.setWorkspace({400, 300}, 16, 16);
         settings.DefPath = "/site/";
     }

@@ -1,3 +1,4 @@
+#include "MarkEdited.h"
 #include "shell/ExitSequence.h"
 #include "shell/StartupSequence.h"
 
@@ -82,8 +83,8 @@ TEST_F(StartupExitTest, CommandLineOpensThePageThenActivatesOrAssists)
 TEST_F(StartupExitTest, ExitAsksOnceThenWritesEverySetting)
 {
     start({PagePath, "-p", "Plan"});
-    document.markMapModified(0);
-    document.markMapModified(1);
+    testing::markEdited(document, 0);
+    testing::markEdited(document, 1);
     shell.Settings.LinPtDef = 3;
 
     views.answers = {MessageAnswer::Cancel};
@@ -104,7 +105,7 @@ TEST_F(StartupExitTest, ExitAsksOnceThenWritesEverySetting)
 TEST_F(StartupExitTest, ExitStaysOpenWhenTheSaveFailsAndSkipsTheQuestionAtSessionEnd)
 {
     start({PagePath, "-p", "Plan"});
-    document.markMapModified(0);
+    testing::markEdited(document, 0);
     files.failReplaces = true;
     views.answers = {MessageAnswer::Yes, MessageAnswer::Cancel};
     EXPECT_FALSE(exit()) << "a failed save keeps the edits";

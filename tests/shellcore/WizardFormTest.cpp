@@ -426,6 +426,7 @@ TEST_F(WizardFormTest, AFailedWriteLeavesThePageAsItWasAndTheAssistantAtItsStep)
     EXPECT_EQ(files.bytes(Site), SitePage);
     EXPECT_EQ(document.MapCount(), 1) << "the map added for the write is taken back";
     EXPECT_EQ(views.node(mapKey(1)), nullptr);
+    EXPECT_FALSE(document.history().canUndo()) << "and its undo step with it";
     files.failReplaces = false;
     form->Next();
     EXPECT_EQ(form->step(), 3) << "the same name is free on a second try";
