@@ -13,10 +13,11 @@ namespace {
 // What is wrong with the map's own NAME and ID, or nothing.
 std::string ownNameProblem(const MapFacts &map)
 {
-    if (map.key().empty())
+    const std::string key = map.key();
+    if (key.empty())
         return map.name || map.id ? "Map au nom vide." : "Map sans nom : NAME est requis.";
-    if (std::any_of(map.key().begin(), map.key().end(), isAsciiSpace))
-        return "Le nom de map « " + map.key() + " » contient une espace.";
+    if (std::any_of(key.begin(), key.end(), isAsciiSpace))
+        return "Le nom de map « " + key + " » contient une espace.";
     if (map.name && map.id && *map.name != *map.id)
         return "L'ID « " + *map.id + " » de la map diffère de son nom « " + *map.name + " ».";
     return {};
