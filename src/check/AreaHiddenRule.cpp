@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace areamaker {
 
@@ -52,6 +53,26 @@ bool holdsCell(const AreaGeometry &g, const Box &cell)
            g.contains(cell.left, cell.bottom) && g.contains(cell.right, cell.bottom);
 }
 
+// Whether one convex zone holds the whole target: a circle in a circle by their centres and
+// radii, a polygon by its vertices.
+bool insideOne(const AreaGeometry &target, const AreaGeometry &g)
+{
+    if (target.kind == g.kind && target.values == g.values)
+        return true;
+    const auto &t = target.values;
+    if (target.kind == Kind::Circle && g.kind == Kind::Circle) {
+        const double dx = double(t[0] - g.values[0]), dy = double(t[1] - g.values[1]);
+        return std::hypot(dx, dy) + double(t[2]) <= double(g.values[2]);
+    }
+    if (target.kind != Kind::Polygon || (g.kind == Kind::Polygon && !convex(g)))
+        return false;
+    for (std::size_t i = 0; i + 1 < t.size(); i += 2) {
+        if (!g.contains(double(t[i]), double(t[i + 1])))
+            return false;
+    }
+    return true;
+}
+
 std::vector<double> cuts(double from, double to, const std::vector<const AreaGeometry *> &zones,
                          bool horizontal)
 {
@@ -71,10 +92,13 @@ std::vector<double> cuts(double from, double to, const std::vector<const AreaGeo
 }
 
 // Whether the zones cover the target's bounding box: the box is cut at every edge of the
-// zones' boxes, and each cell must lie in one zone. A circle or polygon target is covered
-// when its box is, so the answer errs only towards silence.
+// zones' boxes, and each cell must lie in one zone; or it lies in one convex zone. A circle or
+// polygon target is covered when its box is, so the answer errs only towards silence.
 bool covered(const AreaGeometry &target, const std::vector<const AreaGeometry *> &zones)
 {
+    if (std::any_of(zones.begin(), zones.end(),
+                    [&](const AreaGeometry *g) { return insideOne(target, *g); }))
+        return true;
     const Box t = target.box();
     const std::vector<double> xs = cuts(t.left, t.right, zones, true);
     const std::vector<double> ys = cuts(t.top, t.bottom, zones, false);
