@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdlib>
 #include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 
 namespace areamaker {
@@ -180,6 +181,22 @@ std::optional<std::uintmax_t> PosixFileSystem::fileSize(const std::string &path)
     if (mCalls.statPath(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
         return std::nullopt;
     return static_cast<std::uintmax_t>(info.st_size);
+}
+
+std::optional<std::vector<std::string>>
+PosixFileSystem::folderEntries(const std::string &folder) const
+{
+    DIR *dir = ::opendir(folder.c_str());
+    if (!dir)
+        return std::nullopt;
+    std::vector<std::string> names;
+    while (const dirent *entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (name != "." && name != "..")
+            names.emplace_back(name);
+    }
+    ::closedir(dir);
+    return names;
 }
 
 } // namespace areamaker

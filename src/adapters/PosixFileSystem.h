@@ -18,6 +18,7 @@ public:
     IoResult replaceFile(const std::string &path, std::string_view bytes) override;
     std::optional<FileTime> lastWriteTime(const std::string &path) const override;
     std::optional<std::uintmax_t> fileSize(const std::string &path) const override;
+    std::optional<std::vector<std::string>> folderEntries(const std::string &folder) const override;
 
 private:
     IoResult readOpenFile(int fd, std::string &bytes) const;

@@ -25,7 +25,8 @@ namespace {
 
 int usage()
 {
-    std::cerr << "Utilisation : areamkr --list PAGE | areamkr --rewrite PAGE\n";
+    std::cerr << "Utilisation : areamkr --list PAGE | areamkr --check [--json] PAGE... | "
+                 "areamkr --rewrite PAGE\n";
     return 2;
 }
 
@@ -37,18 +38,31 @@ std::string absolutePath(const char *path)
 
 bool isBatchCommand(std::string_view argument)
 {
-    return argument == "--list" || argument == "--rewrite";
+    return argument == "--list" || argument == "--rewrite" || argument == "--check";
+}
+
+// --check [--json] PAGE...: the pages as given, so that the report names them that way.
+int runCheck(areamaker::BatchCommands &batch, int argc, char *argv[])
+{
+    const bool json = argc > 2 && std::string_view(argv[2]) == "--json";
+    const std::vector<std::string> pages(argv + (json ? 3 : 2), argv + argc);
+    if (pages.empty())
+        return usage();
+    return batch.check(pages, json, std::cout, std::cerr);
 }
 
 int runBatch(int argc, char *argv[])
 {
-    if (argc != 3)
+    const bool check = std::string_view(argv[1]) == "--check";
+    if (argc != 3 && !check)
         return usage();
     // The image readers are plugins: an application object finds them, no display needed.
     QCoreApplication app(argc, argv);
     areamaker::PosixFileSystem files;
     areamaker::QtImageProbe images;
     areamaker::BatchCommands batch(files, images);
+    if (check)
+        return runCheck(batch, argc, argv);
     const std::string page = absolutePath(argv[2]);
     if (std::string_view(argv[1]) == "--list")
         return batch.list(page, std::cout, std::cerr);

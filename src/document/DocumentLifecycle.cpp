@@ -282,6 +282,29 @@ bool DocumentLifecycle::readForSave(std::string &text, std::string &failure)
     return true;
 }
 
+void DocumentLifecycle::writeMapsInto(std::string &text)
+{
+    ImageSizeCache images(mPorts.images, mPorts.files);
+    const ImgTagBinder binder(mNewNoBorder);
+    MapWriter(mDocument, images, binder, mStyle).WriteMaps(text);
+}
+
+bool DocumentLifecycle::pageAsSaved(std::string &text, std::string &failure)
+{
+    failure.clear();
+    if (!readForSave(text, failure))
+        return false;
+    // The writer takes the names it wrote as the names read; they stay as they were.
+    const SavedNames before(mDocument);
+    try {
+        writeMapsInto(text);
+    } catch (const CoreError &error) {
+        failure = error.description();
+    }
+    before.restore(mDocument);
+    return failure.empty();
+}
+
 bool DocumentLifecycle::trySave(std::string &failure, const PageEdit &edit)
 {
     std::string text;
@@ -296,9 +319,7 @@ bool DocumentLifecycle::trySave(std::string &failure, const PageEdit &edit)
     }
     const SavedNames before(mDocument);
     try {
-        ImageSizeCache images(mPorts.images, mPorts.files);
-        const ImgTagBinder binder(mNewNoBorder);
-        MapWriter(mDocument, images, binder, mStyle).WriteMaps(text);
+        writeMapsInto(text);
     } catch (const CoreError &error) {
         before.restore(mDocument);
         failure = error.description();
@@ -424,12 +445,11 @@ void DocumentLifecycle::deleteFromTree(const std::string &key)
         return;
     }
     const ImageMap &map = mDocument.Maps[static_cast<std::size_t>(node.mapIndex)];
-    const MessageAnswer answer =
-        mPorts.messages->show({"Désirez-vous supprimer l'image map '" +
-                                   mDocument.Encoding.decode(map.Name) +
-                                   "' ?\n\nCette opération est "
-                                   "irréversible.",
-                               "Confirmation", MessageButtons::YesNo, MessageIcon::Question, 1});
+    const MessageAnswer answer = mPorts.messages->show(
+        {"Désirez-vous supprimer l'image map '" + mDocument.Encoding.decode(map.Name) +
+             "' ?\n\nCette opération est "
+             "irréversible.",
+         "Confirmation", MessageButtons::YesNo, MessageIcon::Question, 1});
     if (answer != MessageAnswer::Yes)
         return;
     // Only the active map's picture and rows go: another map on the canvas stays there.

@@ -33,6 +33,9 @@ public:
     // `edit`, when given, changes the page in the same write as its maps: both reach the
     // file or neither does.
     bool SaveDocument(const PageEdit &edit = {});
+    // The text a save would write now, made without writing anything and leaving the
+    // document as it was; false, with the reason in `failure`, when no save could be made.
+    bool pageAsSaved(std::string &text, std::string &failure);
     void CloseDocument(bool resetView);
     std::string LocateImage(const std::string &mapName, int mapIndex = -1);
 
@@ -56,6 +59,7 @@ private:
     void followFolder();
     bool readForSave(std::string &text, std::string &failure);
     bool trySave(std::string &failure, const PageEdit &edit);
+    void writeMapsInto(std::string &text);
     void takeImageOfImgTag(int index, const std::string &image);
     void reportOpenFailure(int number, const std::string &description);
     void reportNotAPage(const std::string &path, const std::string &kind);

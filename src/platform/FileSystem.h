@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace areamaker {
 
@@ -33,6 +34,10 @@ public:
     virtual std::optional<FileTime> lastWriteTime(const std::string &path) const = 0;
     // The file's length in bytes; nothing when it cannot be read.
     virtual std::optional<std::uintmax_t> fileSize(const std::string &path) const = 0;
+    // The names of a folder's entries (files, folders, links), in no set order; nothing when
+    // the folder cannot be listed. One listing answers many "does it exist" questions.
+    virtual std::optional<std::vector<std::string>>
+    folderEntries(const std::string &folder) const = 0;
 };
 
 } // namespace areamaker

@@ -1,11 +1,14 @@
 #include "shell/BatchCommands.h"
 
+#include "check/PageChecker.h"
 #include "document/DocumentLifecycle.h"
 #include "document/MapDocument.h"
 #include "document/PageEncoding.h"
+#include "shell/CheckReport.h"
 #include "shell/HeadlessSession.h"
 #include "shell/JsonWriter.h"
 
+#include <filesystem>
 #include <ostream>
 
 namespace areamaker {
@@ -99,6 +102,25 @@ int BatchCommands::rewrite(const std::string &page, std::ostream &err)
     if (!lifecycle.SaveDocument())
         return reportFailure(page, lifecycle, err);
     return 0;
+}
+
+int BatchCommands::check(const std::vector<std::string> &pages, bool json, std::ostream &out,
+                         std::ostream &err)
+{
+    PageChecker checker(mFiles, &mImages);
+    CheckReport report(out, json);
+    for (const std::string &page : pages) {
+        std::vector<CheckFinding> findings;
+        std::string failure;
+        // Links and pictures are resolved against the page; the report names it as given.
+        const std::string path = std::filesystem::absolute(page).lexically_normal().string();
+        if (checker.checkFile(path, findings, failure))
+            report.page(page, findings);
+        else
+            report.unreadable(page, failure, err);
+    }
+    report.finish();
+    return report.exitCode();
 }
 
 } // namespace areamaker

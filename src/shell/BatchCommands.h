@@ -2,13 +2,15 @@
 
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 namespace areamaker {
 
 class FileSystem;
 class ImageProbe;
 
-// The commands run without a window, for scripts: list a page's maps, or rewrite them.
+// The commands run without a window, for scripts: list a page's maps, check them, or
+// rewrite them.
 class BatchCommands
 {
 public:
@@ -18,6 +20,10 @@ public:
     int list(const std::string &page, std::ostream &out, std::ostream &err);
     // Regenerates every MAP block of the page with the editor's own save.
     int rewrite(const std::string &page, std::ostream &err);
+    // Checks each page, printing findings as they come (`json`: one JSON object); 0 without
+    // errors, 1 with some, 2 when a page could not be read (its reason on `err`).
+    int check(const std::vector<std::string> &pages, bool json, std::ostream &out,
+              std::ostream &err);
 
 private:
     FileSystem &mFiles;

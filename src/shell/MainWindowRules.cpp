@@ -14,6 +14,9 @@ namespace {
 constexpr std::initializer_list<const char *> MapButtons = {"5",  "6",  "7",  "11", "12",
                                                             "13", "14", "16", "17"};
 
+// Save, the browser, Close and the page check: the items that need an open page.
+constexpr std::initializer_list<int> DocumentItems = {4, 5, 6, 45};
+
 void enableButtons(CommandBarPort &bar, std::initializer_list<const char *> keys, bool on)
 {
     for (const char *key : keys)
@@ -32,14 +35,14 @@ void applyToolbarState(ToolbarState state, CommandBarPort &bar)
 {
     switch (state) {
     case ToolbarState::NoDocument:
-        // Save, the browser and Close have nothing to act on, from the keyboard either.
-        enableItems(bar, {4, 5, 6}, false);
+        // Nothing for them to act on, from the keyboard either.
+        enableItems(bar, DocumentItems, false);
         enableButtons(bar, {"2", "3"}, false);
         enableButtons(bar, MapButtons, false);
         bar.setButtonPressed("11", false);
         break;
     case ToolbarState::DocumentOpen:
-        enableItems(bar, {4, 5, 6}, true);
+        enableItems(bar, DocumentItems, true);
         enableButtons(bar, {"0", "2", "3"}, true);
         break;
     case ToolbarState::MapActive:
@@ -63,9 +66,9 @@ void UpdateNavigatorIcon(int browserKind, CommandBarPort &bar)
 void updateDocumentItems(int documentState, CommandBarPort &bar)
 {
     if (documentState == DocumentClosed)
-        enableItems(bar, {4, 5, 6}, false);
+        enableItems(bar, DocumentItems, false);
     else if (documentState == DocumentOpen)
-        enableItems(bar, {4, 5, 6}, true);
+        enableItems(bar, DocumentItems, true);
 }
 
 void updateEditMenu(int context, bool clipboardHoldsZone, CommandBarPort &bar)

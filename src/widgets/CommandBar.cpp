@@ -30,6 +30,7 @@ constexpr MenuItem MainMenu[] = {
     {3, 1, "&Ouvrir...", "Ctrl+O", IconSet::Open},
     {4, 1, "En&registrer", "Ctrl+S", IconSet::Save},
     {5, 1, "Navigateur externe", "", IconSet::Browser},
+    {45, 1, "&Vérifier la page", "F7", -1},
     {6, 1, "&Fermer", "", -1},
     {7, 1, "-", "", -1},
     {8, 1, "&Configuration...", "", IconSet::Settings},

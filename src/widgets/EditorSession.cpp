@@ -5,24 +5,27 @@
 #include "canvas/CanvasModel.h"
 #include "canvas/ZoneOrder.h"
 #include "canvas/ZoomCommands.h"
+#include "check/PageChecker.h"
 #include "dialogs/QtAssistant.h"
 #include "dialogs/QtPropertyDialogs.h"
 #include "document/DocumentLifecycle.h"
 #include "shell/BrowserDiscovery.h"
 #include "shell/CommandLine.h"
+#include "shell/DocumentCheck.h"
 #include "shell/EditCommands.h"
 #include "shell/ExitSequence.h"
 #include "shell/HTMLHelp.h"
 #include "shell/MainCommands.h"
 #include "shell/MainWindowRules.h"
 #include "shell/PaneLayout.h"
-#include "shell/PropertiesCommand.h"
 #include "shell/ProductInfo.h"
+#include "shell/PropertiesCommand.h"
 #include "shell/PropertyGridBinding.h"
 #include "shell/StartupSequence.h"
 #include "shell/UndoCommands.h"
 #include "shell/ZoneTreeBinding.h"
 #include "widgets/CanvasView.h"
+#include "widgets/CheckPanel.h"
 #include "widgets/CommandBar.h"
 #include "widgets/MainWindow.h"
 #include "widgets/ShellWindows.h"
@@ -39,6 +42,13 @@
 #include <QScreen>
 
 namespace areamaker {
+
+namespace {
+
+// The File menu's item that checks the page.
+constexpr int CheckItem = 45;
+
+} // namespace
 
 EditorSession::EditorSession(const SessionPorts &ports)
     : mPorts(ports), mWindow(std::make_unique<MainWindow>(mShell.Settings)),
@@ -89,6 +99,7 @@ EditorSession::EditorSession(const SessionPorts &ports)
     connectEditCommands();
     connectUndoAndOrder();
     connectZoom();
+    connectCheck();
     connectSidePane();
     mShellWindows->connectCommands(window.commandBar());
 }
@@ -135,6 +146,27 @@ void EditorSession::connectCommands()
     bar.setCommand({27}, {"17"}, [this] { mCanvas->DeleteSelectedZone(true); });
     QObject::connect(&bar, &CommandBar::mainMenuAboutToShow, mWindow.get(),
                      [this] { beforeMainMenu(); });
+}
+
+void EditorSession::connectCheck()
+{
+    mChecker = std::make_unique<PageChecker>(mPorts.files, &mPorts.images);
+    mCheck = std::make_unique<DocumentCheck>(mDocument, *mLifecycle, *mTree, *mChecker);
+    mCheckPanel = new CheckPanel(mWindow.get());
+    mWindow->addDockWidget(Qt::BottomDockWidgetArea, mCheckPanel);
+    mCheckPanel->hide();
+    mCheckPanel->activated = [this](const CheckFinding &finding) { mCheck->select(finding); };
+    mWindow->commandBar().setCommand({CheckItem}, {}, [this] { checkPage(); });
+}
+
+void EditorSession::checkPage()
+{
+    std::vector<CheckFinding> findings;
+    std::string failure;
+    if (mCheck->run(findings, failure))
+        mCheckPanel->showFindings(findings);
+    else
+        mCheckPanel->showFailure(failure);
 }
 
 void EditorSession::connectEditCommands()

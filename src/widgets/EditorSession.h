@@ -22,6 +22,9 @@ class PropertiesCommand;
 class QtAssistant;
 class QtPropertyDialogs;
 class CanvasModel;
+class CheckPanel;
+class DocumentCheck;
+class PageChecker;
 class DocumentLifecycle;
 class FileDialogPort;
 class FileSystem;
@@ -75,6 +78,7 @@ public:
     CanvasClipboard &clipboard() const { return *mClipboard; }
     ShellWindows &shellWindows() const { return *mShellWindows; }
     UndoCommands &undo() const { return *mUndo; }
+    CheckPanel &checkPanel() const { return *mCheckPanel; }
 
     void loadMainWindow() override;
     void showSplash() override;
@@ -90,6 +94,8 @@ private:
     void connectEditCommands();
     void connectUndoAndOrder();
     void connectZoom();
+    void connectCheck();
+    void checkPage();
     void beforeMainMenu();
     void showHelpTopic(int topic);
     bool closeRequested(CloseReason reason);
@@ -114,6 +120,9 @@ private:
     std::unique_ptr<ZoneOrder> mOrder;
     std::unique_ptr<UndoCommands> mUndo;
     std::unique_ptr<ZoomCommands> mZoom;
+    std::unique_ptr<PageChecker> mChecker;
+    std::unique_ptr<DocumentCheck> mCheck;
+    CheckPanel *mCheckPanel = nullptr;
 };
 
 } // namespace areamaker

@@ -1,5 +1,7 @@
 #include "FakeFileSystem.h"
 
+#include <set>
+
 namespace areamaker::testing {
 
 void FakeFileSystem::put(const std::string &path, std::string bytes)
@@ -10,6 +12,21 @@ void FakeFileSystem::put(const std::string &path, std::string bytes)
 void FakeFileSystem::touch(const std::string &path)
 {
     mFiles.at(path).stamp = ++mClock;
+}
+
+std::optional<std::vector<std::string>>
+FakeFileSystem::folderEntries(const std::string &folder) const
+{
+    ++listings;
+    const std::string prefix = folder.ends_with('/') ? folder : folder + '/';
+    std::set<std::string> names;
+    for (const auto &[path, file] : mFiles) {
+        if (path.starts_with(prefix))
+            names.insert(path.substr(prefix.size(), path.find('/', prefix.size()) - prefix.size()));
+    }
+    if (names.empty())
+        return std::nullopt;
+    return std::vector<std::string>(names.begin(), names.end());
 }
 
 IoResult FakeFileSystem::readFile(const std::string &path, std::string &bytes) const

@@ -21,11 +21,14 @@ public:
     bool failReads = false;
     bool failReplaces = false;
     int replaceCount = 0;
+    mutable int listings = 0;
 
     bool fileExists(const std::string &path) const override { return has(path); }
     IoResult readFile(const std::string &path, std::string &bytes) const override;
     IoResult replaceFile(const std::string &path, std::string_view bytes) override;
     std::optional<FileTime> lastWriteTime(const std::string &path) const override;
+    // The names under the folder of the files put, and of the folders on their way.
+    std::optional<std::vector<std::string>> folderEntries(const std::string &folder) const override;
     std::optional<std::uintmax_t> fileSize(const std::string &path) const override
     {
         return has(path) ? std::optional<std::uintmax_t>(bytes(path).size()) : std::nullopt;

@@ -1,0 +1,22 @@
+#include "check/AreaHrefRule.h"
+
+#include "check/FolderListings.h"
+#include "check/LocalLink.h"
+
+namespace areamaker {
+
+void AreaHrefRule::check(const PageFacts &page, std::vector<CheckFinding> &findings) const
+{
+    for (std::size_t m = 0; m < page.maps.size(); ++m) {
+        for (const AreaFacts &area : page.maps[m].areas) {
+            const auto file = area.href ? localFileOf(*area.href, page.path) : std::nullopt;
+            if (file && !mFolders.exists(*file))
+                findings.push_back(finding("area-href", Severity::Warning,
+                                           "Le lien " + quoted(*area.href) +
+                                               " mène à un fichier qui n'existe pas.",
+                                           area.offset, static_cast<int>(m), area.zoneIndex));
+        }
+    }
+}
+
+} // namespace areamaker

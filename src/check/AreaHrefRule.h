@@ -1,0 +1,20 @@
+#pragma once
+
+#include "check/CheckRule.h"
+
+namespace areamaker {
+
+class FolderListings;
+
+// area-href: a link to a file of this computer that does not exist.
+class AreaHrefRule : public CheckRule
+{
+public:
+    explicit AreaHrefRule(FolderListings &folders) : mFolders(folders) {}
+    void check(const PageFacts &page, std::vector<CheckFinding> &findings) const override;
+
+private:
+    FolderListings &mFolders;
+};
+
+} // namespace areamaker

@@ -1,0 +1,132 @@
+#include "check/PageFactsReader.h"
+
+#include "check/AreaGeometry.h"
+#include "document/AsciiText.h"
+#include "document/ImageMap.h"
+#include "document/ImageSizeCache.h"
+#include "document/ImgTagBinder.h"
+#include "document/MapBlockFinder.h"
+#include "document/MarkupScanner.h"
+
+namespace areamaker {
+
+namespace {
+
+constexpr std::string_view sourceStart = "<!--Source Map:|";
+constexpr std::string_view sourceEnd = "|-->";
+
+std::string_view tagAt(std::string_view page, std::size_t lt)
+{
+    const std::size_t end = MarkupScanner::tagEnd(page, lt);
+    return page.substr(lt, end == MarkupScanner::npos ? std::string_view::npos : end - lt);
+}
+
+std::string_view spanOf(std::string_view page, const MapBlock::Span &span)
+{
+    return page.substr(span.begin, span.end - span.begin);
+}
+
+// Whether the reader makes a zone of these numbers, which it needs only enough of.
+bool readsAsZone(const AreaGeometry &g)
+{
+    const std::size_t n = g.values.size();
+    switch (g.kind) {
+    case AreaGeometry::Kind::Rectangle:
+        return n >= 4;
+    case AreaGeometry::Kind::Circle:
+        return n >= 3;
+    default:
+        return n % 2 == 0 && n != 2;
+    }
+}
+
+} // namespace
+
+PageFacts PageFactsReader::read(std::string_view page, const std::string &pagePath)
+{
+    mPagePath = pagePath;
+    mEncoding = PageEncoding::detect(page);
+    mFirstSrc.clear();
+    PageFacts facts;
+    facts.path = pagePath;
+    readImages(page, facts);
+    for (const MapBlock &block : MapBlockFinder::find(page))
+        facts.maps.push_back(readMap(page, block));
+    return facts;
+}
+
+std::optional<std::string> PageFactsReader::decoded(const TagView &tag, std::string_view name) const
+{
+    const auto value = tag.value(name);
+    return value ? std::optional<std::string>(mEncoding.decode(*value)) : std::nullopt;
+}
+
+void PageFactsReader::readImages(std::string_view page, PageFacts &facts)
+{
+    for (std::size_t p = MarkupScanner::findStartTag(page, "IMG", 0); p != MarkupScanner::npos;) {
+        const std::string_view text = tagAt(page, p);
+        const TagView tag(text);
+        facts.images.push_back({p, decoded(tag, "USEMAP")});
+        const auto name = ImgTagBinder::usemapName(text);
+        const auto src = tag.value("SRC");
+        if (name && src && !src->empty())
+            mFirstSrc.try_emplace(toUpperAscii(*name), *src);
+        p = MarkupScanner::findStartTag(page, "IMG", p + text.size());
+    }
+}
+
+MapFacts PageFactsReader::readMap(std::string_view page, const MapBlock &block)
+{
+    MapFacts map;
+    map.offset = block.begin;
+    const TagView start(block.startTag(page));
+    map.name = decoded(start, "NAME");
+    map.id = decoded(start, "ID");
+    for (const MapBlock::Span &span : block.areas) {
+        const TagView tag(spanOf(page, span));
+        map.areas.push_back({span.begin, decoded(tag, "SHAPE"), decoded(tag, "COORDS"),
+                             decoded(tag, "HREF"), decoded(tag, "ALT")});
+    }
+    const std::string picture = picturePath(page, block);
+    if (!picture.empty())
+        map.picture = mImages.GetImageSize(picture);
+    numberZones(map);
+    return map;
+}
+
+std::string PageFactsReader::picturePath(std::string_view page, const MapBlock &block) const
+{
+    std::string named;
+    const std::string_view comment =
+        block.hasSourceComment() ? spanOf(page, block.sourceComment) : std::string_view();
+    if (comment.size() >= sourceStart.size() + sourceEnd.size() && comment.ends_with(sourceEnd))
+        named = comment.substr(sourceStart.size(),
+                               comment.size() - sourceStart.size() - sourceEnd.size());
+    if (named.empty() || named == NoImage) {
+        const auto first = mFirstSrc.find(toUpperAscii(block.name));
+        named = first == mFirstSrc.end() ? "" : first->second;
+    }
+    if (named.empty() || named == NoImage)
+        return {};
+    return ResolvePath(mEncoding.decode(named), mPagePath, mStyle);
+}
+
+// As the reader counts them: every AREA of a known shape whose numbers read, except the
+// default region (SHAPE=DEFAULT, or a rectangle from 0,0 over the whole picture).
+void PageFactsReader::numberZones(MapFacts &map) const
+{
+    int next = 0;
+    for (AreaFacts &area : map.areas) {
+        const AreaGeometry g = AreaGeometry::of(area);
+        const auto &v = g.values;
+        if (!g.isZone() || !g.numeric || !readsAsZone(g))
+            continue;
+        const bool wholePicture = g.kind == AreaGeometry::Kind::Rectangle && map.picture &&
+                                  v.size() >= 4 && v[0] == 0 && v[1] == 0 &&
+                                  v[2] == map.picture->width && v[3] == map.picture->height;
+        if (!wholePicture)
+            area.zoneIndex = next++;
+    }
+}
+
+} // namespace areamaker
