@@ -59,8 +59,8 @@ void DocumentCheck::select(const CheckFinding &finding)
 {
     if (finding.mapIndex < 0 || finding.mapIndex >= mDocument.MapCount())
         return;
-    mTree.nodeClicked(finding.zoneIndex >= 0 ? zoneKey(finding.mapIndex, finding.zoneIndex)
-                                             : mapKey(finding.mapIndex));
+    mTree.showNode(finding.zoneIndex >= 0 ? zoneKey(finding.mapIndex, finding.zoneIndex)
+                                          : mapKey(finding.mapIndex));
 }
 
 } // namespace areamaker

@@ -38,6 +38,13 @@ void ZoneTreeBinding::nodeClicked(const std::string &key)
         selectZoneOfNode(node.zoneIndex);
 }
 
+void ZoneTreeBinding::showNode(const std::string &key)
+{
+    nodeClicked(key);
+    mCanvas.showSelectionInTree();
+    mCanvas.ports().grid->fill(GridFill::Selection);
+}
+
 void ZoneTreeBinding::clearZoneSelection()
 {
     mCanvas.clearSelection();

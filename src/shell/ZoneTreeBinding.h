@@ -41,6 +41,9 @@ public:
                     DocumentLifecycle &lifecycle);
 
     void nodeClicked(const std::string &key);
+    // Selects what the node names as a click on it would, for a choice made elsewhere (a
+    // finding of the checker): the tree's current node and the grid follow.
+    void showNode(const std::string &key);
     // A mouse button or a key was released over a tree that holds `nodeCount` nodes.
     void released(int nodeCount);
     // The pop-up for the selected node, or none when no picture is shown or no node is.

@@ -1,7 +1,12 @@
 #include "GuiFixture.h"
+#include "PropertyList.h"
 #include "canvas/CanvasModel.h"
+#include "canvas/ZoneRowValues.h"
+#include "document/TreeKeys.h"
 #include "widgets/CheckPanel.h"
 #include "widgets/MainWindow.h"
+#include "widgets/SidePane.h"
+#include "widgets/ZoneTree.h"
 
 #include <QTest>
 #include <QTreeWidget>
@@ -57,6 +62,9 @@ TEST_F(CheckPanelTest, F7ListsAMissingAltAndADoubleClickSelectsItsZone)
     doubleClickRow(0);
     EXPECT_EQ(session->document().ActiveMapIndex, 0);
     EXPECT_EQ(session->document().SelectedZoneIndex, 1);
+    EXPECT_EQ(session->window().sidePane().tree()->currentKey(), zoneKey(0, 1));
+    EXPECT_EQ(session->window().sidePane().propertyList()->ItemValueByTagId(TagType), "Rectangle")
+        << "the grid shows the zone, not the map";
 }
 
 // The check reads the document as edited: a zone deleted in the editor is no longer found,
