@@ -1,6 +1,7 @@
 #include "widgets/CheckPanel.h"
 
 #include <QHeaderView>
+#include <QMainWindow>
 #include <QTreeWidget>
 
 namespace areamaker {
@@ -43,7 +44,7 @@ void CheckPanel::showFindings(const std::vector<CheckFinding> &findings)
                  QString::fromStdString(f.rule)});
     if (findings.empty())
         showRow({{}, {}, {}, QStringLiteral("Aucun problème trouvé.")});
-    show();
+    present();
 }
 
 void CheckPanel::showFailure(const std::string &reason)
@@ -54,7 +55,19 @@ void CheckPanel::showFailure(const std::string &reason)
              {},
              {},
              QStringLiteral("Vérification impossible : ") + QString::fromStdString(reason)});
+    present();
+}
+
+void CheckPanel::present()
+{
+    const bool firstTime = !mSized;
+    mSized = true;
     show();
+    auto *window = qobject_cast<QMainWindow *>(parentWidget());
+    if (firstTime && window) {
+        const int rowHeight = mList->fontMetrics().height() + 4;
+        window->resizeDocks({this}, {rowHeight * 9}, Qt::Vertical);
+    }
 }
 
 } // namespace areamaker

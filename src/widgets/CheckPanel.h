@@ -29,9 +29,13 @@ public:
 
 private:
     void showRow(const QStringList &cells);
+    // Shows the panel; the first time, about six findings high, so that the picture and the
+    // property grid keep most of the window.
+    void present();
 
     QTreeWidget *mList;
     std::vector<CheckFinding> mFindings;
+    bool mSized = false;
 };
 
 } // namespace areamaker
