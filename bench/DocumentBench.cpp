@@ -4,12 +4,15 @@
 #include "adapters/QtImageProbe.h"
 #include "document/DocumentLifecycle.h"
 #include "document/MapDocument.h"
+#include "shell/BatchCommands.h"
 #include "shell/HeadlessViews.h"
 
 #include <benchmark/benchmark.h>
 
+#include <iostream>
 #include <map>
 #include <memory>
+#include <sstream>
 #include <stdexcept>
 
 using namespace areamaker;
@@ -102,6 +105,33 @@ void SaveEveryMapRenamed(benchmark::State &state)
     setCounters(state, page);
 }
 
+// The batch commands as scripts run them, headless, up to a page of about 100 MB.
+void BatchList(benchmark::State &state)
+{
+    const LargePage &page = pageWithAreas(static_cast<int>(state.range(0)));
+    PosixFileSystem files;
+    QtImageProbe images;
+    for (auto _ : state) {
+        std::ostringstream out;
+        if (BatchCommands(files, images).list(page.path(), out, std::cerr) != 0)
+            throw std::runtime_error("list failed");
+        benchmark::DoNotOptimize(out.tellp());
+    }
+    setCounters(state, page);
+}
+
+void BatchRewrite(benchmark::State &state)
+{
+    const LargePage &page = pageWithAreas(static_cast<int>(state.range(0)));
+    PosixFileSystem files;
+    QtImageProbe images;
+    for (auto _ : state) {
+        if (BatchCommands(files, images).rewrite(page.path(), std::cerr) != 0)
+            throw std::runtime_error("rewrite failed");
+    }
+    setCounters(state, page);
+}
+
 } // namespace
 
 BENCHMARK(OpenDocument)
@@ -112,3 +142,18 @@ BENCHMARK(OpenDocument)
     ->Complexity(benchmark::oN);
 BENCHMARK(SaveEveryMapModified)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(SaveEveryMapRenamed)->Arg(100000)->Unit(benchmark::kMillisecond);
+// 1, 10, 20 and 100 MB: the time should grow in step with the page.
+BENCHMARK(BatchList)
+    ->Arg(5000)
+    ->Arg(50000)
+    ->Arg(100000)
+    ->Arg(500000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+BENCHMARK(BatchRewrite)
+    ->Arg(5000)
+    ->Arg(50000)
+    ->Arg(100000)
+    ->Arg(500000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
