@@ -105,31 +105,42 @@ void SaveEveryMapRenamed(benchmark::State &state)
     setCounters(state, page);
 }
 
-// The batch commands as scripts run them, headless, up to a page of about 100 MB.
-void BatchList(benchmark::State &state)
+// The batch commands as scripts run them, headless, up to a page of about 100 MB: one run
+// of `command` per iteration.
+template <typename Command>
+void timeBatch(benchmark::State &state, Command command)
 {
     const LargePage &page = pageWithAreas(static_cast<int>(state.range(0)));
     PosixFileSystem files;
     QtImageProbe images;
     for (auto _ : state) {
-        std::ostringstream out;
-        if (BatchCommands(files, images).list(page.path(), out, std::cerr) != 0)
-            throw std::runtime_error("list failed");
-        benchmark::DoNotOptimize(out.tellp());
+        BatchCommands batch(files, images);
+        if (command(batch, page.path()) != 0)
+            throw std::runtime_error("batch command failed");
     }
     setCounters(state, page);
 }
 
+void BatchList(benchmark::State &state)
+{
+    timeBatch(state, [](BatchCommands &batch, const std::string &page) {
+        std::ostringstream out;
+        return batch.list(page, out, std::cerr);
+    });
+}
+
 void BatchRewrite(benchmark::State &state)
 {
-    const LargePage &page = pageWithAreas(static_cast<int>(state.range(0)));
-    PosixFileSystem files;
-    QtImageProbe images;
-    for (auto _ : state) {
-        if (BatchCommands(files, images).rewrite(page.path(), std::cerr) != 0)
-            throw std::runtime_error("rewrite failed");
-    }
-    setCounters(state, page);
+    timeBatch(state, [](BatchCommands &batch, const std::string &page) {
+        return batch.rewrite(page, std::cerr);
+    });
+}
+
+// 1, 10, 20 and 100 MB: the time should grow in step with the page.
+void pageSizes(benchmark::internal::Benchmark *bench)
+{
+    bench->Arg(5000)->Arg(50000)->Arg(100000)->Arg(500000);
+    bench->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 }
 
 } // namespace
@@ -142,18 +153,5 @@ BENCHMARK(OpenDocument)
     ->Complexity(benchmark::oN);
 BENCHMARK(SaveEveryMapModified)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(SaveEveryMapRenamed)->Arg(100000)->Unit(benchmark::kMillisecond);
-// 1, 10, 20 and 100 MB: the time should grow in step with the page.
-BENCHMARK(BatchList)
-    ->Arg(5000)
-    ->Arg(50000)
-    ->Arg(100000)
-    ->Arg(500000)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity(benchmark::oN);
-BENCHMARK(BatchRewrite)
-    ->Arg(5000)
-    ->Arg(50000)
-    ->Arg(100000)
-    ->Arg(500000)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity(benchmark::oN);
+BENCHMARK(BatchList)->Apply(pageSizes);
+BENCHMARK(BatchRewrite)->Apply(pageSizes);
