@@ -4,12 +4,15 @@
 #include "adapters/QtImageProbe.h"
 #include "document/DocumentLifecycle.h"
 #include "document/MapDocument.h"
+#include "shell/BatchCommands.h"
 #include "shell/HeadlessViews.h"
 
 #include <benchmark/benchmark.h>
 
+#include <iostream>
 #include <map>
 #include <memory>
+#include <sstream>
 #include <stdexcept>
 
 using namespace areamaker;
@@ -102,6 +105,44 @@ void SaveEveryMapRenamed(benchmark::State &state)
     setCounters(state, page);
 }
 
+// The batch commands as scripts run them, headless, up to a page of about 100 MB: one run
+// of `command` per iteration.
+template <typename Command>
+void timeBatch(benchmark::State &state, Command command)
+{
+    const LargePage &page = pageWithAreas(static_cast<int>(state.range(0)));
+    PosixFileSystem files;
+    QtImageProbe images;
+    for (auto _ : state) {
+        BatchCommands batch(files, images);
+        if (command(batch, page.path()) != 0)
+            throw std::runtime_error("batch command failed");
+    }
+    setCounters(state, page);
+}
+
+void BatchList(benchmark::State &state)
+{
+    timeBatch(state, [](BatchCommands &batch, const std::string &page) {
+        std::ostringstream out;
+        return batch.list(page, out, std::cerr);
+    });
+}
+
+void BatchRewrite(benchmark::State &state)
+{
+    timeBatch(state, [](BatchCommands &batch, const std::string &page) {
+        return batch.rewrite(page, std::cerr);
+    });
+}
+
+// 1, 10, 20 and 100 MB: the time should grow in step with the page.
+void pageSizes(benchmark::internal::Benchmark *bench)
+{
+    bench->Arg(5000)->Arg(50000)->Arg(100000)->Arg(500000);
+    bench->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+}
+
 } // namespace
 
 BENCHMARK(OpenDocument)
@@ -112,3 +153,5 @@ BENCHMARK(OpenDocument)
     ->Complexity(benchmark::oN);
 BENCHMARK(SaveEveryMapModified)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(SaveEveryMapRenamed)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BatchList)->Apply(pageSizes);
+BENCHMARK(BatchRewrite)->Apply(pageSizes);

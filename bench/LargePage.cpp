@@ -105,7 +105,7 @@ void LargePage::writeImages() const
     }
 }
 
-std::string LargePage::pageText(int mapCount, int areasPerMap) const
+std::string LargePage::pageText(int mapCount, int areasPerMap)
 {
     std::string text = "<HTML>\r\n<HEAD>\r\n<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; "
                        "charset=utf-8\">\r\n<TITLE>Grand site</TITLE>\r\n</HEAD>\r\n<BODY>\r\n";

@@ -15,9 +15,11 @@ public:
     const std::string &path() const { return mPage; }
     std::size_t bytes() const { return mBytes; }
 
+    // The page alone: its maps name the pictures in images/, which it does not write.
+    static std::string pageText(int mapCount, int areasPerMap);
+
 private:
     void writeImages() const;
-    std::string pageText(int mapCount, int areasPerMap) const;
 
     std::string mFolder;
     std::string mPage;

@@ -2,12 +2,14 @@
 
 #include "adapters/SystemErrorText.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
+#include <unistd.h>
 
 namespace areamaker {
 
@@ -31,12 +33,26 @@ std::string folderOf(const std::string &path)
     return slash == std::string::npos ? std::string("./") : path.substr(0, slash + 1);
 }
 
+constexpr std::string_view temporaryMark = "XXXXXX";
+
 // Beside the page, hidden, and named after it so a user who finds one knows what it was.
 std::string temporaryTemplate(const std::string &target)
 {
     const auto slash = target.rfind('/');
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-    return folderOf(target) + "." + name + ".areamaker-XXXXXX";
+    return folderOf(target) + "." + name + ".areamaker-" + std::string(temporaryMark);
+}
+
+// Whether `entry` is a name the template makes: its six last letters as mkstemp fills them.
+bool isTemporaryName(std::string_view entry, std::string_view templateName)
+{
+    const std::string_view prefix = templateName.substr(0, templateName.size() - temporaryMark.size());
+    if (entry.size() != templateName.size() || !entry.starts_with(prefix))
+        return false;
+    const std::string_view made = entry.substr(prefix.size());
+    return std::all_of(made.begin(), made.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    });
 }
 
 } // namespace
@@ -66,11 +82,15 @@ IoResult PosixFileSystem::readOpenFile(int fd, std::string &bytes) const
     };
     if (mCalls.statFile(fd, &info) != 0 || !S_ISREG(info.st_mode))
         return IoResult::failure("Ce n'est pas un fichier ordinaire.");
-    std::string content;
-    content.reserve(static_cast<std::size_t>(info.st_size));
-    char buffer[1 << 16];
+    // Read straight into the page's one buffer; a file that grows meanwhile is read whole.
+    std::string content(static_cast<std::size_t>(info.st_size), '\0');
+    std::size_t filled = 0;
+    char beyond[1 << 16];
     while (true) {
-        const ssize_t got = mCalls.readFile(fd, buffer, sizeof buffer);
+        const bool full = filled == content.size();
+        const ssize_t got = full ? mCalls.readFile(fd, beyond, sizeof beyond)
+                                 : mCalls.readFile(fd, content.data() + filled,
+                                                   content.size() - filled);
         if (got == 0)
             break;
         if (got < 0) {
@@ -78,8 +98,11 @@ IoResult PosixFileSystem::readOpenFile(int fd, std::string &bytes) const
                 continue;
             return systemFailure("Lecture impossible");
         }
-        content.append(buffer, static_cast<std::size_t>(got));
+        if (full)
+            content.append(beyond, static_cast<std::size_t>(got));
+        filled += static_cast<std::size_t>(got);
     }
+    content.resize(filled);
     bytes = std::move(content);
     return {};
 }
@@ -147,6 +170,31 @@ IoResult PosixFileSystem::replaceFile(const std::string &path, std::string_view 
     }
     syncFolder(folderOf(target));
     return {};
+}
+
+void PosixFileSystem::removeStaleTemporaries(const std::string &path)
+{
+    const std::string target = resolvedTarget(path);
+    const std::string folder = folderOf(target);
+    const std::string templateName = temporaryTemplate(target).substr(folder.size());
+    DIR *listing = mCalls.openFolder(folder.c_str());
+    if (!listing)
+        return;
+    // A save in progress keeps writing its file; one a minute old was left by a killed save.
+    const std::time_t staleBefore = std::time(nullptr) - 60;
+    const uid_t user = geteuid();
+    while (const dirent *entry = mCalls.readFolder(listing)) {
+        if (!isTemporaryName(entry->d_name, templateName))
+            continue;
+        struct stat info
+        {
+        };
+        // The entry itself, never what a link names; only regular files of this user.
+        if (mCalls.statEntry(dirfd(listing), entry->d_name, &info) == 0 &&
+            S_ISREG(info.st_mode) && info.st_uid == user && info.st_mtime < staleBefore)
+            mCalls.unlinkEntry(dirfd(listing), entry->d_name);
+    }
+    mCalls.closeFolder(listing);
 }
 
 // Makes the rename itself durable.

@@ -16,6 +16,7 @@ public:
     bool fileExists(const std::string &path) const override;
     IoResult readFile(const std::string &path, std::string &bytes) const override;
     IoResult replaceFile(const std::string &path, std::string_view bytes) override;
+    void removeStaleTemporaries(const std::string &path) override;
     std::optional<FileTime> lastWriteTime(const std::string &path) const override;
     std::optional<std::uintmax_t> fileSize(const std::string &path) const override;
     std::optional<std::vector<std::string>> folderEntries(const std::string &folder) const override;

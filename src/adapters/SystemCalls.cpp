@@ -57,6 +57,31 @@ int SystemCalls::statFile(int fd, struct stat *info)
     return ::fstat(fd, info);
 }
 
+DIR *SystemCalls::openFolder(const char *path)
+{
+    return ::opendir(path);
+}
+
+const dirent *SystemCalls::readFolder(DIR *folder)
+{
+    return ::readdir(folder);
+}
+
+int SystemCalls::closeFolder(DIR *folder)
+{
+    return ::closedir(folder);
+}
+
+int SystemCalls::statEntry(int folderFd, const char *name, struct stat *info)
+{
+    return ::fstatat(folderFd, name, info, AT_SYMLINK_NOFOLLOW);
+}
+
+int SystemCalls::unlinkEntry(int folderFd, const char *name)
+{
+    return ::unlinkat(folderFd, name, 0);
+}
+
 int SystemCalls::unlinkFile(const char *path)
 {
     return ::unlink(path);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <dirent.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 
@@ -24,6 +25,12 @@ public:
     virtual int statPath(const char *path, struct stat *info);
     virtual int statFile(int fd, struct stat *info);
     virtual int unlinkFile(const char *path);
+    virtual DIR *openFolder(const char *path);
+    virtual const dirent *readFolder(DIR *folder);
+    virtual int closeFolder(DIR *folder);
+    // An entry of an open folder, a symbolic link as itself (fstatat without following).
+    virtual int statEntry(int folderFd, const char *name, struct stat *info);
+    virtual int unlinkEntry(int folderFd, const char *name);
     // Whether the calling user may write the file (access(2) with W_OK).
     virtual bool mayWrite(const char *path);
     // The mode a newly created file gets: 0666 less the process's umask.

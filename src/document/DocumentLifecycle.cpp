@@ -85,8 +85,9 @@ bool DocumentLifecycle::OpenDocument(const std::string &requestedPath, bool noPr
     MapDocument read;
     read.Path = path;
     DeferredTree nodes;
-    read.attachViews(&nodes, nullptr, nullptr);
-    if (!readPage(path, page) || !scanPage(page, read))
+    read.attachViews(mPorts.tree->showsNodes() ? &nodes : nullptr, nullptr, nullptr);
+    ImageSizeCache images(mPorts.images, mPorts.files);
+    if (!readPage(path, page) || !scanPage(page, read, images))
         return false;
     adoptPage(path, std::move(page), std::move(read), nodes);
     return true;
@@ -107,11 +108,23 @@ bool DocumentLifecycle::readPage(const std::string &path, std::string &page)
     return true;
 }
 
-bool DocumentLifecycle::scanPage(const std::string &page, MapDocument &read)
+bool DocumentLifecycle::visitMaps(const std::string &path, const MapReader::MapVisitor &visit)
 {
+    mLastError.clear();
+    std::string page;
+    if (!readPage(path, page))
+        return false;
     ImageSizeCache images(mPorts.images, mPorts.files);
+    MapDocument read;
+    read.Path = path;
+    return scanPage(page, read, images, visit);
+}
+
+bool DocumentLifecycle::scanPage(const std::string &page, MapDocument &read,
+                                 ImageSizeCache &images, const MapReader::MapVisitor &visit)
+{
     MapReader reader(read, images, mPorts.messages, mStyle);
-    if (!reader.readPage(page)) {
+    if (!reader.readPage(page, visit)) {
         reportOpenFailure(reader.lastError()->number(), reader.lastError()->description());
         return false;
     }
@@ -334,6 +347,7 @@ bool DocumentLifecycle::trySave(std::string &failure, const PageEdit &edit)
         failure = written.error;
         return false;
     }
+    mPorts.files->removeStaleTemporaries(mDocument.Path);
     mPageText = std::move(text);
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/MapReader.h"
 #include "document/Paths.h"
 #include "platform/EditorPorts.h"
 
@@ -27,6 +28,10 @@ public:
     bool promptToSave();
 
     bool OpenDocument(const std::string &path, bool noPrompt);
+    // Reads the page once, without opening it, and hands its maps to `visit` in page order
+    // as each is read, keeping none. A page that fails partway (the reason in lastError) has handed over the maps before the
+    // fault: a caller that must show all or nothing holds what it makes of them.
+    bool visitMaps(const std::string &path, const MapReader::MapVisitor &visit);
     bool ActivateMap(int index, bool expandNode);
     // A change of the page's text: empty when it was made, else why it could not be.
     using PageEdit = std::function<std::string(std::string &text)>;
@@ -52,7 +57,8 @@ public:
 
 private:
     bool readPage(const std::string &path, std::string &page);
-    bool scanPage(const std::string &page, MapDocument &read);
+    bool scanPage(const std::string &page, MapDocument &read, ImageSizeCache &images,
+                  const MapReader::MapVisitor &visit = {});
     void adoptPage(const std::string &path, std::string &&page, MapDocument &&read,
                    const DeferredTree &nodes);
     std::string openFolder() const;

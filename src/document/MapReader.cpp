@@ -107,7 +107,7 @@ std::string MapReader::areaAttribute(const TagView &tag, int index)
     return tag.value(attributeNames[static_cast<std::size_t>(index)]).value_or("");
 }
 
-bool MapReader::readPage(std::string_view page)
+bool MapReader::readPage(std::string_view page, const MapVisitor &visit)
 {
     // Markup is searched byte by byte: a page of 16-bit characters would be read as having
     // no maps, and a map added to it would be written in the wrong encoding.
@@ -119,9 +119,15 @@ bool MapReader::readPage(std::string_view page)
     mEncoding = PageEncoding::detect(page);
     mDocument.Encoding = mEncoding;
     mDocumentPath = mDocument.Path;
-    for (const MapBlock &block : MapBlockFinder::find(page)) {
+    const std::vector<MapBlock> blocks = MapBlockFinder::find(page);
+    mDocument.Maps.reserve(mDocument.Maps.size() + blocks.size());
+    for (const MapBlock &block : blocks) {
         if (!ReadMapBlock(page, block))
             return false;
+        if (visit) {
+            visit(mDocument.Maps.back(), mDocument.MapCount() - 1, mEncoding);
+            mDocument.Maps.back() = ImageMap();
+        }
     }
     return true;
 }
@@ -162,6 +168,7 @@ void MapReader::readBlock(std::string_view page, const MapBlock &block, int mapI
 
     mDefaultNodeAdded = false;
     mMarkup = {!block.areas.empty(), !block.areas.empty()};
+    map.Zones.reserve(block.areas.size());
     for (const MapBlock::Span &area : block.areas)
         readArea(page.substr(area.begin, area.end - area.begin), mapIndex);
     map.Markup = {mMarkup.lowerCase && mMarkup.selfClosing, mMarkup.selfClosing};

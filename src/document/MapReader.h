@@ -6,6 +6,7 @@
 #include "document/PageEncoding.h"
 #include "document/Paths.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,9 +27,15 @@ public:
     MapReader(MapDocument &document, ImageSizeCache &images, MessageBoxPort *messages,
               PathStyle style = nativePathStyle());
 
+    // Receives each map as soon as it is read, with its place and the page's encoding.
+    using MapVisitor =
+        std::function<void(const ImageMap &map, int index, const PageEncoding &encoding)>;
+
     // Appends every map of the page; false (with the reason in lastError) when a block is
-    // malformed, in which case the reason has been shown to the user.
-    bool readPage(std::string_view page);
+    // malformed, in which case the reason has been shown to the user. With `visit`, each map
+    // is handed to it and then emptied, so the document never holds more than one map's
+    // zones; its maps still count towards the document's limit.
+    bool readPage(std::string_view page, const MapVisitor &visit = {});
     bool ReadMapBlock(std::string_view page, const MapBlock &block);
     const std::optional<CoreError> &lastError() const { return mLastError; }
 

@@ -3,6 +3,7 @@
 #include "document/AsciiText.h"
 #include "document/MarkupScanner.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -112,6 +113,13 @@ bool codePointToSingleByte(PageEncoding::Kind kind, char32_t c, unsigned char &b
     return false;
 }
 
+std::size_t asciiRunLength(std::string_view bytes)
+{
+    const auto end = std::find_if(bytes.begin(), bytes.end(),
+                                  [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    return static_cast<std::size_t>(end - bytes.begin());
+}
+
 } // namespace
 
 bool PageEncoding::isValidUtf8(std::string_view bytes)
@@ -181,6 +189,13 @@ std::string PageEncoding::decode(std::string_view bytes) const
     std::string out;
     out.reserve(bytes.size());
     for (std::size_t p = 0; p < bytes.size();) {
+        // ASCII is the same in every encoding read: its runs are copied whole.
+        const std::size_t ascii = asciiRunLength(bytes.substr(p));
+        if (ascii != 0) {
+            out.append(bytes.substr(p, ascii));
+            p += ascii;
+            continue;
+        }
         char32_t c = 0;
         if (mKind == Kind::Utf8) {
             const std::size_t length = readUtf8(bytes, p, c);

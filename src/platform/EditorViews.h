@@ -12,6 +12,8 @@ class TreeViewPort
 public:
     virtual ~TreeViewPort() = default;
     virtual void clear() = 0;
+    // False for a run without a window: a page read for it builds no nodes at all.
+    virtual bool showsNodes() const { return true; }
     // An empty parent key adds the node at the root level.
     virtual void addNode(const std::string &parentKey, const std::string &key,
                          const std::string &text, int image) = 0;

@@ -31,6 +31,10 @@ public:
     virtual IoResult readFile(const std::string &path, std::string &bytes) const = 0;
     // Replaces the file's contents all at once: either the old or the new bytes survive.
     virtual IoResult replaceFile(const std::string &path, std::string_view bytes) = 0;
+    // Removes the temporary files that replaces of this file killed before their end left
+    // beside it: only the user's own, older than a minute, never through a link. Whatever
+    // cannot be removed stays; the file itself is never touched.
+    virtual void removeStaleTemporaries(const std::string &path) = 0;
     virtual std::optional<FileTime> lastWriteTime(const std::string &path) const = 0;
     // The file's length in bytes; nothing when it cannot be read.
     virtual std::optional<std::uintmax_t> fileSize(const std::string &path) const = 0;

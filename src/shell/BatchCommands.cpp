@@ -19,51 +19,57 @@ constexpr const char *shapeNames[] = {"", "rect", "circle", "poly"};
 constexpr const char *attributeKeys[] = {"href",    "target",      "alt",       "title",
                                          "onclick", "onmouseover", "onmouseout"};
 
-std::string attributesJson(const AreaAttributes &attributes, const PageEncoding &encoding)
+void writeAttributes(JsonWriter &json, const AreaAttributes &attributes,
+                     const PageEncoding &encoding)
 {
-    std::string json;
     for (std::size_t k = 0; k < attributes.size(); ++k) {
-        json += k == 0 ? "" : ",";
-        json += jsonString(attributeKeys[k]) + ':' + jsonString(encoding.decode(attributes[k]));
+        json.raw(k == 0 ? "" : ",").string(attributeKeys[k]).raw(":");
+        json.string(encoding.decode(attributes[k]));
     }
-    return json;
 }
 
-std::string pointsJson(const Zone &zone)
+void writePoints(JsonWriter &json, const Zone &zone)
 {
     const int count = zone.hForme() == ShapePolygon ? zone.hNCoords() : 2;
-    std::string json = "[";
+    json.raw("[");
     for (int i = 0; i < count; ++i) {
-        json += i == 0 ? "[" : ",[";
-        json += std::to_string(zone.getXCoord(i)) + ',' + std::to_string(zone.getYCoord(i)) + ']';
+        json.raw(i == 0 ? "[" : ",[").number(zone.getXCoord(i)).raw(",");
+        json.number(zone.getYCoord(i)).raw("]");
     }
-    return json + ']';
+    json.raw("]");
 }
 
-std::string zoneJson(const Zone &zone, const PageEncoding &encoding)
+void writeZone(JsonWriter &json, const Zone &zone, const PageEncoding &encoding)
 {
-    return "{\"shape\":" + jsonString(shapeNames[zone.hForme()]) +
-           ",\"points\":" + pointsJson(zone) + ',' + attributesJson(zone.attributes(), encoding) +
-           '}';
+    json.raw("{\"shape\":").string(shapeNames[zone.hForme()]).raw(",\"points\":");
+    writePoints(json, zone);
+    json.raw(",");
+    writeAttributes(json, zone.attributes(), encoding);
+    json.raw("}");
 }
 
 // Every map says whether the editor may change it, and a read-only one says why.
-std::string readOnlyJson(const ImageMap &map)
+void writeReadOnly(JsonWriter &json, const ImageMap &map)
 {
     if (!map.isReadOnly())
-        return ",\"readOnly\":false";
-    return ",\"readOnly\":true,\"reason\":" + jsonString(map.ReadOnlyReason);
+        json.raw(",\"readOnly\":false");
+    else
+        json.raw(",\"readOnly\":true,\"reason\":").string(map.ReadOnlyReason);
 }
 
-std::string mapJson(const ImageMap &map, int index, const PageEncoding &encoding)
+void writeMap(JsonWriter &json, const ImageMap &map, int index, const PageEncoding &encoding)
 {
-    std::string json = "{\"index\":" + std::to_string(index) +
-                       ",\"name\":" + jsonString(encoding.decode(map.Name)) +
-                       ",\"image\":" + jsonString(PageEncoding().decode(map.ImagePath)) +
-                       readOnlyJson(map) + ",\"zones\":[";
-    for (std::size_t z = 0; z < map.Zones.size(); ++z)
-        json += (z == 0 ? "" : ",") + zoneJson(map.Zones[z], encoding);
-    return json + "],\"default\":{" + attributesJson(map.DefaultRegion, encoding) + "}}";
+    json.raw("{\"index\":").number(index).raw(",\"name\":").string(encoding.decode(map.Name));
+    json.raw(",\"image\":").string(PageEncoding().decode(map.ImagePath));
+    writeReadOnly(json, map);
+    json.raw(",\"zones\":[");
+    for (std::size_t z = 0; z < map.Zones.size(); ++z) {
+        json.raw(z == 0 ? "" : ",");
+        writeZone(json, map.Zones[z], encoding);
+    }
+    json.raw("],\"default\":{");
+    writeAttributes(json, map.DefaultRegion, encoding);
+    json.raw("}}");
 }
 
 // One line naming the page and the reason; the exit code of a failed command.
@@ -78,14 +84,16 @@ int reportFailure(const std::string &page, const DocumentLifecycle &lifecycle, s
 int BatchCommands::list(const std::string &page, std::ostream &out, std::ostream &err)
 {
     HeadlessSession session(mFiles, mImages);
-    if (!session.lifecycle().OpenDocument(page, true))
+    // Each map is turned into JSON as soon as it is read: the page's maps are never all held.
+    JsonWriter json;
+    json.raw("{\"maps\":[");
+    const auto listMap = [&json](const ImageMap &map, int index, const PageEncoding &encoding) {
+        json.raw(index == 0 ? "" : ",");
+        writeMap(json, map, index, encoding);
+    };
+    if (!session.lifecycle().visitMaps(page, listMap))
         return reportFailure(page, session.lifecycle(), err);
-    const MapDocument &document = session.document();
-    std::string json = "{\"maps\":[";
-    for (int i = 0; i < document.MapCount(); ++i)
-        json += (i == 0 ? "" : ",") +
-                mapJson(document.Maps[static_cast<std::size_t>(i)], i, document.Encoding);
-    out << json << "]}\n";
+    json.raw("]}\n").writeTo(out);
     return 0;
 }
 

@@ -20,6 +20,7 @@ class HeadlessViews : public TreeViewPort,
 {
 public:
     void clear() override {}
+    bool showsNodes() const override { return false; }
     void addNode(const std::string &, const std::string &, const std::string &, int) override {}
     void setNodeText(const std::string &, const std::string &) override {}
     void removeNode(const std::string &) override {}

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <ctime>
 #include <fcntl.h>
@@ -12,6 +13,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 using areamaker::FileTime;
 using areamaker::PosixFileSystem;
@@ -229,4 +231,96 @@ TEST(PosixFileSystem, LastWriteTimeIsTheModificationTimeInUtc)
             std::tie(t.year, t.month, t.day, t.hour, t.minute, t.second));
     }
     EXPECT_FALSE(PosixFileSystem().lastWriteTime(scratch.file("missing.htm")).has_value());
+}
+
+namespace {
+
+// Sets an entry's modification time `seconds` back from now, a link as itself.
+void ageEntry(const std::string &path, int seconds)
+{
+    timespec times[2];
+    ::clock_gettime(CLOCK_REALTIME, &times[0]);
+    times[0].tv_sec -= seconds;
+    times[1] = times[0];
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << path;
+}
+
+} // namespace
+
+// Only what a killed save of this very page would have left goes: the user's own regular
+// files, named exactly as its temporary files are, older than a minute.
+TEST(PosixFileSystem, RemovesOnlyThePagesOwnStaleTemporaries)
+{
+    enum class Kind
+    {
+        File,
+        Folder,
+        Link,
+        OtherUsersFile
+    };
+    struct Case
+    {
+        const char *name;
+        Kind kind;
+        int age; // seconds
+        bool removed;
+    };
+    const Case cases[] = {
+        {".page.htm.areamaker-Ab12Cd", Kind::File, 120, true},
+        {".page.htm.areamaker-zzzzzz", Kind::File, 3600 * 24, true},
+        {".page.htm.areamaker-Ef34Gh", Kind::File, 10, false},
+        {".page.htm.areamaker-Ab12C", Kind::File, 120, false},
+        {".page.htm.areamaker-Ab12Cde", Kind::File, 120, false},
+        {".page.htm.areamaker-Ab-2Cd", Kind::File, 120, false},
+        {".page.htm.areamaker-Ab12Cd~", Kind::File, 120, false},
+        {"page.htm.areamaker-Ab12Cd", Kind::File, 120, false},
+        {".other.htm.areamaker-Ab12Cd", Kind::File, 120, false},
+        {".page.htm.areamaker-Dir123", Kind::Folder, 120, false},
+        {".page.htm.areamaker-Lnk123", Kind::Link, 120, false},
+        {".page.htm.areamaker-Usr123", Kind::OtherUsersFile, 120, false},
+    };
+    const bool root = ::geteuid() == 0;
+    PageInFolder site;
+    const std::string outside = site.scratch.write("outside.htm", "keep");
+    ageEntry(outside, 120);
+    std::vector<std::string> expected = {"page.htm"};
+    for (const Case &c : cases) {
+        // Only root can give a file to another user.
+        if (c.kind == Kind::OtherUsersFile && !root)
+            continue;
+        const std::string path = site.scratch.file(std::string("site/") + c.name);
+        if (c.kind == Kind::Folder)
+            fs::create_directory(path);
+        else if (c.kind == Kind::Link)
+            fs::create_symlink(outside, path);
+        else
+            site.scratch.write(std::string("site/") + c.name, "half-written");
+        if (c.kind == Kind::OtherUsersFile) {
+            ASSERT_EQ(::lchown(path.c_str(), 65534, 65534), 0);
+        }
+        ageEntry(path, c.age);
+        if (!c.removed)
+            expected.push_back(c.name);
+    }
+    std::sort(expected.begin(), expected.end());
+
+    PosixFileSystem().removeStaleTemporaries(site.page);
+    EXPECT_EQ(site.scratch.list("site"), expected);
+    EXPECT_EQ(ScratchFolder::readBytes(site.page), "<html>original</html>\r\n");
+    EXPECT_EQ(ScratchFolder::readBytes(outside), "keep") << "a link is never followed";
+}
+
+// Temporary files are made beside the file a link names, and looked for there.
+TEST(PosixFileSystem, StaleTemporariesOfALinkedPageAreLookedForBesideItsTarget)
+{
+    PageInFolder site;
+    fs::create_symlink("site/page.htm", site.scratch.file("link.htm"));
+    const std::string besideTarget = site.scratch.write("site/.page.htm.areamaker-Ab12Cd", "x");
+    const std::string besideLink = site.scratch.write(".link.htm.areamaker-Ab12Cd", "x");
+    ageEntry(besideTarget, 120);
+    ageEntry(besideLink, 120);
+
+    PosixFileSystem().removeStaleTemporaries(site.scratch.file("link.htm"));
+    EXPECT_FALSE(fs::exists(besideTarget));
+    EXPECT_TRUE(fs::exists(besideLink));
 }

@@ -115,6 +115,41 @@ TEST_F(DocumentLifecycleTest, FailedWriteKeepsEditsAndRetrySavesThemAll)
     EXPECT_FALSE(document.DocumentModified);
 }
 
+// Temporary files that killed saves left beside the page go only once a save of that page
+// has written it; a save that fails or writes nothing leaves them, and another page's stay.
+TEST_F(DocumentLifecycleTest, OnlyASuccessfulWriteRemovesStaleTemporaries)
+{
+    struct Case
+    {
+        const char *name;
+        bool edited;
+        bool failWrite;
+        bool removed;
+    };
+    const Case cases[] = {
+        {"written", true, false, true},
+        {"write failed", true, true, false},
+        {"nothing to write", false, false, false},
+    };
+    const std::string ours = "/site/.page.htm.areamaker-Ab12Cd";
+    const std::string theirs = "/site/.other.htm.areamaker-Ab12Cd";
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        open(TwoMaps);
+        files.put(ours, "half");
+        files.put(theirs, "half");
+        files.staleTemporaryOf = {{ours, PagePath}, {theirs, "/site/other.htm"}};
+        if (c.edited)
+            testing::markEdited(document, 0);
+        files.failReplaces = c.failWrite;
+        views.answers = {MessageAnswer::Cancel};
+        EXPECT_EQ(lifecycle.SaveDocument(), !c.failWrite);
+        EXPECT_EQ(files.has(ours), !c.removed);
+        EXPECT_TRUE(files.has(theirs));
+        files.failReplaces = false;
+    }
+}
+
 TEST_F(DocumentLifecycleTest, RetryAfterTheFileCameBackSaves)
 {
     open(TwoMaps);

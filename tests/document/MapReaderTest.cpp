@@ -208,5 +208,56 @@ TEST_F(MapReaderTest, CountsPastTheLimitAreAClearError)
     }
 }
 
+// Maps handed over one at a time are the maps an open reads, in the same order; a fault
+// partway stops the visit at that map.
+TEST_F(MapReaderTest, VisitingHandsOverTheMapsAnOpenReadsInOrder)
+{
+    struct Case
+    {
+        const char *name;
+        std::string page;
+        int visitedBeforeFault; // -1: the page reads whole
+    };
+    const std::string twoMaps = std::string("<body>") + MenuBlock +
+                                "<AREA SHAPE=\"RECT\" COORDS=\"1,2,3,4\" HREF=\"a.htm\">\r\n"
+                                "<AREA SHAPE=\"RECT\" COORDS=\"0,0,200,100\" HREF=\"b.htm\">\r\n"
+                                "</MAP>\r\n<MAP NAME=\"\xC9t\xE9\"><AREA SHAPE=\"CIRCLE\" "
+                                "COORDS=\"5,5,2\" ALT=\"\xE9\"></MAP></body>";
+    const Case cases[] = {
+        {"two maps, a default region, a Latin page", twoMaps, -1},
+        {"no map", "<body>rien</body>", -1},
+        {"the second map faulty",
+         "<MAP NAME=\"a\"></MAP><MAP NAME=\"b\"><AREA COORDS=\"1,x\"></MAP>", 1},
+    };
+    const auto describe = [](const ImageMap &map, const PageEncoding &encoding) {
+        std::string text = encoding.decode(map.Name) + " " + map.ImagePath;
+        for (const Zone &zone : map.Zones)
+            text += " " + zone.ToString(map.Markup);
+        return text + " default:" + map.DefaultRegion[AttrHref];
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        files.put(PagePath, c.page);
+        const bool whole = c.visitedBeforeFault < 0;
+        if (whole)
+            open(c.page);
+        std::vector<std::string> visited;
+        const auto visit = [&](const ImageMap &map, int index, const PageEncoding &encoding) {
+            EXPECT_EQ(index, static_cast<int>(visited.size()));
+            visited.push_back(describe(map, encoding));
+        };
+        views.answers = {MessageAnswer::Ok, MessageAnswer::Ok};
+        EXPECT_EQ(lifecycle.visitMaps(PagePath, visit), whole);
+        if (!whole) {
+            EXPECT_EQ(visited.size(), static_cast<std::size_t>(c.visitedBeforeFault));
+            EXPECT_FALSE(lifecycle.lastError().empty());
+            continue;
+        }
+        ASSERT_EQ(visited.size(), document.Maps.size());
+        for (std::size_t i = 0; i < visited.size(); ++i)
+            EXPECT_EQ(visited[i], describe(document.Maps[i], document.Encoding)) << i;
+    }
+}
+
 } // namespace
 } // namespace areamaker

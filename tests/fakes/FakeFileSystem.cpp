@@ -49,6 +49,18 @@ IoResult FakeFileSystem::replaceFile(const std::string &path, std::string_view b
     return {};
 }
 
+void FakeFileSystem::removeStaleTemporaries(const std::string &path)
+{
+    for (auto stale = staleTemporaryOf.begin(); stale != staleTemporaryOf.end();) {
+        if (stale->second == path) {
+            mFiles.erase(stale->first);
+            stale = staleTemporaryOf.erase(stale);
+        } else {
+            ++stale;
+        }
+    }
+}
+
 std::optional<FileTime> FakeFileSystem::lastWriteTime(const std::string &path) const
 {
     const auto file = mFiles.find(path);

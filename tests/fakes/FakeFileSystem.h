@@ -18,6 +18,8 @@ public:
     const std::string &bytes(const std::string &path) const { return mFiles.at(path).bytes; }
     bool has(const std::string &path) const { return mFiles.count(path) != 0; }
 
+    // Files the fake's sweep removes, each with the page it was left beside.
+    std::map<std::string, std::string> staleTemporaryOf;
     bool failReads = false;
     bool failReplaces = false;
     int replaceCount = 0;
@@ -26,6 +28,8 @@ public:
     bool fileExists(const std::string &path) const override { return has(path); }
     IoResult readFile(const std::string &path, std::string &bytes) const override;
     IoResult replaceFile(const std::string &path, std::string_view bytes) override;
+    // Removes the files put as `staleTemporaryOf` the path, as a real sweep would.
+    void removeStaleTemporaries(const std::string &path) override;
     std::optional<FileTime> lastWriteTime(const std::string &path) const override;
     // The names under the folder of the files put, and of the folders on their way.
     std::optional<std::vector<std::string>> folderEntries(const std::string &folder) const override;
