@@ -1,63 +1,16 @@
 #include "canvas/CanvasEditor.h"
 
-#include "FakeCanvasSurfaces.h"
-#include "FakeFileSystem.h"
-#include "FakeImageProbe.h"
-#include "RecordingViews.h"
-#include "ZonePoints.h"
-#include "canvas/CanvasModel.h"
+#include "PictureCanvasFixture.h"
 #include "canvas/ZoneOrder.h"
-#include "document/MapDocument.h"
 #include "document/TreeKeys.h"
-#include "shell/AppSettings.h"
-
-#include <gtest/gtest.h>
 
 namespace areamaker {
 namespace {
 
 // Drag to trace, arrow-key nudges and the zones' order, over a 300x200 picture.
-class EditingComfortsTest : public ::testing::Test
+class EditingComfortsTest : public testing::PictureCanvasFixture
 {
 protected:
-    EditingComfortsTest()
-    {
-        canvas.setWorkspace({400, 300}, 16, 16);
-        document.attachViews(&views, &views, &canvas.backBuffer());
-        document.DocumentState = DocumentOpen;
-        document.AddImageMap("plan", "/site/plan.gif", "");
-        document.ActiveMapIndex = 0;
-        canvas.ShowImage("/site/plan.gif");
-        canvas.setCanvasMode(Idle);
-    }
-
-    EditorPorts ports() { return portsOf(views, images, files); }
-    void press(Point at)
-    {
-        editor.mouseMove(at, false);
-        editor.leftPress(at);
-    }
-    void trace(int shape, const std::vector<Point> &clicks)
-    {
-        editor.BeginTrace(shape);
-        for (const Point &at : clicks) {
-            press(at);
-            editor.leftRelease(at);
-        }
-    }
-    std::vector<Point> points(int index) const
-    {
-        return testing::activeZonePoints(document, index);
-    }
-
-    testing::FakeCanvasSurfaces surfaces;
-    testing::RecordingViews views;
-    testing::FakeImageProbe images;
-    testing::FakeFileSystem files;
-    MapDocument document;
-    AppSettings settings;
-    CanvasModel canvas{document, settings, surfaces, surfaces, ports()};
-    CanvasEditor editor{canvas};
     ZoneOrder order{canvas};
 };
 

@@ -1,16 +1,7 @@
 #include "canvas/CanvasEditor.h"
 
-#include "FakeCanvasSurfaces.h"
-#include "FakeFileSystem.h"
-#include "FakeImageProbe.h"
-#include "RecordingViews.h"
-#include "ZonePoints.h"
-#include "canvas/CanvasModel.h"
+#include "PictureCanvasFixture.h"
 #include "canvas/ZoomCommands.h"
-#include "document/MapDocument.h"
-#include "shell/AppSettings.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
@@ -22,20 +13,9 @@ constexpr double Levels[] = {1.0 / 8, 1.0 / 3, 1, 2, 16};
 
 // The canvas at each zoom level over a 300x200 picture: the pointer arrives in view pixels
 // and everything it acts on is in image pixels.
-class ZoomTest : public ::testing::Test
+class ZoomTest : public testing::PictureCanvasFixture
 {
 protected:
-    ZoomTest()
-    {
-        canvas.setWorkspace({400, 300}, 16, 16);
-        document.attachViews(&views, &views, &canvas.backBuffer());
-        document.DocumentState = DocumentOpen;
-        document.AddImageMap("plan", "/site/plan.gif", "");
-        document.ActiveMapIndex = 0;
-        canvas.ShowImage("/site/plan.gif");
-        canvas.setCanvasMode(Idle);
-    }
-
     void zoom(double scale)
     {
         canvas.zoomTo(scale, {0, 0});
@@ -45,32 +25,7 @@ protected:
     Point at(double x, double y) const { return canvas.imagePointAt(x, y); }
     // Where an image point shows, in view pixels.
     double shown(std::int32_t coordinate) const { return coordinate * canvas.view().scale(); }
-    void click(Point p)
-    {
-        editor.mouseMove(p, false);
-        editor.leftPress(p);
-        editor.leftRelease(p);
-    }
-    void rectangle(Point a, Point b)
-    {
-        editor.BeginTrace(ShapeRectangle);
-        click(a);
-        click(b);
-    }
-    std::vector<Point> points(int index) const
-    {
-        return testing::activeZonePoints(document, index);
-    }
-    EditorPorts ports() { return portsOf(views, images, files); }
-
-    testing::FakeCanvasSurfaces surfaces;
-    testing::RecordingViews views;
-    testing::FakeImageProbe images;
-    testing::FakeFileSystem files;
-    MapDocument document;
-    AppSettings settings;
-    CanvasModel canvas{document, settings, surfaces, surfaces, ports()};
-    CanvasEditor editor{canvas};
+    void rectangle(Point a, Point b) { trace(ShapeRectangle, {a, b}); }
 };
 
 TEST_F(ZoomTest, HandlesAreHitAndDrawnTheSameFewScreenPixelsAroundTheirPointAtEveryLevel)
