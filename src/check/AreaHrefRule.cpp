@@ -7,9 +7,10 @@ namespace areamaker {
 
 void AreaHrefRule::check(const PageFacts &page, std::vector<CheckFinding> &findings) const
 {
+    LocalLink links(page.path);
     for (std::size_t m = 0; m < page.maps.size(); ++m) {
         for (const AreaFacts &area : page.maps[m].areas) {
-            const auto file = area.href ? localFileOf(*area.href, page.path) : std::nullopt;
+            const std::string *file = area.href ? links.fileOf(*area.href) : nullptr;
             if (file && !mFolders.exists(*file))
                 findings.push_back(finding("area-href", Severity::Warning,
                                            "Le lien " + quoted(*area.href) +

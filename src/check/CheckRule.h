@@ -4,6 +4,7 @@
 #include "check/PageFacts.h"
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -31,7 +32,7 @@ protected:
         return f;
     }
     // « text », as messages quote names and values.
-    static std::string quoted(const std::string &text) { return "« " + text + " »"; }
+    static std::string quoted(std::string_view text) { return "« " + std::string(text) + " »"; }
 };
 
 } // namespace areamaker

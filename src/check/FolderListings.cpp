@@ -4,28 +4,33 @@
 
 namespace areamaker {
 
-bool FolderListings::exists(const std::string &path)
+bool FolderListings::exists(std::string_view path)
 {
-    std::string entry = path;
+    std::string_view entry = path;
     while (entry.size() > 1 && entry.back() == '/')
-        entry.pop_back();
+        entry.remove_suffix(1);
     const std::size_t slash = entry.rfind('/');
-    if (slash == std::string::npos || entry == "/")
+    if (slash == std::string_view::npos || entry == "/")
         return entry == "/";
     const auto &names = listing(slash == 0 ? "/" : entry.substr(0, slash));
-    return names && names->count(entry.substr(slash + 1)) != 0;
+    return names && names->find(entry.substr(slash + 1)) != names->end();
 }
 
-const std::optional<std::unordered_set<std::string>> &
-FolderListings::listing(const std::string &folder)
+const std::optional<FolderListings::Names> &FolderListings::listing(std::string_view folder)
 {
-    const auto known = mListings.find(folder);
-    if (known != mListings.end())
-        return known->second;
-    std::optional<std::unordered_set<std::string>> names;
-    if (const auto entries = mFiles.folderEntries(folder))
-        names.emplace(entries->begin(), entries->end());
-    return mListings[folder] = std::move(names);
+    if (mLast && folder == mLastFolder)
+        return *mLast;
+    auto known = mListings.find(folder);
+    if (known == mListings.end()) {
+        std::optional<Names> names;
+        if (const auto entries = mFiles.folderEntries(std::string(folder)))
+            names.emplace(entries->begin(), entries->end());
+        known = mListings.emplace(folder, std::move(names)).first;
+    }
+    // Elements of an unordered map keep their place when others are added.
+    mLastFolder.assign(folder);
+    mLast = &known->second;
+    return *mLast;
 }
 
 } // namespace areamaker

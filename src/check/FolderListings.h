@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -18,13 +21,27 @@ public:
 
     // Whether the path names an entry of its folder (a file, a folder or a link); a path
     // ending with a separator names the folder itself.
-    bool exists(const std::string &path);
+    bool exists(std::string_view path);
 
 private:
-    const std::optional<std::unordered_set<std::string>> &listing(const std::string &folder);
+    // Hashes a name as a string or a view of one, so that lookups copy nothing.
+    struct NameHash
+    {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const
+        {
+            return std::hash<std::string_view>()(name);
+        }
+    };
+    using Names = std::unordered_set<std::string, NameHash, std::equal_to<>>;
+
+    const std::optional<Names> &listing(std::string_view folder);
 
     const FileSystem &mFiles;
-    std::unordered_map<std::string, std::optional<std::unordered_set<std::string>>> mListings;
+    std::unordered_map<std::string, std::optional<Names>, NameHash, std::equal_to<>> mListings;
+    // The folder last asked about, as links of a map often lead into the same one.
+    std::string mLastFolder;
+    const std::optional<Names> *mLast = nullptr;
 };
 
 } // namespace areamaker
