@@ -4,8 +4,9 @@
 
 namespace areamaker {
 
-bool FolderListings::exists(std::string_view path)
+bool FolderListings::exists(std::string_view path, std::string_view pageFolder)
 {
+    mPageFolder = pageFolder;
     std::string_view entry = path;
     while (entry.size() > 1 && entry.back() == '/')
         entry.remove_suffix(1);
@@ -23,7 +24,10 @@ const std::optional<FolderListings::Names> &FolderListings::listing(std::string_
     auto known = mListings.find(folder);
     if (known == mListings.end()) {
         std::optional<Names> names;
-        if (const auto entries = mFiles.folderEntries(std::string(folder)))
+        // A folder its parent does not hold lists nothing, and neither do the ones in it.
+        if (!inParentListing(folder))
+            names.emplace();
+        else if (const auto entries = mFiles.folderEntries(std::string(folder)))
             names.emplace(entries->begin(), entries->end());
         known = mListings.emplace(folder, std::move(names)).first;
     }
@@ -31,6 +35,20 @@ const std::optional<FolderListings::Names> &FolderListings::listing(std::string_
     mLastFolder.assign(folder);
     mLast = &known->second;
     return *mLast;
+}
+
+// Whether the folder's parent lists it, or cannot be listed, or holds the page (and is taken
+// as listed): links into many folders that do not exist, under one that does not either,
+// then cost one listing instead of one each.
+bool FolderListings::inParentListing(std::string_view folder)
+{
+    const std::size_t slash = folder.rfind('/');
+    const bool belowPage = mPageFolder.ends_with('/') && folder.size() > mPageFolder.size() &&
+                           folder.starts_with(mPageFolder);
+    if (slash == std::string_view::npos || !belowPage)
+        return true;
+    const auto &parent = listing(slash == 0 ? "/" : folder.substr(0, slash));
+    return !parent || parent->find(folder.substr(slash + 1)) != parent->end();
 }
 
 } // namespace areamaker

@@ -17,6 +17,7 @@ public:
     // The file the link names, lexically normal; nullptr when it names no local file. The
     // text is reused by the next call, so that a page of many links costs no allocation each.
     const std::string *fileOf(std::string_view href);
+    const std::string &folder() const { return mFolder; }
 
 private:
     void appendSegments(std::string_view path);
