@@ -3,8 +3,8 @@
 #include "document/AsciiText.h"
 
 #include <algorithm>
-#include <unordered_map>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace areamaker {

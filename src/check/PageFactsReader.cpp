@@ -60,8 +60,7 @@ PageFacts PageFactsReader::read(std::string_view page, const std::string &pagePa
     return facts;
 }
 
-std::optional<std::string_view> PageFactsReader::decoded(const TagView &tag,
-                                                         std::string_view name,
+std::optional<std::string_view> PageFactsReader::decoded(const TagView &tag, std::string_view name,
                                                          PageFacts &facts) const
 {
     for (const TagAttribute &a : tag.attributes()) {
@@ -100,8 +99,7 @@ void PageFactsReader::readImages(std::string_view page, PageFacts &facts)
     }
 }
 
-MapFacts PageFactsReader::readMap(std::string_view page, const MapBlock &block,
-                                  PageFacts &facts)
+MapFacts PageFactsReader::readMap(std::string_view page, const MapBlock &block, PageFacts &facts)
 {
     MapFacts map;
     map.offset = block.begin;

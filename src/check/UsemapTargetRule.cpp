@@ -2,8 +2,8 @@
 
 #include "document/AsciiText.h"
 
-#include <unordered_map>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace areamaker {

@@ -61,7 +61,7 @@ void CheckReport::beginPage(const std::string &page)
 {
     if (mJson)
         *this << (mPages + mUnreadable == 0 ? "{\"pages\":[" : ",")
-             << "{\"page\":" << jsonString(page);
+              << "{\"page\":" << jsonString(page);
 }
 
 void CheckReport::page(const std::string &page, const std::vector<CheckFinding> &findings)
@@ -96,14 +96,14 @@ void CheckReport::unreadable(const std::string &page, const std::string &reason,
 void CheckReport::text(const std::string &page, const CheckFinding &f)
 {
     *this << page << ':' << f.line << ':' << f.column << ": " << severityWord(f.severity) << ": "
-         << f.message << " [" << f.rule << "]\n";
+          << f.message << " [" << f.rule << "]\n";
 }
 
 void CheckReport::json(const CheckFinding &f, bool first)
 {
     *this << (first ? "{" : ",{") << "\"line\":" << f.line << ",\"column\":" << f.column
-         << ",\"severity\":" << jsonString(severityWord(f.severity))
-         << ",\"rule\":" << jsonString(f.rule) << ",\"message\":" << jsonString(f.message);
+          << ",\"severity\":" << jsonString(severityWord(f.severity))
+          << ",\"rule\":" << jsonString(f.rule) << ",\"message\":" << jsonString(f.message);
     if (f.mapIndex >= 0)
         *this << ",\"map\":" << f.mapIndex;
     if (f.zoneIndex >= 0)
@@ -115,15 +115,15 @@ void CheckReport::finish()
 {
     if (mJson) {
         *this << (mPages + mUnreadable == 0 ? "{\"pages\":[" : "") << "],\"errors\":" << mErrors
-             << ",\"warnings\":" << mWarnings << ",\"unreadable\":" << mUnreadable << "}\n";
+              << ",\"warnings\":" << mWarnings << ",\"unreadable\":" << mUnreadable << "}\n";
         flush();
         return;
     }
     *this << counted(mErrors, "erreur") << ", " << counted(mWarnings, "avertissement") << " dans "
-         << counted(mPages, "page");
+          << counted(mPages, "page");
     if (mUnreadable > 0)
         *this << ", " << counted(mUnreadable, "page")
-             << (mUnreadable > 1 ? " illisibles" : " illisible");
+              << (mUnreadable > 1 ? " illisibles" : " illisible");
     *this << '\n';
     flush();
 }

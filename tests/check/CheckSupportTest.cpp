@@ -52,8 +52,8 @@ TEST(CheckSupport, FoldersUnderAMissingOneAreNotListed)
     areas += "<AREA COORDS=\"0,0,1,1\" HREF=\"doc/a.htm\" ALT=\"a\">\n";
     PageChecker checker(site.files, &site.images);
     std::size_t missing = 0;
-    for (const CheckFinding &f : checker.check("<IMG USEMAP=\"#m\"><MAP NAME=\"m\">" + areas + "</MAP>",
-                                               CheckSite::Page))
+    for (const CheckFinding &f :
+         checker.check("<IMG USEMAP=\"#m\"><MAP NAME=\"m\">" + areas + "</MAP>", CheckSite::Page))
         missing += f.rule == "area-href";
     EXPECT_EQ(missing, 50u);
     EXPECT_EQ(site.files.listings, 2) << "/site and /site/doc";
