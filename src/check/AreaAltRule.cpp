@@ -1,5 +1,6 @@
 #include "check/AreaAltRule.h"
 
+#include <string_view>
 #include <unordered_set>
 
 namespace areamaker {
@@ -8,7 +9,7 @@ void AreaAltRule::check(const PageFacts &page, std::vector<CheckFinding> &findin
 {
     for (std::size_t m = 0; m < page.maps.size(); ++m) {
         const MapFacts &map = page.maps[m];
-        std::unordered_set<std::string> describedLinks;
+        std::unordered_set<std::string_view> describedLinks;
         for (const AreaFacts &area : map.areas) {
             if (area.href && area.alt && !area.alt->empty())
                 describedLinks.insert(*area.href);

@@ -8,7 +8,7 @@ void AreaCoordsRule::check(const PageFacts &page, std::vector<CheckFinding> &fin
 {
     for (std::size_t m = 0; m < page.maps.size(); ++m) {
         for (const AreaFacts &area : page.maps[m].areas) {
-            const AreaGeometry g = AreaGeometry::of(area);
+            const AreaGeometry &g = area.geometry;
             if (!g.valid())
                 findings.push_back(finding("area-coords", Severity::Error, g.problem, area.offset,
                                            static_cast<int>(m), area.zoneIndex));

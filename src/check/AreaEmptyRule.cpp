@@ -8,7 +8,7 @@ void AreaEmptyRule::check(const PageFacts &page, std::vector<CheckFinding> &find
 {
     for (std::size_t m = 0; m < page.maps.size(); ++m) {
         for (const AreaFacts &area : page.maps[m].areas) {
-            const AreaGeometry g = AreaGeometry::of(area);
+            const AreaGeometry &g = area.geometry;
             if (g.isZone() && g.valid() && g.surface() == 0)
                 findings.push_back(
                     finding("area-empty", Severity::Warning,

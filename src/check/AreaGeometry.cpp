@@ -26,7 +26,7 @@ constexpr std::array<std::pair<const char *, Kind>, 7> shapeKeywords = {{
     {"default", Kind::Default},
 }};
 
-Kind kindOf(const std::optional<std::string> &shape)
+Kind kindOf(std::optional<std::string_view> shape)
 {
     if (!shape)
         return Kind::Rectangle;
@@ -37,30 +37,37 @@ Kind kindOf(const std::optional<std::string> &shape)
     return Kind::Unknown;
 }
 
-std::string quoted(const std::string &coords)
+std::string quoted(std::string_view coords)
 {
-    return "COORDS=\"" + coords + "\"";
+    return "COORDS=\"" + std::string(coords) + "\"";
 }
 
-std::string countProblem(const AreaGeometry &g, const std::string &coords)
+// The count of numbers the shape needs, in words; nothing when the count fits.
+const char *missingCount(Kind kind, std::size_t n)
 {
-    const std::size_t n = g.values.size();
-    const std::string given = " (" + quoted(coords) + " en donne " + std::to_string(n) + ").";
-    switch (g.kind) {
+    switch (kind) {
     case Kind::Rectangle:
-        return n == 4 ? "" : "Un rectangle demande 4 nombres" + given;
+        return n == 4 ? nullptr : "Un rectangle demande 4 nombres";
     case Kind::Circle:
-        return n == 3 ? "" : "Un cercle demande 3 nombres" + given;
+        return n == 3 ? nullptr : "Un cercle demande 3 nombres";
     case Kind::Polygon:
-        return n >= 6 && n % 2 == 0
-                   ? ""
-                   : "Un polygone demande un nombre pair d'au moins 6 nombres" + given;
+        return n >= 6 && n % 2 == 0 ? nullptr
+                                    : "Un polygone demande un nombre pair d'au moins 6 nombres";
     default:
-        return "";
+        return nullptr;
     }
 }
 
-std::string orderProblem(const AreaGeometry &g, const std::string &coords)
+std::string countProblem(const AreaGeometry &g, std::string_view coords)
+{
+    const std::size_t n = g.values.size();
+    const char *needed = missingCount(g.kind, n);
+    if (!needed)
+        return {};
+    return needed + (" (" + quoted(coords) + " en donne " + std::to_string(n) + ").");
+}
+
+std::string orderProblem(const AreaGeometry &g, std::string_view coords)
 {
     const auto &v = g.values;
     if (g.kind == Kind::Rectangle && (v[0] >= v[2] || v[1] >= v[3]))
@@ -79,31 +86,32 @@ double cross(double ax, double ay, double bx, double by)
 
 } // namespace
 
-AreaGeometry AreaGeometry::of(const AreaFacts &area)
+AreaGeometry AreaGeometry::of(std::optional<std::string_view> shape,
+                              std::optional<std::string_view> coords)
 {
     AreaGeometry g;
-    g.kind = kindOf(area.shape);
+    g.kind = kindOf(shape);
     if (g.kind == Kind::Unknown) {
-        g.problem = "Forme inconnue : SHAPE=\"" + *area.shape + "\".";
+        g.problem = "Forme inconnue : SHAPE=\"" + std::string(*shape) + "\".";
         return g;
     }
     if (g.kind == Kind::Default)
         return g;
-    if (!area.coords) {
+    if (!coords) {
         g.problem = "COORDS manquant : la zone n'a pas de position.";
         return g;
     }
     try {
-        for (std::int32_t value : parseCoordinateList(*area.coords))
-            g.values.push_back(value);
+        const std::vector<std::int32_t> values = parseCoordinateList(*coords);
+        g.values.assign(values.begin(), values.end());
         g.numeric = true;
     } catch (const CoreError &error) {
-        g.problem = error.description() + " (" + quoted(*area.coords) + ")";
+        g.problem = error.description() + " (" + quoted(*coords) + ")";
         return g;
     }
-    g.problem = countProblem(g, *area.coords);
+    g.problem = countProblem(g, *coords);
     if (g.problem.empty())
-        g.problem = orderProblem(g, *area.coords);
+        g.problem = orderProblem(g, *coords);
     return g;
 }
 

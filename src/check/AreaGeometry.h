@@ -1,9 +1,9 @@
 #pragma once
 
-#include "check/PageFacts.h"
-
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace areamaker {
@@ -29,7 +29,9 @@ struct AreaGeometry
     bool valid() const { return problem.empty(); }
     bool isZone() const { return kind != Kind::Default && kind != Kind::Unknown; }
 
-    static AreaGeometry of(const AreaFacts &area);
+    // The geometry of an AREA with these SHAPE and COORDS values, when it has them.
+    static AreaGeometry of(std::optional<std::string_view> shape,
+                           std::optional<std::string_view> coords);
 
     struct Box
     {

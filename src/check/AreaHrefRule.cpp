@@ -7,14 +7,15 @@ namespace areamaker {
 
 void AreaHrefRule::check(const PageFacts &page, std::vector<CheckFinding> &findings) const
 {
+    LocalLink links(page.path);
     for (std::size_t m = 0; m < page.maps.size(); ++m) {
         for (const AreaFacts &area : page.maps[m].areas) {
-            const auto file = area.href ? localFileOf(*area.href, page.path) : std::nullopt;
-            if (file && !mFolders.exists(*file))
-                findings.push_back(finding("area-href", Severity::Warning,
-                                           "Le lien " + quoted(*area.href) +
-                                               " mène à un fichier qui n'existe pas.",
-                                           area.offset, static_cast<int>(m), area.zoneIndex));
+            const std::string *file = area.href ? links.fileOf(*area.href) : nullptr;
+            if (file && !mFolders.exists(*file, links.folder()))
+                findings.push_back(finding(
+                    "area-href", Severity::Warning,
+                    joined({"Le lien « ", *area.href, " » mène à un fichier qui n'existe pas."}),
+                    area.offset, static_cast<int>(m), area.zoneIndex));
         }
     }
 }

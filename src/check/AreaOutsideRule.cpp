@@ -14,7 +14,7 @@ void AreaOutsideRule::check(const PageFacts &page, std::vector<CheckFinding> &fi
         const std::string size = " (" + std::to_string(map.picture->width) + " × " +
                                  std::to_string(map.picture->height) + ").";
         for (const AreaFacts &area : map.areas) {
-            const AreaGeometry g = AreaGeometry::of(area);
+            const AreaGeometry &g = area.geometry;
             if (!g.isZone() || !g.valid())
                 continue;
             const AreaGeometry::Box b = g.box();

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace areamaker {
 
@@ -14,7 +15,7 @@ enum class Severity
 // One thing the checker found: which rule, how grave, what (in French) and where.
 struct CheckFinding
 {
-    std::string rule; // a stable English name: area-alt, map-name...
+    std::string_view rule; // a stable English name (area-alt, map-name...), never freed
     Severity severity = Severity::Error;
     std::string message;
     std::size_t offset = 0; // the '<' of the tag it is about

@@ -3,7 +3,9 @@
 #include "check/CheckFinding.h"
 #include "check/PageFacts.h"
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -31,7 +33,19 @@ protected:
         return f;
     }
     // « text », as messages quote names and values.
-    static std::string quoted(const std::string &text) { return "« " + text + " »"; }
+    static std::string quoted(std::string_view text) { return joined({"« ", text, " »"}); }
+    // The parts one after the other, in one allocation.
+    static std::string joined(std::initializer_list<std::string_view> parts)
+    {
+        std::size_t size = 0;
+        for (std::string_view part : parts)
+            size += part.size();
+        std::string text;
+        text.reserve(size);
+        for (std::string_view part : parts)
+            text.append(part);
+        return text;
+    }
 };
 
 } // namespace areamaker

@@ -11,10 +11,10 @@ namespace areamaker {
 
 namespace {
 
-bool hasScheme(const std::string &href)
+bool hasScheme(std::string_view href)
 {
     const std::size_t colon = href.find(':');
-    if (colon == std::string::npos || colon == 0 ||
+    if (colon == std::string_view::npos || colon == 0 ||
         !std::isalpha(static_cast<unsigned char>(href[0])))
         return false;
     return std::all_of(href.begin(), href.begin() + static_cast<std::ptrdiff_t>(colon), [](char c) {
@@ -22,11 +22,12 @@ bool hasScheme(const std::string &href)
     });
 }
 
-bool holdsServerCode(const std::string &href)
+bool holdsServerCode(std::string_view href)
 {
-    constexpr std::array<const char *, 5> marks = {"{{", "{%", "<?", "<%", "${"};
-    return std::any_of(marks.begin(), marks.end(),
-                       [&](const char *mark) { return href.find(mark) != std::string::npos; });
+    constexpr std::array<std::string_view, 5> marks = {"{{", "{%", "<?", "<%", "${"};
+    return std::any_of(marks.begin(), marks.end(), [&](std::string_view mark) {
+        return href.find(mark) != std::string_view::npos;
+    });
 }
 
 int hexValue(char c)
@@ -42,10 +43,8 @@ int hexValue(char c)
 
 } // namespace
 
-std::string percentDecoded(const std::string &text)
+void appendPercentDecoded(std::string_view text, std::string &out)
 {
-    std::string out;
-    out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         const int high = i + 2 < text.size() && text[i] == '%' ? hexValue(text[i + 1]) : -1;
         const int low = high >= 0 ? hexValue(text[i + 2]) : -1;
@@ -56,17 +55,51 @@ std::string percentDecoded(const std::string &text)
         out += static_cast<char>(high * 16 + low);
         i += 2;
     }
-    return out;
 }
 
-std::optional<std::string> localFileOf(const std::string &href, const std::string &pagePath)
+LocalLink::LocalLink(const std::string &pagePath)
+    : mFolder(std::filesystem::path(ParentFolder(pagePath)).lexically_normal().string())
 {
-    const std::string path = href.substr(0, href.find_first_of("?#"));
+}
+
+const std::string *LocalLink::fileOf(std::string_view href)
+{
+    const std::string_view path = href.substr(0, href.find_first_of("?#"));
     if (path.empty() || path.starts_with('/') || path.starts_with('\\') || hasScheme(path) ||
         holdsServerCode(path))
-        return std::nullopt;
-    const std::filesystem::path folder(ParentFolder(pagePath));
-    return (folder / percentDecoded(path)).lexically_normal().string();
+        return nullptr;
+    mDecoded.clear();
+    appendPercentDecoded(path, mDecoded);
+    if (!mFolder.starts_with('/')) {
+        // A page with no folder of its own: rare enough for the general path arithmetic.
+        mFile = (std::filesystem::path(mFolder) / mDecoded).lexically_normal().string();
+        return &mFile;
+    }
+    // An escaped '/' at the start makes the path its own, as it does for the path arithmetic.
+    mFile.assign(mDecoded.starts_with('/') ? std::string_view("/") : std::string_view(mFolder));
+    appendSegments(mDecoded);
+    return &mFile;
+}
+
+// Appends a relative path to the absolute folder in mFile, which ends with '/', as the lexical
+// normal form has it: no "." or empty segments, each ".." takes away the segment before it
+// (none above the root), and a path ending with "/", "." or ".." names a folder, with a
+// trailing '/'.
+void LocalLink::appendSegments(std::string_view path)
+{
+    bool namesFolder = true;
+    for (std::size_t start = 0; start <= path.size();) {
+        const std::size_t slash = std::min(path.find('/', start), path.size());
+        const std::string_view segment = path.substr(start, slash - start);
+        start = slash + 1;
+        namesFolder = segment.empty() || segment == "." || segment == "..";
+        if (segment == ".." && mFile.size() > 1)
+            mFile.resize(mFile.rfind('/', mFile.size() - 2) + 1);
+        else if (!namesFolder)
+            mFile.append(segment) += '/';
+    }
+    if (!namesFolder)
+        mFile.pop_back();
 }
 
 } // namespace areamaker

@@ -3,6 +3,7 @@
 #include "document/AsciiText.h"
 
 #include <algorithm>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -13,13 +14,14 @@ namespace {
 // What is wrong with the map's own NAME and ID, or nothing.
 std::string ownNameProblem(const MapFacts &map)
 {
-    const std::string key = map.key();
+    const std::string_view key = map.key();
     if (key.empty())
         return map.name || map.id ? "Map au nom vide." : "Map sans nom : NAME est requis.";
     if (std::any_of(key.begin(), key.end(), isAsciiSpace))
-        return "Le nom de map « " + key + " » contient une espace.";
+        return "Le nom de map « " + std::string(key) + " » contient une espace.";
     if (map.name && map.id && *map.name != *map.id)
-        return "L'ID « " + *map.id + " » de la map diffère de son nom « " + *map.name + " ».";
+        return "L'ID « " + std::string(*map.id) + " » de la map diffère de son nom « " +
+               std::string(*map.name) + " ».";
     return {};
 }
 
@@ -27,8 +29,8 @@ std::string ownNameProblem(const MapFacts &map)
 
 void MapNameRule::check(const PageFacts &page, std::vector<CheckFinding> &findings) const
 {
-    std::unordered_set<std::string> names;
-    std::unordered_map<std::string, std::string> byFoldedName;
+    std::unordered_set<std::string_view> names;
+    std::unordered_map<std::string, std::string_view> byFoldedName;
     for (std::size_t m = 0; m < page.maps.size(); ++m) {
         const MapFacts &map = page.maps[m];
         const int index = static_cast<int>(m);

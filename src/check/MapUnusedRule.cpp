@@ -1,12 +1,13 @@
 #include "check/MapUnusedRule.h"
 
+#include <string_view>
 #include <unordered_set>
 
 namespace areamaker {
 
 void MapUnusedRule::check(const PageFacts &page, std::vector<CheckFinding> &findings) const
 {
-    std::unordered_set<std::string> used;
+    std::unordered_set<std::string_view> used;
     for (const ImgFacts &img : page.images) {
         if (img.usemap && img.usemap->starts_with('#'))
             used.insert(img.usemap->substr(1));

@@ -37,6 +37,22 @@ void locate(std::string_view page, std::vector<CheckFinding> &findings)
     }
 }
 
+bool before(const CheckFinding &a, const CheckFinding &b)
+{
+    return a.offset < b.offset;
+}
+
+// Puts the findings a rule added from `start` among the earlier ones, in the order of the
+// page and, at one place, in the order they came. Rules go through the page in order, so
+// this is a merge, not a sort of the whole list.
+void inPageOrder(std::vector<CheckFinding> &findings, std::ptrdiff_t start)
+{
+    const auto added = findings.begin() + start;
+    if (!std::is_sorted(added, findings.end(), before))
+        std::stable_sort(added, findings.end(), before);
+    std::inplace_merge(findings.begin(), added, findings.end(), before);
+}
+
 } // namespace
 
 PageChecker::PageChecker(const FileSystem &files, ImageProbe *images, PathStyle style)
@@ -58,11 +74,11 @@ std::vector<CheckFinding> PageChecker::check(std::string_view page, const std::s
     ImageSizeCache pictures(mImages, &mFiles);
     const PageFacts facts = PageFactsReader(pictures, mStyle).read(page, pagePath);
     std::vector<CheckFinding> findings;
-    for (const auto &rule : mRules)
+    for (const auto &rule : mRules) {
+        const auto start = static_cast<std::ptrdiff_t>(findings.size());
         rule->check(facts, findings);
-    std::stable_sort(
-        findings.begin(), findings.end(),
-        [](const CheckFinding &a, const CheckFinding &b) { return a.offset < b.offset; });
+        inPageOrder(findings, start);
+    }
     locate(page, findings);
     return findings;
 }

@@ -1,22 +1,28 @@
 #pragma once
 
+#include "check/AreaGeometry.h"
 #include "platform/ImageProbe.h"
 
 #include <cstddef>
+#include <deque>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace areamaker {
 
 // What the checker reads of one AREA tag: values as written (decoded to UTF-8), and where.
+// The values view the page, or the facts' own store when decoding changed them.
 struct AreaFacts
 {
     std::size_t offset = 0; // the tag's '<' in the page
-    std::optional<std::string> shape;
-    std::optional<std::string> coords;
-    std::optional<std::string> href;
-    std::optional<std::string> alt;
+    std::optional<std::string_view> shape;
+    std::optional<std::string_view> coords;
+    std::optional<std::string_view> href;
+    std::optional<std::string_view> alt;
+    // Read once from SHAPE and COORDS, as every geometric rule needs it.
+    AreaGeometry geometry;
     // The zone the editor shows for it, counted in its map; -1 when it shows none.
     int zoneIndex = -1;
 };
@@ -25,28 +31,37 @@ struct AreaFacts
 struct MapFacts
 {
     std::size_t offset = 0;
-    std::optional<std::string> name;
-    std::optional<std::string> id;
+    std::optional<std::string_view> name;
+    std::optional<std::string_view> id;
     std::vector<AreaFacts> areas;
     std::optional<ImageSize> picture;
 
     // The name IMG tags use for it: NAME, or ID when it has no NAME.
-    std::string key() const { return name ? *name : id.value_or(""); }
+    std::string_view key() const { return name ? *name : id.value_or(""); }
 };
 
 // One IMG tag and its USEMAP value, when it has one.
 struct ImgFacts
 {
     std::size_t offset = 0;
-    std::optional<std::string> usemap;
+    std::optional<std::string_view> usemap;
 };
 
-// Everything the rules look at, read once from a page.
+// Everything the rules look at, read once from a page, which must outlive them.
 struct PageFacts
 {
+    PageFacts() = default;
+    // Values view the store, which a copy would not take along.
+    PageFacts(const PageFacts &) = delete;
+    PageFacts &operator=(const PageFacts &) = delete;
+    PageFacts(PageFacts &&) = default;
+    PageFacts &operator=(PageFacts &&) = default;
+
     std::string path; // the page's own path, against which links are resolved
     std::vector<MapFacts> maps;
     std::vector<ImgFacts> images;
+    // The values that decoding changed; a deque, so that views into it stay valid.
+    std::deque<std::string> decodedValues;
 };
 
 } // namespace areamaker

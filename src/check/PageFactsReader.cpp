@@ -2,11 +2,14 @@
 
 #include "check/AreaGeometry.h"
 #include "document/AsciiText.h"
+#include "document/AttributeValue.h"
 #include "document/ImageMap.h"
 #include "document/ImageSizeCache.h"
 #include "document/ImgTagBinder.h"
 #include "document/MapBlockFinder.h"
 #include "document/MarkupScanner.h"
+
+#include <algorithm>
 
 namespace areamaker {
 
@@ -50,15 +53,36 @@ PageFacts PageFactsReader::read(std::string_view page, const std::string &pagePa
     PageFacts facts;
     facts.path = pagePath;
     readImages(page, facts);
-    for (const MapBlock &block : MapBlockFinder::find(page))
-        facts.maps.push_back(readMap(page, block));
+    const std::vector<MapBlock> blocks = MapBlockFinder::find(page);
+    facts.maps.reserve(blocks.size());
+    for (const MapBlock &block : blocks)
+        facts.maps.push_back(readMap(page, block, facts));
     return facts;
 }
 
-std::optional<std::string> PageFactsReader::decoded(const TagView &tag, std::string_view name) const
+std::optional<std::string_view> PageFactsReader::decoded(const TagView &tag, std::string_view name,
+                                                         PageFacts &facts) const
 {
-    const auto value = tag.value(name);
-    return value ? std::optional<std::string>(mEncoding.decode(*value)) : std::nullopt;
+    for (const TagAttribute &a : tag.attributes()) {
+        if (!equalsIgnoreAsciiCase(tag.nameOf(a), name))
+            continue;
+        const std::string_view written = MarkupScanner::valueOf(tag.text(), a);
+        if (readsAsWritten(written))
+            return written;
+        return facts.decodedValues.emplace_back(mEncoding.decode(decodeAttributeValue(written)));
+    }
+    return std::nullopt;
+}
+
+// Most values hold no entity and no byte the encoding would change: they are kept as views.
+bool PageFactsReader::readsAsWritten(std::string_view written) const
+{
+    if (written.find('&') != std::string_view::npos)
+        return false;
+    const bool ascii = std::all_of(written.begin(), written.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return ascii ||
+           (mEncoding.kind() == PageEncoding::Kind::Utf8 && PageEncoding::isValidUtf8(written));
 }
 
 void PageFactsReader::readImages(std::string_view page, PageFacts &facts)
@@ -66,7 +90,7 @@ void PageFactsReader::readImages(std::string_view page, PageFacts &facts)
     for (std::size_t p = MarkupScanner::findStartTag(page, "IMG", 0); p != MarkupScanner::npos;) {
         const std::string_view text = tagAt(page, p);
         const TagView tag(text);
-        facts.images.push_back({p, decoded(tag, "USEMAP")});
+        facts.images.push_back({p, decoded(tag, "USEMAP", facts)});
         const auto name = ImgTagBinder::usemapName(text);
         const auto src = tag.value("SRC");
         if (name && src && !src->empty())
@@ -75,17 +99,23 @@ void PageFactsReader::readImages(std::string_view page, PageFacts &facts)
     }
 }
 
-MapFacts PageFactsReader::readMap(std::string_view page, const MapBlock &block)
+MapFacts PageFactsReader::readMap(std::string_view page, const MapBlock &block, PageFacts &facts)
 {
     MapFacts map;
     map.offset = block.begin;
     const TagView start(block.startTag(page));
-    map.name = decoded(start, "NAME");
-    map.id = decoded(start, "ID");
+    map.name = decoded(start, "NAME", facts);
+    map.id = decoded(start, "ID", facts);
+    map.areas.reserve(block.areas.size());
     for (const MapBlock::Span &span : block.areas) {
         const TagView tag(spanOf(page, span));
-        map.areas.push_back({span.begin, decoded(tag, "SHAPE"), decoded(tag, "COORDS"),
-                             decoded(tag, "HREF"), decoded(tag, "ALT")});
+        AreaFacts &area = map.areas.emplace_back();
+        area.offset = span.begin;
+        area.shape = decoded(tag, "SHAPE", facts);
+        area.coords = decoded(tag, "COORDS", facts);
+        area.href = decoded(tag, "HREF", facts);
+        area.alt = decoded(tag, "ALT", facts);
+        area.geometry = AreaGeometry::of(area.shape, area.coords);
     }
     const std::string picture = picturePath(page, block);
     if (!picture.empty())
@@ -117,7 +147,7 @@ void PageFactsReader::numberZones(MapFacts &map) const
 {
     int next = 0;
     for (AreaFacts &area : map.areas) {
-        const AreaGeometry g = AreaGeometry::of(area);
+        const AreaGeometry &g = area.geometry;
         const auto &v = g.values;
         if (!g.isZone() || !g.numeric || !readsAsZone(g))
             continue;

@@ -29,12 +29,16 @@ public:
 
 private:
     void readImages(std::string_view page, PageFacts &facts);
-    MapFacts readMap(std::string_view page, const MapBlock &block);
+    MapFacts readMap(std::string_view page, const MapBlock &block, PageFacts &facts);
     // The picture the editor shows for the map: its source comment's, else the SRC of the
     // first IMG tag whose USEMAP names it.
     std::string picturePath(std::string_view page, const MapBlock &block) const;
     void numberZones(MapFacts &map) const;
-    std::optional<std::string> decoded(const TagView &tag, std::string_view name) const;
+    // The value of the tag's first attribute of that name, decoded into the facts' store
+    // when decoding changes it.
+    std::optional<std::string_view> decoded(const TagView &tag, std::string_view name,
+                                            PageFacts &facts) const;
+    bool readsAsWritten(std::string_view written) const;
 
     ImageSizeCache &mImages;
     PathStyle mStyle;

@@ -2,6 +2,7 @@
 
 #include "document/AsciiText.h"
 
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -10,8 +11,8 @@ namespace areamaker {
 void UsemapTargetRule::check(const PageFacts &page, std::vector<CheckFinding> &findings) const
 {
     // Browsers take the first MAP whose NAME or ID is the name, letter for letter.
-    std::unordered_set<std::string> names;
-    std::unordered_map<std::string, std::string> byFoldedName;
+    std::unordered_set<std::string_view> names;
+    std::unordered_map<std::string, std::string_view> byFoldedName;
     for (const MapFacts &map : page.maps) {
         for (const auto &name : {map.name, map.id}) {
             if (!name)
@@ -23,8 +24,8 @@ void UsemapTargetRule::check(const PageFacts &page, std::vector<CheckFinding> &f
     for (const ImgFacts &img : page.images) {
         if (!img.usemap)
             continue;
-        const std::string &usemap = *img.usemap;
-        const std::string written = "USEMAP=\"" + usemap + "\"";
+        const std::string_view usemap = *img.usemap;
+        const std::string written = "USEMAP=\"" + std::string(usemap) + "\"";
         std::string message;
         if (usemap.size() < 2 || usemap[0] != '#') {
             message = written + " n'a pas la forme #nom.";

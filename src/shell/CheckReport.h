@@ -4,6 +4,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace areamaker {
@@ -14,6 +15,10 @@ class CheckReport
 {
 public:
     CheckReport(std::ostream &out, bool json) : mOut(out), mJson(json) {}
+    // Hands on what is still held back.
+    ~CheckReport();
+    CheckReport(const CheckReport &) = delete;
+    CheckReport &operator=(const CheckReport &) = delete;
 
     void page(const std::string &page, const std::vector<CheckFinding> &findings);
     // A page that could not be read: its reason goes to `err` (and into the JSON object).
@@ -24,12 +29,19 @@ public:
     int exitCode() const;
 
 private:
+    // The text goes to a buffer that is handed on in large pieces.
+    CheckReport &operator<<(std::string_view text);
+    CheckReport &operator<<(char c);
+    CheckReport &operator<<(int number);
+    void flush();
+    void flushIfFull();
     void beginPage(const std::string &page);
     void text(const std::string &page, const CheckFinding &finding);
     void json(const CheckFinding &finding, bool first);
 
     std::ostream &mOut;
     bool mJson;
+    std::string mBuffer;
     int mPages = 0;
     int mUnreadable = 0;
     int mErrors = 0;

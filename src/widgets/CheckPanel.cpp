@@ -41,7 +41,7 @@ void CheckPanel::showFindings(const std::vector<CheckFinding> &findings)
     for (const CheckFinding &f : findings)
         showRow({QString::fromUtf8(severityWord(f.severity)), QString::number(f.line),
                  QString::number(f.column), QString::fromStdString(f.message),
-                 QString::fromStdString(f.rule)});
+                 QString::fromUtf8(f.rule.data(), static_cast<qsizetype>(f.rule.size()))});
     if (findings.empty())
         showRow({{}, {}, {}, QStringLiteral("Aucun problème trouvé.")});
     present();

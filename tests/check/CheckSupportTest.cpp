@@ -14,8 +14,11 @@ TEST(CheckSupport, PercentDecoding)
         {"%4", "%4"},       {"%%41", "%A"},
         {"plain", "plain"},
     };
-    for (const auto &[in, out] : cases)
-        EXPECT_EQ(percentDecoded(in), out) << in;
+    for (const auto &[in, out] : cases) {
+        std::string decoded = "kept:";
+        appendPercentDecoded(in, decoded);
+        EXPECT_EQ(decoded, std::string("kept:") + out) << in;
+    }
 }
 
 // A page with many links into a few folders lists each folder once, on every later page too.
@@ -35,6 +38,57 @@ TEST(CheckSupport, ListsEachFolderOnce)
     }
     EXPECT_EQ(missing, 400u);
     EXPECT_EQ(site.files.listings, 2) << "/site/doc and /site/autre, once each";
+}
+
+// Links into many folders under one that does not exist cost the listing of the page's folder
+// only; a folder that cannot be listed is still asked about itself.
+TEST(CheckSupport, FoldersUnderAMissingOneAreNotListed)
+{
+    CheckSite site;
+    std::string areas;
+    for (int i = 0; i < 50; ++i)
+        areas += "<AREA COORDS=\"0,0,1,1\" HREF=\"absent/f" + std::to_string(i) +
+                 "/x.htm\" ALT=\"x\">\n";
+    areas += "<AREA COORDS=\"0,0,1,1\" HREF=\"doc/a.htm\" ALT=\"a\">\n";
+    PageChecker checker(site.files, &site.images);
+    std::size_t missing = 0;
+    for (const CheckFinding &f :
+         checker.check("<IMG USEMAP=\"#m\"><MAP NAME=\"m\">" + areas + "</MAP>", CheckSite::Page))
+        missing += f.rule == "area-href";
+    EXPECT_EQ(missing, 50u);
+    EXPECT_EQ(site.files.listings, 2) << "/site and /site/doc";
+}
+
+// Links resolve to the lexical normal form of the page's folder and the decoded link.
+TEST(CheckSupport, LinksResolveAgainstThePageFolder)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"a.htm", "/site/doc/a.htm"},
+        {"./a.htm?x=1#top", "/site/doc/a.htm"},
+        {"sub//b/../c.htm", "/site/doc/sub/c.htm"},
+        {"../../../../x.htm", "/x.htm"},
+        {"sub/", "/site/doc/sub/"},
+        {"sub/.", "/site/doc/sub/"},
+        {"sub/..", "/site/doc/"},
+        {"..", "/site/"},
+        {".", "/site/doc/"},
+        {"%2Fetc%2Fpasswd", "/etc/passwd"},
+        {"dossier%20vide/%2e%2e/b.htm", "/site/doc/b.htm"},
+        {"a.htm/", "/site/doc/a.htm/"},
+        {"...", "/site/doc/..."},
+        {"#top", nullptr},
+        {"?q", nullptr},
+        {"/abs.htm", nullptr},
+        {"\\\\host\\x", nullptr},
+        {"http://example.com/a.htm", nullptr},
+        {"mailto:a@b.c", nullptr},
+        {"{{ url }}.htm", nullptr},
+    };
+    LocalLink links("/site/doc/page.htm");
+    for (const auto &[href, file] : cases) {
+        const std::string *resolved = links.fileOf(href);
+        EXPECT_EQ(resolved ? *resolved : "(aucun)", file ? file : "(aucun)") << href;
+    }
 }
 
 TEST(CheckSupport, LinesAndColumnsCountBytesFromTheLineStart)
@@ -71,7 +125,7 @@ TEST(CheckSupport, FindingsFollowThePage)
                                      "</MAP>\n<IMG USEMAP=\"a\">\n");
     std::vector<std::string> rules;
     for (const CheckFinding &f : findings)
-        rules.push_back(f.rule);
+        rules.emplace_back(f.rule);
     const std::vector<std::string> expected = {"map-name", "map-unused", "area-coords",
                                                "area-alt", "area-href",  "usemap-target"};
     EXPECT_EQ(rules, expected);
