@@ -22,6 +22,7 @@ bool DocumentCheck::run(std::vector<CheckFinding> &findings, std::string &failur
     if (!mLifecycle.pageAsSaved(text, failure))
         return false;
     findings = mChecker.check(text, mDocument.Path);
+    mCheckedPath = mDocument.Path;
     const std::vector<int> owners = mapsOfBlocks(text);
     for (CheckFinding &f : findings) {
         const auto block = static_cast<std::size_t>(f.mapIndex);
@@ -57,7 +58,8 @@ std::vector<int> DocumentCheck::mapsOfBlocks(const std::string &text) const
 
 void DocumentCheck::select(const CheckFinding &finding)
 {
-    if (finding.mapIndex < 0 || finding.mapIndex >= mDocument.MapCount())
+    if (mDocument.DocumentState != DocumentOpen || mDocument.Path != mCheckedPath ||
+        finding.mapIndex < 0 || finding.mapIndex >= mDocument.MapCount())
         return;
     mTree.showNode(finding.zoneIndex >= 0 ? zoneKey(finding.mapIndex, finding.zoneIndex)
                                           : mapKey(finding.mapIndex));

@@ -27,7 +27,8 @@ public:
     // The findings, their map indices those of the document; false with the reason in
     // `failure` when no page is open or the page cannot be read.
     bool run(std::vector<CheckFinding> &findings, std::string &failure);
-    // Makes the finding's map active and selects its zone (or only the map).
+    // Makes the finding's map active and selects its zone (or only the map); a finding of
+    // another page than the one open now selects nothing.
     void select(const CheckFinding &finding);
 
 private:
@@ -38,6 +39,8 @@ private:
     DocumentLifecycle &mLifecycle;
     ZoneTreeBinding &mTree;
     PageChecker &mChecker;
+    // The page the findings were made on.
+    std::string mCheckedPath;
 };
 
 } // namespace areamaker

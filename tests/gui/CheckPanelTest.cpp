@@ -3,6 +3,7 @@
 #include "PropertyList.h"
 #include "canvas/CanvasModel.h"
 #include "canvas/ZoneRowValues.h"
+#include "document/DocumentLifecycle.h"
 #include "document/TreeKeys.h"
 #include "widgets/MainWindow.h"
 #include "widgets/SidePane.h"
@@ -65,6 +66,25 @@ TEST_F(CheckPanelTest, F7ListsAMissingAltAndADoubleClickSelectsItsZone)
     EXPECT_EQ(session->window().sidePane().tree()->currentKey(), zoneKey(0, 1));
     EXPECT_EQ(session->window().sidePane().propertyList()->ItemValueByTagId(TagType), "Rectangle")
         << "the grid shows the zone, not the map";
+}
+
+// A finding of the page checked before another one was opened leads nowhere in the new one.
+TEST_F(CheckPanelTest, AFindingOfAPageNoLongerOpenSelectsNothing)
+{
+    writePicture("plan.png", 200, 100);
+    const QString area = "<AREA SHAPE=\"RECT\" COORDS=\"10,10,50,50\" HREF=\"#a\">";
+    const std::string first = writePage("page.htm", "plan", "plan.png", area);
+    const std::string second = writePage("autre.htm", "plan", "plan.png", area);
+    start({first, "-p", "plan"});
+    QTest::keyClick(&session->window(), Qt::Key_F7);
+    ASSERT_EQ(list().topLevelItemCount(), 1);
+    ASSERT_TRUE(session->lifecycle().OpenDocument(second, true));
+    session->canvas().clearSelection();
+    doubleClickRow(0);
+    EXPECT_EQ(session->document().SelectedZoneIndex, -1);
+    QTest::keyClick(&session->window(), Qt::Key_F7);
+    doubleClickRow(0);
+    EXPECT_EQ(session->document().SelectedZoneIndex, 0) << "checked again, it leads to the zone";
 }
 
 // The check reads the document as edited: a zone deleted in the editor is no longer found,
