@@ -234,16 +234,16 @@ std::optional<std::uintmax_t> PosixFileSystem::fileSize(const std::string &path)
 std::optional<std::vector<std::string>>
 PosixFileSystem::folderEntries(const std::string &folder) const
 {
-    DIR *dir = ::opendir(folder.c_str());
-    if (!dir)
+    DIR *listing = mCalls.openFolder(folder.c_str());
+    if (!listing)
         return std::nullopt;
     std::vector<std::string> names;
-    while (const dirent *entry = ::readdir(dir)) {
+    while (const dirent *entry = mCalls.readFolder(listing)) {
         const std::string_view name = entry->d_name;
         if (name != "." && name != "..")
             names.emplace_back(name);
     }
-    ::closedir(dir);
+    mCalls.closeFolder(listing);
     return names;
 }
 
