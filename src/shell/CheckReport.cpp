@@ -45,6 +45,12 @@ CheckReport &CheckReport::operator<<(int number)
     return *this;
 }
 
+CheckReport &CheckReport::jsonString(std::string_view utf8)
+{
+    appendJsonString(mBuffer, utf8);
+    return *this;
+}
+
 void CheckReport::flush()
 {
     mOut.write(mBuffer.data(), static_cast<std::streamsize>(mBuffer.size()));
@@ -60,8 +66,8 @@ void CheckReport::flushIfFull()
 void CheckReport::beginPage(const std::string &page)
 {
     if (mJson)
-        *this << (mPages + mUnreadable == 0 ? "{\"pages\":[" : ",")
-              << "{\"page\":" << jsonString(page);
+        (*this << (mPages + mUnreadable == 0 ? "{\"pages\":[" : ",") << "{\"page\":")
+            .jsonString(page);
 }
 
 void CheckReport::page(const std::string &page, const std::vector<CheckFinding> &findings)
@@ -90,7 +96,7 @@ void CheckReport::unreadable(const std::string &page, const std::string &reason,
     beginPage(page);
     ++mUnreadable;
     if (mJson)
-        *this << ",\"error\":" << jsonString(reason) << '}';
+        (*this << ",\"error\":").jsonString(reason) << '}';
 }
 
 void CheckReport::text(const std::string &page, const CheckFinding &f)
@@ -102,8 +108,10 @@ void CheckReport::text(const std::string &page, const CheckFinding &f)
 void CheckReport::json(const CheckFinding &f, bool first)
 {
     *this << (first ? "{" : ",{") << "\"line\":" << f.line << ",\"column\":" << f.column
-          << ",\"severity\":" << jsonString(severityWord(f.severity))
-          << ",\"rule\":" << jsonString(f.rule) << ",\"message\":" << jsonString(f.message);
+          << ",\"severity\":";
+    jsonString(severityWord(f.severity)) << ",\"rule\":";
+    jsonString(f.rule) << ",\"message\":";
+    jsonString(f.message);
     if (f.mapIndex >= 0)
         *this << ",\"map\":" << f.mapIndex;
     if (f.zoneIndex >= 0)

@@ -33,6 +33,8 @@ private:
     CheckReport &operator<<(std::string_view text);
     CheckReport &operator<<(char c);
     CheckReport &operator<<(int number);
+    // A JSON string literal, escaped straight into the buffer.
+    CheckReport &jsonString(std::string_view utf8);
     void flush();
     void flushIfFull();
     void beginPage(const std::string &page);

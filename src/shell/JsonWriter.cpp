@@ -60,13 +60,6 @@ void appendJsonString(std::string &out, std::string_view utf8)
     out += '"';
 }
 
-std::string jsonString(std::string_view utf8)
-{
-    std::string literal;
-    appendJsonString(literal, utf8);
-    return literal;
-}
-
 JsonWriter::JsonWriter()
 {
     roomyChunk();

@@ -9,8 +9,6 @@ namespace areamaker {
 
 // Appends `utf8` to `out` as a JSON string literal, quoted and escaped.
 void appendJsonString(std::string &out, std::string_view utf8);
-// The JSON string literal of `utf8`, for text written line by line.
-std::string jsonString(std::string_view utf8);
 
 // Builds JSON text in chunks of a megabyte that are never moved or copied as the text
 // grows, then writes them out in a few large writes; text given to `string` must be UTF-8.
