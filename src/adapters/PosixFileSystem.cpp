@@ -7,8 +7,10 @@
 #include <climits>
 #include <cstdlib>
 #include <ctime>
+#include <cstdint>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
 namespace areamaker {
@@ -31,6 +33,18 @@ std::string folderOf(const std::string &path)
 {
     const auto slash = path.rfind('/');
     return slash == std::string::npos ? std::string("./") : path.substr(0, slash + 1);
+}
+
+// Asks for huge pages under a large buffer before it is first touched: filling a page of
+// 20 MB in ordinary pages takes 5,000 page faults, which cost more than reading the file.
+// Where the system gives none, the advice is ignored and nothing else changes.
+void preferHugePages(char *data, std::size_t size)
+{
+    constexpr std::uintptr_t hugePage = std::uintptr_t{2} << 20;
+    const auto first = (reinterpret_cast<std::uintptr_t>(data) + hugePage - 1) & ~(hugePage - 1);
+    const auto last = (reinterpret_cast<std::uintptr_t>(data) + size) & ~(hugePage - 1);
+    if (last > first)
+        madvise(reinterpret_cast<void *>(first), last - first, MADV_HUGEPAGE);
 }
 
 constexpr std::string_view temporaryMark = "XXXXXX";
@@ -83,7 +97,10 @@ IoResult PosixFileSystem::readOpenFile(int fd, std::string &bytes) const
     if (mCalls.statFile(fd, &info) != 0 || !S_ISREG(info.st_mode))
         return IoResult::failure("Ce n'est pas un fichier ordinaire.");
     // Read straight into the page's one buffer; a file that grows meanwhile is read whole.
-    std::string content(static_cast<std::size_t>(info.st_size), '\0');
+    std::string content;
+    content.reserve(static_cast<std::size_t>(info.st_size));
+    preferHugePages(content.data(), content.capacity());
+    content.resize(static_cast<std::size_t>(info.st_size));
     std::size_t filled = 0;
     char beyond[1 << 16];
     while (true) {
