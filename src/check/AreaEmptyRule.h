@@ -8,7 +8,8 @@ namespace areamaker {
 class AreaEmptyRule : public CheckRule
 {
 public:
-    void check(const PageFacts &page, std::vector<CheckFinding> &findings) const override;
+    void checkMap(const PageFacts &page, const MapFacts &map, int mapIndex,
+                  std::vector<CheckFinding> &findings) const override;
 };
 
 } // namespace areamaker

@@ -115,27 +115,26 @@ bool covered(const AreaGeometry &target, const std::vector<const AreaGeometry *>
 
 } // namespace
 
-void AreaHiddenRule::check(const PageFacts &page, std::vector<CheckFinding> &findings) const
+void AreaHiddenRule::checkMap(const PageFacts &, const MapFacts &map, int mapIndex,
+                              std::vector<CheckFinding> &findings) const
 {
-    for (std::size_t m = 0; m < page.maps.size(); ++m) {
-        std::vector<const AreaGeometry *> earlier;
-        for (const AreaFacts &area : page.maps[m].areas) {
-            const AreaGeometry &g = area.geometry;
-            if (!g.isZone() || !g.valid() || g.surface() == 0)
-                continue;
-            const Box box = g.box();
-            std::vector<const AreaGeometry *> near;
-            for (const AreaGeometry *e : earlier) {
-                if (overlaps(e->box(), box))
-                    near.push_back(e);
-            }
-            if (!near.empty() && near.size() <= MaxCovering && covered(g, near))
-                findings.push_back(finding("area-hidden", Severity::Warning,
-                                           "Zone entièrement couverte par des zones précédentes "
-                                           "de la map : aucun clic ne peut l'atteindre.",
-                                           area.offset, static_cast<int>(m), area.zoneIndex));
-            earlier.push_back(&g);
+    std::vector<const AreaGeometry *> earlier;
+    for (const AreaFacts &area : map.areas) {
+        const AreaGeometry &g = area.geometry;
+        if (!g.isZone() || !g.valid() || g.surface() == 0)
+            continue;
+        const Box box = g.box();
+        std::vector<const AreaGeometry *> near;
+        for (const AreaGeometry *e : earlier) {
+            if (overlaps(e->box(), box))
+                near.push_back(e);
         }
+        if (!near.empty() && near.size() <= MaxCovering && covered(g, near))
+            findings.push_back(finding("area-hidden", Severity::Warning,
+                                       "Zone entièrement couverte par des zones précédentes "
+                                       "de la map : aucun clic ne peut l'atteindre.",
+                                       area.offset, mapIndex, area.zoneIndex));
+        earlier.push_back(&g);
     }
 }
 

@@ -11,7 +11,8 @@ class AreaHrefRule : public CheckRule
 {
 public:
     explicit AreaHrefRule(FolderListings &folders) : mFolders(folders) {}
-    void check(const PageFacts &page, std::vector<CheckFinding> &findings) const override;
+    void checkMap(const PageFacts &page, const MapFacts &map, int mapIndex,
+                  std::vector<CheckFinding> &findings) const override;
 
 private:
     FolderListings &mFolders;

@@ -11,12 +11,20 @@
 
 namespace areamaker {
 
-// One rule of the page checker: adds its findings about a page, in any order.
+// One rule of the page checker: adds its findings, in any order. A rule about MAP and IMG
+// tags looks at the whole page at once; a rule about AREA tags looks at one map at a time,
+// so that the checker never holds more than one map's areas.
 class CheckRule
 {
 public:
     virtual ~CheckRule() = default;
-    virtual void check(const PageFacts &page, std::vector<CheckFinding> &findings) const = 0;
+    // Findings about the page's MAP and IMG tags; its maps' areas are not read yet.
+    virtual void checkPage(const PageFacts &, std::vector<CheckFinding> &) const {}
+    // Findings about the AREA tags of `map`, the page's map number `mapIndex`.
+    virtual void checkMap(const PageFacts &, const MapFacts &, int,
+                          std::vector<CheckFinding> &) const
+    {
+    }
 
 protected:
     // A finding about the tag at `offset`, of map `mapIndex` and its zone `zoneIndex`.

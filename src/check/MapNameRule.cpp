@@ -27,7 +27,7 @@ std::string ownNameProblem(const MapFacts &map)
 
 } // namespace
 
-void MapNameRule::check(const PageFacts &page, std::vector<CheckFinding> &findings) const
+void MapNameRule::checkPage(const PageFacts &page, std::vector<CheckFinding> &findings) const
 {
     std::unordered_set<std::string_view> names;
     std::unordered_map<std::string, std::string_view> byFoldedName;

@@ -10,7 +10,7 @@ namespace areamaker {
 class MapNameRule : public CheckRule
 {
 public:
-    void check(const PageFacts &page, std::vector<CheckFinding> &findings) const override;
+    void checkPage(const PageFacts &page, std::vector<CheckFinding> &findings) const override;
 };
 
 } // namespace areamaker

@@ -5,7 +5,7 @@
 
 namespace areamaker {
 
-void MapUnusedRule::check(const PageFacts &page, std::vector<CheckFinding> &findings) const
+void MapUnusedRule::checkPage(const PageFacts &page, std::vector<CheckFinding> &findings) const
 {
     std::unordered_set<std::string_view> used;
     for (const ImgFacts &img : page.images) {

@@ -8,7 +8,7 @@ namespace areamaker {
 class MapUnusedRule : public CheckRule
 {
 public:
-    void check(const PageFacts &page, std::vector<CheckFinding> &findings) const override;
+    void checkPage(const PageFacts &page, std::vector<CheckFinding> &findings) const override;
 };
 
 } // namespace areamaker

@@ -20,22 +20,30 @@ namespace areamaker {
 
 namespace {
 
-// Fills each finding's line and column from its offset, in one pass over the page.
-void locate(std::string_view page, std::vector<CheckFinding> &findings)
+// Gives findings that come in the order of the page their lines and columns, reading the
+// page once from start to end.
+class Locator
 {
-    std::size_t at = 0, lineStart = 0;
-    int line = 1;
-    for (CheckFinding &f : findings) {
-        for (; at < f.offset && at < page.size(); ++at) {
-            if (page[at] == '\n') {
-                ++line;
-                lineStart = at + 1;
+public:
+    explicit Locator(std::string_view page) : mPage(page) {}
+    void locate(CheckFinding &f)
+    {
+        for (; mAt < f.offset && mAt < mPage.size(); ++mAt) {
+            if (mPage[mAt] == '\n') {
+                ++mLine;
+                mLineStart = mAt + 1;
             }
         }
-        f.line = line;
-        f.column = static_cast<int>(f.offset - lineStart) + 1;
+        f.line = mLine;
+        f.column = static_cast<int>(f.offset - mLineStart) + 1;
     }
-}
+
+private:
+    std::string_view mPage;
+    std::size_t mAt = 0;
+    std::size_t mLineStart = 0;
+    int mLine = 1;
+};
 
 bool before(const CheckFinding &a, const CheckFinding &b)
 {
@@ -69,24 +77,62 @@ PageChecker::PageChecker(const FileSystem &files, ImageProbe *images, PathStyle 
     mRules.push_back(std::make_unique<AreaHrefRule>(mFolders));
 }
 
-std::vector<CheckFinding> PageChecker::check(std::string_view page, const std::string &pagePath)
+template <typename Apply>
+std::vector<CheckFinding> PageChecker::findingsOf(Apply apply) const
 {
-    ImageSizeCache pictures(mImages, &mFiles);
-    const PageFacts facts = PageFactsReader(pictures, mStyle).read(page, pagePath);
     std::vector<CheckFinding> findings;
     for (const auto &rule : mRules) {
         const auto start = static_cast<std::ptrdiff_t>(findings.size());
-        rule->check(facts, findings);
+        apply(*rule, findings);
         inPageOrder(findings, start);
     }
-    locate(page, findings);
     return findings;
 }
 
-bool PageChecker::checkFile(const std::string &path, std::vector<CheckFinding> &findings,
-                            std::string &failure)
+void PageChecker::check(std::string_view page, const std::string &pagePath,
+                        const FindingSink &sink)
 {
-    std::string page;
+    ImageSizeCache pictures(mImages, &mFiles);
+    PageFactsReader reader(pictures, mStyle);
+    const PageFacts facts = reader.read(page, pagePath);
+    std::vector<CheckFinding> pageFindings =
+        findingsOf([&](const CheckRule &rule, auto &found) { rule.checkPage(facts, found); });
+    Locator locator(page);
+    auto next = pageFindings.begin();
+    const auto handOn = [&](CheckFinding &f) {
+        locator.locate(f);
+        sink(f);
+    };
+    // Findings about MAP and IMG tags go among those about the AREA tags of each map, which
+    // lie between its start and end tags; the earlier rules' first where two share a place.
+    const auto handOnPageFindingsUpTo = [&](std::size_t offset) {
+        for (; next != pageFindings.end() && next->offset <= offset; ++next)
+            handOn(*next);
+    };
+    MapFacts map;
+    for (std::size_t m = 0; m < facts.maps.size(); ++m) {
+        map = facts.maps[m];
+        reader.readAreas(page, m, map);
+        const auto index = static_cast<int>(m);
+        for (CheckFinding &f : findingsOf([&](const CheckRule &rule, auto &found) {
+                 rule.checkMap(facts, map, index, found);
+             })) {
+            handOnPageFindingsUpTo(f.offset);
+            handOn(f);
+        }
+    }
+    handOnPageFindingsUpTo(std::string_view::npos);
+}
+
+std::vector<CheckFinding> PageChecker::check(std::string_view page, const std::string &pagePath)
+{
+    std::vector<CheckFinding> findings;
+    check(page, pagePath, [&findings](const CheckFinding &f) { findings.push_back(f); });
+    return findings;
+}
+
+bool PageChecker::readPage(const std::string &path, std::string &page, std::string &failure) const
+{
     const IoResult read = mFiles.readFile(path, page);
     if (!read.ok()) {
         failure = read.error;
@@ -101,7 +147,6 @@ bool PageChecker::checkFile(const std::string &path, std::vector<CheckFinding> &
         failure = "La page est enregistrée en UTF-16 : elle ne peut pas être vérifiée.";
         return false;
     }
-    findings = check(page, path);
     return true;
 }
 

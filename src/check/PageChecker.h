@@ -5,6 +5,7 @@
 #include "check/FolderListings.h"
 #include "document/Paths.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -22,14 +23,22 @@ class PageChecker
 public:
     PageChecker(const FileSystem &files, ImageProbe *images, PathStyle style = nativePathStyle());
 
-    // The findings on a page's text, in the order of the page, with their lines and columns.
+    using FindingSink = std::function<void(const CheckFinding &)>;
+
+    // Hands the findings on a page's text to `sink` one by one, in the order of the page,
+    // with their lines and columns. Only one map's areas are held at a time.
+    void check(std::string_view page, const std::string &pagePath, const FindingSink &sink);
+    // The findings on a page's text, all together.
     std::vector<CheckFinding> check(std::string_view page, const std::string &pagePath);
-    // Reads the page file and checks it; false, with the reason in French, when the file
-    // cannot be read or is no HTML text.
-    bool checkFile(const std::string &path, std::vector<CheckFinding> &findings,
-                   std::string &failure);
+    // Reads a page file to check; false, with the reason in French, when the file cannot be
+    // read or is no HTML text.
+    bool readPage(const std::string &path, std::string &page, std::string &failure) const;
 
 private:
+    // The findings that `apply` has the rules add, in the order of the page.
+    template <typename Apply>
+    std::vector<CheckFinding> findingsOf(Apply apply) const;
+
     const FileSystem &mFiles;
     ImageProbe *mImages;
     PathStyle mStyle;

@@ -27,14 +27,17 @@ struct AreaFacts
     int zoneIndex = -1;
 };
 
-// One MAP block: its NAME and ID as written, its AREA tags, and its picture when found.
+// One MAP block: its NAME and ID as written, its picture when found, and its AREA tags once
+// they are read, one map at a time.
 struct MapFacts
 {
     std::size_t offset = 0;
     std::optional<std::string_view> name;
     std::optional<std::string_view> id;
-    std::vector<AreaFacts> areas;
     std::optional<ImageSize> picture;
+    std::vector<AreaFacts> areas;
+    // The area values that decoding changed; a deque, so that views into it stay valid.
+    std::deque<std::string> decodedValues;
 
     // The name IMG tags use for it: NAME, or ID when it has no NAME.
     std::string_view key() const { return name ? *name : id.value_or(""); }
@@ -47,7 +50,7 @@ struct ImgFacts
     std::optional<std::string_view> usemap;
 };
 
-// Everything the rules look at, read once from a page, which must outlive them.
+// What the rules look at of a page, which must outlive them: its maps without their areas.
 struct PageFacts
 {
     PageFacts() = default;
@@ -60,7 +63,7 @@ struct PageFacts
     std::string path; // the page's own path, against which links are resolved
     std::vector<MapFacts> maps;
     std::vector<ImgFacts> images;
-    // The values that decoding changed; a deque, so that views into it stay valid.
+    // The map and IMG values that decoding changed.
     std::deque<std::string> decodedValues;
 };
 

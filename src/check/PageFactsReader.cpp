@@ -53,15 +53,15 @@ PageFacts PageFactsReader::read(std::string_view page, const std::string &pagePa
     PageFacts facts;
     facts.path = pagePath;
     readImages(page, facts);
-    const std::vector<MapBlock> blocks = MapBlockFinder::find(page);
-    facts.maps.reserve(blocks.size());
-    for (const MapBlock &block : blocks)
+    mBlocks = MapBlockFinder::find(page);
+    facts.maps.reserve(mBlocks.size());
+    for (const MapBlock &block : mBlocks)
         facts.maps.push_back(readMap(page, block, facts));
     return facts;
 }
 
 std::optional<std::string_view> PageFactsReader::decoded(const TagView &tag, std::string_view name,
-                                                         PageFacts &facts) const
+                                                         std::deque<std::string> &store) const
 {
     for (const TagAttribute &a : tag.attributes()) {
         if (!equalsIgnoreAsciiCase(tag.nameOf(a), name))
@@ -69,7 +69,7 @@ std::optional<std::string_view> PageFactsReader::decoded(const TagView &tag, std
         const std::string_view written = MarkupScanner::valueOf(tag.text(), a);
         if (readsAsWritten(written))
             return written;
-        return facts.decodedValues.emplace_back(mEncoding.decode(decodeAttributeValue(written)));
+        return store.emplace_back(mEncoding.decode(decodeAttributeValue(written)));
     }
     return std::nullopt;
 }
@@ -90,7 +90,7 @@ void PageFactsReader::readImages(std::string_view page, PageFacts &facts)
     for (std::size_t p = MarkupScanner::findStartTag(page, "IMG", 0); p != MarkupScanner::npos;) {
         const std::string_view text = tagAt(page, p);
         const TagView tag(text);
-        facts.images.push_back({p, decoded(tag, "USEMAP", facts)});
+        facts.images.push_back({p, decoded(tag, "USEMAP", facts.decodedValues)});
         const auto name = ImgTagBinder::usemapName(text);
         const auto src = tag.value("SRC");
         if (name && src && !src->empty())
@@ -104,24 +104,31 @@ MapFacts PageFactsReader::readMap(std::string_view page, const MapBlock &block, 
     MapFacts map;
     map.offset = block.begin;
     const TagView start(block.startTag(page));
-    map.name = decoded(start, "NAME", facts);
-    map.id = decoded(start, "ID", facts);
+    map.name = decoded(start, "NAME", facts.decodedValues);
+    map.id = decoded(start, "ID", facts.decodedValues);
+    const std::string picture = picturePath(page, block);
+    if (!picture.empty())
+        map.picture = mImages.GetImageSize(picture);
+    return map;
+}
+
+void PageFactsReader::readAreas(std::string_view page, std::size_t index, MapFacts &map)
+{
+    const MapBlock &block = mBlocks[index];
+    map.areas.clear();
+    map.decodedValues.clear();
     map.areas.reserve(block.areas.size());
     for (const MapBlock::Span &span : block.areas) {
         const TagView tag(spanOf(page, span));
         AreaFacts &area = map.areas.emplace_back();
         area.offset = span.begin;
-        area.shape = decoded(tag, "SHAPE", facts);
-        area.coords = decoded(tag, "COORDS", facts);
-        area.href = decoded(tag, "HREF", facts);
-        area.alt = decoded(tag, "ALT", facts);
+        area.shape = decoded(tag, "SHAPE", map.decodedValues);
+        area.coords = decoded(tag, "COORDS", map.decodedValues);
+        area.href = decoded(tag, "HREF", map.decodedValues);
+        area.alt = decoded(tag, "ALT", map.decodedValues);
         area.geometry = AreaGeometry::of(area.shape, area.coords);
     }
-    const std::string picture = picturePath(page, block);
-    if (!picture.empty())
-        map.picture = mImages.GetImageSize(picture);
     numberZones(map);
-    return map;
 }
 
 std::string PageFactsReader::picturePath(std::string_view page, const MapBlock &block) const

@@ -1,18 +1,20 @@
 #pragma once
 
 #include "check/PageFacts.h"
+#include "document/MapBlock.h"
 #include "document/PageEncoding.h"
 #include "document/Paths.h"
 
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace areamaker {
 
 class ImageSizeCache;
-struct MapBlock;
 class TagView;
 
 // Reads what the checker needs of a page with the editor's own scanning: the MAP blocks as
@@ -25,7 +27,11 @@ public:
     {
     }
 
+    // The page's IMG tags and MAP blocks, without the maps' areas.
     PageFacts read(std::string_view page, const std::string &pagePath);
+    // Reads the areas of the page's map number `index` into `map`, which holds that map's
+    // other facts, replacing the areas it held.
+    void readAreas(std::string_view page, std::size_t index, MapFacts &map);
 
 private:
     void readImages(std::string_view page, PageFacts &facts);
@@ -34,10 +40,10 @@ private:
     // first IMG tag whose USEMAP names it.
     std::string picturePath(std::string_view page, const MapBlock &block) const;
     void numberZones(MapFacts &map) const;
-    // The value of the tag's first attribute of that name, decoded into the facts' store
-    // when decoding changes it.
+    // The value of the tag's first attribute of that name, decoded into `store` when
+    // decoding changes it.
     std::optional<std::string_view> decoded(const TagView &tag, std::string_view name,
-                                            PageFacts &facts) const;
+                                            std::deque<std::string> &store) const;
     bool readsAsWritten(std::string_view written) const;
 
     ImageSizeCache &mImages;
@@ -46,6 +52,7 @@ private:
     PageEncoding mEncoding;
     // The SRC, as written, of the first IMG tag of each USEMAP name (ASCII upper case).
     std::unordered_map<std::string, std::string> mFirstSrc;
+    std::vector<MapBlock> mBlocks;
 };
 
 } // namespace areamaker

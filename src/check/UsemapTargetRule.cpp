@@ -8,7 +8,7 @@
 
 namespace areamaker {
 
-void UsemapTargetRule::check(const PageFacts &page, std::vector<CheckFinding> &findings) const
+void UsemapTargetRule::checkPage(const PageFacts &page, std::vector<CheckFinding> &findings) const
 {
     // Browsers take the first MAP whose NAME or ID is the name, letter for letter.
     std::unordered_set<std::string_view> names;

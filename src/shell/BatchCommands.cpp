@@ -84,16 +84,19 @@ int reportFailure(const std::string &page, const DocumentLifecycle &lifecycle, s
 int BatchCommands::list(const std::string &page, std::ostream &out, std::ostream &err)
 {
     HeadlessSession session(mFiles, mImages);
-    // Each map is turned into JSON as soon as it is read: the page's maps are never all held.
-    JsonWriter json;
+    // Each map is written out as soon as it is read: neither the page's maps nor the listing
+    // are ever held whole. A page that fails half-way leaves the listing cut short.
+    JsonWriter json(out);
     json.raw("{\"maps\":[");
     const auto listMap = [&json](const ImageMap &map, int index, const PageEncoding &encoding) {
         json.raw(index == 0 ? "" : ",");
         writeMap(json, map, index, encoding);
     };
-    if (!session.lifecycle().visitMaps(page, listMap))
+    if (!session.lifecycle().visitMaps(page, listMap)) {
+        json.dropHeldBack();
         return reportFailure(page, session.lifecycle(), err);
-    json.raw("]}\n").writeTo(out);
+    }
+    json.raw("]}\n").flush();
     return 0;
 }
 
@@ -118,14 +121,16 @@ int BatchCommands::check(const std::vector<std::string> &pages, bool json, std::
     PageChecker checker(mFiles, &mImages);
     CheckReport report(out, json);
     for (const std::string &page : pages) {
-        std::vector<CheckFinding> findings;
-        std::string failure;
+        std::string text, failure;
         // Links and pictures are resolved against the page; the report names it as given.
         const std::string path = std::filesystem::absolute(page).lexically_normal().string();
-        if (checker.checkFile(path, findings, failure))
-            report.page(page, findings);
-        else
+        if (!checker.readPage(path, text, failure)) {
             report.unreadable(page, failure, err);
+            continue;
+        }
+        report.beginPage(page);
+        checker.check(text, path, [&report](const CheckFinding &f) { report.finding(f); });
+        report.endPage();
     }
     report.finish();
     return report.exitCode();

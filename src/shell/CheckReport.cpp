@@ -1,8 +1,5 @@
 #include "shell/CheckReport.h"
 
-#include "shell/JsonWriter.h"
-
-#include <charconv>
 #include <ostream>
 
 namespace areamaker {
@@ -15,75 +12,61 @@ std::string counted(int count, const std::string &noun)
     return std::to_string(count) + ' ' + noun + (count > 1 ? "s" : "");
 }
 
-// Past this many bytes the report hands its text on: large writes, and little held back.
-constexpr std::size_t FlushSize = 1 << 16;
-
 } // namespace
-
-CheckReport::~CheckReport()
-{
-    flush();
-}
 
 CheckReport &CheckReport::operator<<(std::string_view text)
 {
-    mBuffer.append(text);
+    mWriter.raw(text);
     return *this;
 }
 
 CheckReport &CheckReport::operator<<(char c)
 {
-    mBuffer += c;
+    mWriter.raw(c);
     return *this;
 }
 
 CheckReport &CheckReport::operator<<(int number)
 {
-    char digits[16];
-    const auto written = std::to_chars(digits, digits + sizeof digits, number);
-    mBuffer.append(digits, written.ptr);
+    mWriter.number(number);
     return *this;
 }
 
 CheckReport &CheckReport::jsonString(std::string_view utf8)
 {
-    appendJsonString(mBuffer, utf8);
+    mWriter.string(utf8);
     return *this;
 }
 
-void CheckReport::flush()
-{
-    mOut.write(mBuffer.data(), static_cast<std::streamsize>(mBuffer.size()));
-    mBuffer.clear();
-}
-
-void CheckReport::flushIfFull()
-{
-    if (mBuffer.size() >= FlushSize)
-        flush();
-}
-
-void CheckReport::beginPage(const std::string &page)
+void CheckReport::pageName(const std::string &page)
 {
     if (mJson)
         (*this << (mPages + mUnreadable == 0 ? "{\"pages\":[" : ",") << "{\"page\":")
             .jsonString(page);
 }
 
-void CheckReport::page(const std::string &page, const std::vector<CheckFinding> &findings)
+void CheckReport::beginPage(const std::string &page)
 {
-    beginPage(page);
+    pageName(page);
     ++mPages;
+    mPage = page;
+    mFirstFinding = true;
     if (mJson)
         *this << ",\"findings\":[";
-    for (std::size_t i = 0; i < findings.size(); ++i) {
-        ++(findings[i].severity == Severity::Error ? mErrors : mWarnings);
-        if (mJson)
-            json(findings[i], i == 0);
-        else
-            text(page, findings[i]);
-        flushIfFull();
-    }
+}
+
+void CheckReport::finding(const CheckFinding &finding)
+{
+    ++(finding.severity == Severity::Error ? mErrors : mWarnings);
+    if (mJson)
+        json(finding);
+    else
+        text(finding);
+    mFirstFinding = false;
+}
+
+void CheckReport::endPage()
+{
     if (mJson)
         *this << "]}";
 }
@@ -91,23 +74,23 @@ void CheckReport::page(const std::string &page, const std::vector<CheckFinding> 
 void CheckReport::unreadable(const std::string &page, const std::string &reason, std::ostream &err)
 {
     // What came before the reason is printed before it.
-    flush();
+    mWriter.flush();
     err << page << ": " << reason << '\n';
-    beginPage(page);
+    pageName(page);
     ++mUnreadable;
     if (mJson)
         (*this << ",\"error\":").jsonString(reason) << '}';
 }
 
-void CheckReport::text(const std::string &page, const CheckFinding &f)
+void CheckReport::text(const CheckFinding &f)
 {
-    *this << page << ':' << f.line << ':' << f.column << ": " << severityWord(f.severity) << ": "
+    *this << mPage << ':' << f.line << ':' << f.column << ": " << severityWord(f.severity) << ": "
           << f.message << " [" << f.rule << "]\n";
 }
 
-void CheckReport::json(const CheckFinding &f, bool first)
+void CheckReport::json(const CheckFinding &f)
 {
-    *this << (first ? "{" : ",{") << "\"line\":" << f.line << ",\"column\":" << f.column
+    *this << (mFirstFinding ? "{" : ",{") << "\"line\":" << f.line << ",\"column\":" << f.column
           << ",\"severity\":";
     jsonString(severityWord(f.severity)) << ",\"rule\":";
     jsonString(f.rule) << ",\"message\":";
@@ -124,7 +107,7 @@ void CheckReport::finish()
     if (mJson) {
         *this << (mPages + mUnreadable == 0 ? "{\"pages\":[" : "") << "],\"errors\":" << mErrors
               << ",\"warnings\":" << mWarnings << ",\"unreadable\":" << mUnreadable << "}\n";
-        flush();
+        mWriter.flush();
         return;
     }
     *this << counted(mErrors, "erreur") << ", " << counted(mWarnings, "avertissement") << " dans "
@@ -133,7 +116,7 @@ void CheckReport::finish()
         *this << ", " << counted(mUnreadable, "page")
               << (mUnreadable > 1 ? " illisibles" : " illisible");
     *this << '\n';
-    flush();
+    mWriter.flush();
 }
 
 int CheckReport::exitCode() const

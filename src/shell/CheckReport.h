@@ -1,6 +1,7 @@
 #pragma once
 
 #include "check/CheckFinding.h"
+#include "shell/JsonWriter.h"
 
 #include <iosfwd>
 #include <string>
@@ -14,13 +15,12 @@ namespace areamaker {
 class CheckReport
 {
 public:
-    CheckReport(std::ostream &out, bool json) : mOut(out), mJson(json) {}
-    // Hands on what is still held back.
-    ~CheckReport();
-    CheckReport(const CheckReport &) = delete;
-    CheckReport &operator=(const CheckReport &) = delete;
+    CheckReport(std::ostream &out, bool json) : mWriter(out), mJson(json) {}
 
-    void page(const std::string &page, const std::vector<CheckFinding> &findings);
+    // A page's findings, one by one between the two.
+    void beginPage(const std::string &page);
+    void finding(const CheckFinding &finding);
+    void endPage();
     // A page that could not be read: its reason goes to `err` (and into the JSON object).
     void unreadable(const std::string &page, const std::string &reason, std::ostream &err);
     // The summary line, or the end of the JSON object.
@@ -29,21 +29,19 @@ public:
     int exitCode() const;
 
 private:
-    // The text goes to a buffer that is handed on in large pieces.
     CheckReport &operator<<(std::string_view text);
     CheckReport &operator<<(char c);
     CheckReport &operator<<(int number);
-    // A JSON string literal, escaped straight into the buffer.
     CheckReport &jsonString(std::string_view utf8);
-    void flush();
-    void flushIfFull();
-    void beginPage(const std::string &page);
-    void text(const std::string &page, const CheckFinding &finding);
-    void json(const CheckFinding &finding, bool first);
+    void pageName(const std::string &page);
+    void text(const CheckFinding &finding);
+    void json(const CheckFinding &finding);
 
-    std::ostream &mOut;
+    // Hands the text on in large pieces, and what is still held back when the report goes.
+    JsonWriter mWriter;
     bool mJson;
-    std::string mBuffer;
+    std::string mPage;
+    bool mFirstFinding = true;
     int mPages = 0;
     int mUnreadable = 0;
     int mErrors = 0;

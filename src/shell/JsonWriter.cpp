@@ -8,7 +8,7 @@ namespace areamaker {
 
 namespace {
 
-constexpr std::size_t ChunkSize = 1 << 20;
+constexpr std::size_t HandOnSize = 1 << 16;
 
 bool needsEscape(char c)
 {
@@ -60,24 +60,31 @@ void appendJsonString(std::string &out, std::string_view utf8)
     out += '"';
 }
 
-JsonWriter::JsonWriter()
+JsonWriter::~JsonWriter()
 {
-    roomyChunk();
+    flush();
 }
 
-std::string &JsonWriter::roomyChunk()
+void JsonWriter::handOnIfFull()
 {
-    // A full chunk is left as it is and a new one started: what was written never moves.
-    if (mChunks.empty() || mChunks.back().size() >= ChunkSize - ChunkSize / 8) {
-        mChunks.emplace_back();
-        mChunks.back().reserve(ChunkSize);
+    // The buffer keeps its memory from one piece to the next: no fresh pages are touched.
+    if (mBuffer.size() >= HandOnSize) {
+        mOut.write(mBuffer.data(), static_cast<std::streamsize>(mBuffer.size()));
+        mBuffer.clear();
     }
-    return mChunks.back();
 }
 
-JsonWriter &JsonWriter::raw(std::string_view json)
+JsonWriter &JsonWriter::raw(std::string_view text)
 {
-    roomyChunk() += json;
+    mBuffer += text;
+    handOnIfFull();
+    return *this;
+}
+
+JsonWriter &JsonWriter::raw(char c)
+{
+    mBuffer += c;
+    handOnIfFull();
     return *this;
 }
 
@@ -85,21 +92,23 @@ JsonWriter &JsonWriter::number(long long value)
 {
     char digits[24];
     const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    roomyChunk().append(digits, end);
+    mBuffer.append(digits, end);
+    handOnIfFull();
     return *this;
 }
 
 JsonWriter &JsonWriter::string(std::string_view utf8)
 {
-    appendJsonString(roomyChunk(), utf8);
+    appendJsonString(mBuffer, utf8);
+    handOnIfFull();
     return *this;
 }
 
-void JsonWriter::writeTo(std::ostream &out) const
+void JsonWriter::flush()
 {
-    for (const std::string &chunk : mChunks)
-        out.write(chunk.data(), static_cast<std::streamsize>(chunk.size()));
-    out.flush();
+    mOut.write(mBuffer.data(), static_cast<std::streamsize>(mBuffer.size()));
+    mBuffer.clear();
+    mOut.flush();
 }
 
 } // namespace areamaker

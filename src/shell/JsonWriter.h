@@ -3,33 +3,41 @@
 #include <iosfwd>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace areamaker {
 
 // Appends `utf8` to `out` as a JSON string literal, quoted and escaped.
 void appendJsonString(std::string &out, std::string_view utf8);
 
-// Builds JSON text in chunks of a megabyte that are never moved or copied as the text
-// grows, then writes them out in a few large writes; text given to `string` must be UTF-8.
-// A caller that fails before writing drops the text, so nothing half-made is printed.
+// Writes text to a stream through a buffer that is handed on in pieces of 64 KB, so that a
+// listing of any length holds little memory; text given to `string` must be UTF-8. What
+// was handed on stays written: a caller that fails half-way drops what is held back, so a
+// short output is printed whole or not at all and a long one is cut short.
 class JsonWriter
 {
 public:
-    JsonWriter();
+    explicit JsonWriter(std::ostream &out) : mOut(out) {}
+    // Hands on what is still held back.
+    ~JsonWriter();
+    JsonWriter(const JsonWriter &) = delete;
+    JsonWriter &operator=(const JsonWriter &) = delete;
 
-    // Markup written as it stands: braces, brackets, commas, keys already quoted.
-    JsonWriter &raw(std::string_view json);
+    // Text written as it stands: JSON braces, brackets, commas, keys already quoted.
+    JsonWriter &raw(std::string_view text);
+    JsonWriter &raw(char c);
     JsonWriter &number(long long value);
     // A string literal, quoted and escaped.
     JsonWriter &string(std::string_view utf8);
-    // Writes the whole text to `out` and flushes it.
-    void writeTo(std::ostream &out) const;
+    // Hands everything written so far to the stream and flushes it.
+    void flush();
+    // Forgets what was written and not yet handed on.
+    void dropHeldBack() { mBuffer.clear(); }
 
 private:
-    std::string &roomyChunk();
+    void handOnIfFull();
 
-    std::vector<std::string> mChunks;
+    std::ostream &mOut;
+    std::string mBuffer;
 };
 
 } // namespace areamaker

@@ -143,11 +143,19 @@ TEST(CheckSupport, PagesThatCannotBeChecked)
     site.files.put("/site/utf16.htm", std::string("\xFF\xFE<\0h\0", 6));
     PageChecker checker(site.files, &site.images);
     for (const auto &[path, reason] : cases) {
-        std::vector<CheckFinding> findings;
-        std::string failure;
-        EXPECT_FALSE(checker.checkFile(path, findings, failure)) << path;
+        std::string page, failure;
+        EXPECT_FALSE(checker.readPage(path, page, failure)) << path;
         EXPECT_NE(failure.find(reason), std::string::npos) << failure;
     }
+}
+
+void reportPage(CheckReport &report, const std::string &page,
+                const std::vector<CheckFinding> &findings)
+{
+    report.beginPage(page);
+    for (const CheckFinding &f : findings)
+        report.finding(f);
+    report.endPage();
 }
 
 TEST(CheckReportTest, PrintsLinesASummaryAndTheExitCode)
@@ -188,7 +196,7 @@ TEST(CheckReportTest, PrintsLinesASummaryAndTheExitCode)
         std::ostringstream out, err;
         CheckReport report(out, false);
         for (const auto &findings : c.pages)
-            report.page("p.htm", findings);
+            reportPage(report, "p.htm", findings);
         if (c.unreadable)
             report.unreadable("q.htm", "Fichier introuvable", err);
         report.finish();
@@ -202,7 +210,8 @@ TEST(CheckReportTest, JsonHoldsTheSameFindings)
 {
     std::ostringstream out, err;
     CheckReport report(out, true);
-    report.page("a \"b\".htm", {{"area-alt", Severity::Error, "Sans « texte ».", 0, 3, 1, 0, 2}});
+    reportPage(report, "a \"b\".htm",
+               {{"area-alt", Severity::Error, "Sans « texte ».", 0, 3, 1, 0, 2}});
     report.unreadable("c.htm", "Illisible", err);
     report.finish();
     EXPECT_EQ(out.str(),
