@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <ctime>
-#include <cstdint>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/mman.h>

@@ -77,8 +77,7 @@ PageChecker::PageChecker(const FileSystem &files, ImageProbe *images, PathStyle 
     mRules.push_back(std::make_unique<AreaHrefRule>(mFolders));
 }
 
-template <typename Apply>
-std::vector<CheckFinding> PageChecker::findingsOf(Apply apply) const
+template <typename Apply> std::vector<CheckFinding> PageChecker::findingsOf(Apply apply) const
 {
     std::vector<CheckFinding> findings;
     for (const auto &rule : mRules) {
@@ -89,8 +88,7 @@ std::vector<CheckFinding> PageChecker::findingsOf(Apply apply) const
     return findings;
 }
 
-void PageChecker::check(std::string_view page, const std::string &pagePath,
-                        const FindingSink &sink)
+void PageChecker::check(std::string_view page, const std::string &pagePath, const FindingSink &sink)
 {
     ImageSizeCache pictures(mImages, &mFiles);
     PageFactsReader reader(pictures, mStyle);

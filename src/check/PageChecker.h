@@ -36,8 +36,7 @@ public:
 
 private:
     // The findings that `apply` has the rules add, in the order of the page.
-    template <typename Apply>
-    std::vector<CheckFinding> findingsOf(Apply apply) const;
+    template <typename Apply> std::vector<CheckFinding> findingsOf(Apply apply) const;
 
     const FileSystem &mFiles;
     ImageProbe *mImages;
