@@ -37,14 +37,17 @@ std::string folderOf(const std::string &path)
 
 // Asks for huge pages under a large buffer before it is first touched: filling a page of
 // 20 MB in ordinary pages takes 5,000 page faults, which cost more than reading the file.
-// Where the system gives none, the advice is ignored and nothing else changes.
+// The system puts huge pages only where a whole one fits in the buffer's memory, and where
+// it gives none the advice is ignored and nothing else changes.
 void preferHugePages(char *data, std::size_t size)
 {
-    constexpr std::uintptr_t hugePage = std::uintptr_t{2} << 20;
-    const auto first = (reinterpret_cast<std::uintptr_t>(data) + hugePage - 1) & ~(hugePage - 1);
-    const auto last = (reinterpret_cast<std::uintptr_t>(data) + size) & ~(hugePage - 1);
-    if (last > first)
-        madvise(reinterpret_cast<void *>(first), last - first, MADV_HUGEPAGE);
+    constexpr std::size_t hugePage = std::size_t{2} << 20;
+    if (size < hugePage)
+        return;
+    const auto pageSize = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    const auto first = reinterpret_cast<std::uintptr_t>(data) & ~(pageSize - 1);
+    const auto last = reinterpret_cast<std::uintptr_t>(data) + size;
+    madvise(reinterpret_cast<void *>(first), last - first, MADV_HUGEPAGE);
 }
 
 constexpr std::string_view temporaryMark = "XXXXXX";
@@ -142,10 +145,39 @@ IoResult PosixFileSystem::writeAll(int fd, std::string_view bytes)
     return {};
 }
 
-IoResult PosixFileSystem::writeTemporary(const std::string &temporary, int fd,
-                                         std::string_view bytes, mode_t mode)
+// Writes what `produce` makes in pieces of about a megabyte, which its memory is reused for;
+// after a failed write the rest is not made in vain.
+IoResult PosixFileSystem::writeContents(int fd, const ContentProducer &produce)
 {
-    IoResult result = writeAll(fd, bytes);
+    constexpr std::size_t PieceSize = 1 << 20;
+    IoResult result;
+    std::string piece;
+    piece.reserve(PieceSize);
+    const auto writePiece = [&] {
+        if (result.ok())
+            result = writeAll(fd, piece);
+        piece.clear();
+    };
+    const std::string failure = produce([&](std::string_view bytes) {
+        if (!result.ok())
+            return;
+        if (piece.size() + bytes.size() > PieceSize)
+            writePiece();
+        if (bytes.size() >= PieceSize && result.ok())
+            result = writeAll(fd, bytes);
+        else
+            piece.append(bytes);
+    });
+    writePiece();
+    if (!failure.empty() && result.ok())
+        result = IoResult::failure(failure);
+    return result;
+}
+
+IoResult PosixFileSystem::writeTemporary(const std::string &temporary, int fd,
+                                         const ContentProducer &produce, mode_t mode)
+{
+    IoResult result = writeContents(fd, produce);
     if (result.ok() && mCalls.changeMode(fd, mode) != 0)
         result = systemFailure("Permissions impossibles à conserver");
     if (result.ok() && mCalls.syncFile(fd) != 0)
@@ -158,6 +190,14 @@ IoResult PosixFileSystem::writeTemporary(const std::string &temporary, int fd,
 }
 
 IoResult PosixFileSystem::replaceFile(const std::string &path, std::string_view bytes)
+{
+    return replaceFileWith(path, [bytes](const ContentWriter &write) {
+        write(bytes);
+        return std::string();
+    });
+}
+
+IoResult PosixFileSystem::replaceFileWith(const std::string &path, const ContentProducer &produce)
 {
     const std::string target = resolvedTarget(path);
     struct stat original
@@ -177,7 +217,7 @@ IoResult PosixFileSystem::replaceFile(const std::string &path, std::string_view 
     if (fd < 0)
         return systemFailure("Création du fichier temporaire impossible");
     const mode_t mode = existed ? original.st_mode & 07777 : mCalls.newFileMode();
-    const IoResult written = writeTemporary(temporary, fd, bytes, mode);
+    const IoResult written = writeTemporary(temporary, fd, produce, mode);
     if (!written.ok())
         return written;
     if (mCalls.renameFile(temporary.c_str(), target.c_str()) != 0) {

@@ -16,6 +16,7 @@ public:
     bool fileExists(const std::string &path) const override;
     IoResult readFile(const std::string &path, std::string &bytes) const override;
     IoResult replaceFile(const std::string &path, std::string_view bytes) override;
+    IoResult replaceFileWith(const std::string &path, const ContentProducer &produce) override;
     void removeStaleTemporaries(const std::string &path) override;
     std::optional<FileTime> lastWriteTime(const std::string &path) const override;
     std::optional<std::uintmax_t> fileSize(const std::string &path) const override;
@@ -24,7 +25,8 @@ public:
 private:
     IoResult readOpenFile(int fd, std::string &bytes) const;
     IoResult writeAll(int fd, std::string_view bytes);
-    IoResult writeTemporary(const std::string &temporary, int fd, std::string_view bytes,
+    IoResult writeContents(int fd, const ContentProducer &produce);
+    IoResult writeTemporary(const std::string &temporary, int fd, const ContentProducer &produce,
                             mode_t mode);
     void syncFolder(const std::string &folder);
 

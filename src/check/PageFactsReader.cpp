@@ -9,8 +9,6 @@
 #include "document/MapBlockFinder.h"
 #include "document/MarkupScanner.h"
 
-#include <algorithm>
-
 namespace areamaker {
 
 namespace {
@@ -77,12 +75,7 @@ std::optional<std::string_view> PageFactsReader::decoded(const TagView &tag, std
 // Most values hold no entity and no byte the encoding would change: they are kept as views.
 bool PageFactsReader::readsAsWritten(std::string_view written) const
 {
-    if (written.find('&') != std::string_view::npos)
-        return false;
-    const bool ascii = std::all_of(written.begin(), written.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    return ascii ||
-           (mEncoding.kind() == PageEncoding::Kind::Utf8 && PageEncoding::isValidUtf8(written));
+    return written.find('&') == std::string_view::npos && mEncoding.decodesToItself(written);
 }
 
 void PageFactsReader::readImages(std::string_view page, PageFacts &facts)

@@ -2,6 +2,8 @@
 
 #include "document/MarkupScanner.h"
 
+#include <algorithm>
+
 namespace areamaker {
 
 namespace {
@@ -37,17 +39,23 @@ std::string decodeAttributeValue(std::string_view written)
 {
     std::string value;
     value.reserve(written.size());
-    for (std::size_t i = 0; i < written.size(); ++i) {
-        const std::string_view rest = written.substr(i);
+    // The runs between two '&' are copied whole.
+    for (std::size_t i = 0; i < written.size();) {
+        const std::size_t amp = std::min(written.find('&', i), written.size());
+        value.append(written.substr(i, amp - i));
+        if (amp == written.size())
+            break;
+        const std::string_view rest = written.substr(amp);
         if (rest.starts_with(quoteEntity)) {
             value += '"';
-            i += quoteEntity.size() - 1;
+            i = amp + quoteEntity.size();
         } else if (rest.starts_with(lessThanEntity) &&
                    opensMapTag(rest.substr(lessThanEntity.size()))) {
             value += '<';
-            i += lessThanEntity.size() - 1;
+            i = amp + lessThanEntity.size();
         } else {
-            value += written[i];
+            value += '&';
+            i = amp + 1;
         }
     }
     return value;

@@ -41,6 +41,21 @@ struct SavedNames
     }
 };
 
+// The page with the maps written in, ending with a line break: a page that ends with one
+// keeps its last bytes, any other gets the page's own.
+void writeSavedPage(MapWriter &writer, std::string_view text, std::string_view eol,
+                    const ContentWriter &write)
+{
+    char last = 0;
+    writer.writeMaps(text, [&](std::string_view piece) {
+        if (!piece.empty())
+            last = piece.back();
+        write(piece);
+    });
+    if (last != '\n' && last != '\r')
+        write(eol);
+}
+
 } // namespace
 
 DocumentLifecycle::DocumentLifecycle(MapDocument &document, const EditorPorts &ports,
@@ -87,7 +102,8 @@ bool DocumentLifecycle::OpenDocument(const std::string &requestedPath, bool noPr
     DeferredTree nodes;
     read.attachViews(mPorts.tree->showsNodes() ? &nodes : nullptr, nullptr, nullptr);
     ImageSizeCache images(mPorts.images, mPorts.files);
-    if (!readPage(path, page) || !scanPage(page, read, images))
+    MapReader reader(read, images, mPorts.messages, mStyle);
+    if (!readPage(path, page) || !scanPage(reader, page))
         return false;
     adoptPage(path, std::move(page), std::move(read), nodes);
     return true;
@@ -117,13 +133,56 @@ bool DocumentLifecycle::visitMaps(const std::string &path, const MapReader::MapV
     ImageSizeCache images(mPorts.images, mPorts.files);
     MapDocument read;
     read.Path = path;
-    return scanPage(page, read, images, visit);
+    MapReader reader(read, images, mPorts.messages, mStyle);
+    return scanPage(reader, page, visit);
 }
 
-bool DocumentLifecycle::scanPage(const std::string &page, MapDocument &read,
-                                 ImageSizeCache &images, const MapReader::MapVisitor &visit)
+bool DocumentLifecycle::RewritePage(const std::string &path)
 {
+    mLastError.clear();
+    std::string page;
+    if (!readPage(path, page))
+        return false;
+    ImageSizeCache images(mPorts.images, mPorts.files);
+    MapDocument read;
+    read.Path = path;
     MapReader reader(read, images, mPorts.messages, mStyle);
+    // Each map lets go of its zones once read; they are read again when its block is written.
+    if (!scanPage(reader, page, [](const ImageMap &, int, const PageEncoding &) {}))
+        return false;
+    bool changed = false;
+    for (ImageMap &map : read.Maps) {
+        map.Modified = map.Alive && !map.isReadOnly();
+        changed = changed || map.Modified;
+    }
+    // Nothing to write: the page keeps its bytes, its final line break included.
+    if (!changed)
+        return true;
+    const ImgTagBinder binder(mNewNoBorder);
+    MapWriter writer(read, images, binder, mStyle);
+    writer.setZoneSource([&](int mapIndex, const MapBlock &block) {
+        return reader.readZonesAgain(page, block, mapIndex);
+    });
+    const std::string eol(lineBreakOf(page));
+    const IoResult written = mPorts.files->replaceFileWith(path, [&](const ContentWriter &write) {
+        try {
+            writeSavedPage(writer, page, eol, write);
+        } catch (const CoreError &error) {
+            return error.description();
+        }
+        return std::string();
+    });
+    if (!written.ok()) {
+        mLastError = written.error;
+        return false;
+    }
+    mPorts.files->removeStaleTemporaries(path);
+    return true;
+}
+
+bool DocumentLifecycle::scanPage(MapReader &reader, const std::string &page,
+                                 const MapReader::MapVisitor &visit)
+{
     if (!reader.readPage(page, visit)) {
         reportOpenFailure(reader.lastError()->number(), reader.lastError()->description());
         return false;
@@ -331,24 +390,26 @@ bool DocumentLifecycle::trySave(std::string &failure, const PageEdit &edit)
             return false;
     }
     const SavedNames before(mDocument);
+    std::string saved;
+    saved.reserve(text.size());
     try {
-        writeMapsInto(text);
+        ImageSizeCache images(mPorts.images, mPorts.files);
+        const ImgTagBinder binder(mNewNoBorder);
+        MapWriter writer(mDocument, images, binder, mStyle);
+        writeSavedPage(writer, text, eol, [&saved](std::string_view piece) { saved.append(piece); });
     } catch (const CoreError &error) {
         before.restore(mDocument);
         failure = error.description();
         return false;
     }
-    // A page that ends with a line break keeps its last bytes; any other gets one.
-    if (!text.ends_with('\n') && !text.ends_with('\r'))
-        text += eol;
-    const IoResult written = mPorts.files->replaceFile(mDocument.Path, text);
+    const IoResult written = mPorts.files->replaceFile(mDocument.Path, saved);
     if (!written.ok()) {
         before.restore(mDocument);
         failure = written.error;
         return false;
     }
     mPorts.files->removeStaleTemporaries(mDocument.Path);
-    mPageText = std::move(text);
+    mPageText = std::move(saved);
     return true;
 }
 

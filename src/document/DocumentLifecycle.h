@@ -32,6 +32,11 @@ public:
     // as each is read, keeping none. A page that fails partway (the reason in lastError) has handed over the maps before the
     // fault: a caller that must show all or nothing holds what it makes of them.
     bool visitMaps(const std::string &path, const MapReader::MapVisitor &visit);
+    // Rewrites every map block of the page that the editor may change, as opening it,
+    // changing every map and saving would; it reads the page once, holds one map's zones at
+    // a time and writes the new page as it makes it. False, with the reason in lastError,
+    // when the page cannot be read or written; nothing is written when no map may change.
+    bool RewritePage(const std::string &path);
     bool ActivateMap(int index, bool expandNode);
     // A change of the page's text: empty when it was made, else why it could not be.
     using PageEdit = std::function<std::string(std::string &text)>;
@@ -57,7 +62,7 @@ public:
 
 private:
     bool readPage(const std::string &path, std::string &page);
-    bool scanPage(const std::string &page, MapDocument &read, ImageSizeCache &images,
+    bool scanPage(MapReader &reader, const std::string &page,
                   const MapReader::MapVisitor &visit = {});
     void adoptPage(const std::string &path, std::string &&page, MapDocument &&read,
                    const DeferredTree &nodes);

@@ -28,9 +28,21 @@ std::size_t endOfMarkup(std::string_view page)
 std::vector<MapBlock> MapBlockFinder::find(std::string_view page)
 {
     std::vector<MapBlock> blocks;
-    for (std::size_t start = MarkupScanner::findStartTag(page, "MAP", 0); start != npos;)
-        blocks.push_back(blockAt(page, start, start));
+    forEachBlock(page, [&blocks](const MapBlock &block) {
+        blocks.push_back(block);
+        return true;
+    });
     return blocks;
+}
+
+bool MapBlockFinder::forEachBlock(std::string_view page,
+                                  const std::function<bool(const MapBlock &)> &take)
+{
+    for (std::size_t start = MarkupScanner::findStartTag(page, "MAP", 0); start != npos;) {
+        if (!take(blockAt(page, start, start)))
+            return false;
+    }
+    return true;
 }
 
 MapBlock MapBlockFinder::blockAt(std::string_view page, std::size_t start, std::size_t &next)

@@ -20,10 +20,80 @@ constexpr std::string_view sourceCommentStart = "<!--Source Map:|";
 constexpr std::string_view sourceCommentEnd = "|-->";
 
 // The attributes the editor reads into a zone, in AreaAttributes order, then COORDS and SHAPE.
-constexpr std::array<const char *, 9> attributeNames = {
+constexpr std::array<std::string_view, 9> attributeNames = {
     "HREF", "TARGET", "ALT", "TITLE", "ONCLICK", "ONMOUSEOVER", "ONMOUSEOUT", "COORDS", "SHAPE",
 };
 constexpr int coordsIndex = 7;
+constexpr int shapeIndex = 8;
+
+// The place in attributeNames of an attribute name, or -1. Length and first letter leave one
+// name to compare: this runs for every attribute of every AREA of the page.
+int knownIndex(std::string_view name)
+{
+    if (name.empty())
+        return -1;
+    const char first = static_cast<char>(name[0] & ~0x20);
+    int index = -1;
+    switch (name.size()) {
+    case 3:
+        index = 2;
+        break;
+    case 4:
+        index = 0;
+        break;
+    case 5:
+        index = first == 'T' ? 3 : shapeIndex;
+        break;
+    case 6:
+        index = first == 'T' ? 1 : coordsIndex;
+        break;
+    case 7:
+        index = 4;
+        break;
+    case 10:
+        index = 6;
+        break;
+    case 11:
+        index = 5;
+        break;
+    default:
+        return -1;
+    }
+    return equalsIgnoreAsciiCase(name, attributeNames[static_cast<std::size_t>(index)]) ? index
+                                                                                        : -1;
+}
+
+} // namespace
+
+// The first attribute of each name the editor reads, found in one pass over the tag.
+class MapReader::AreaTag
+{
+public:
+    explicit AreaTag(std::string_view text) : mTag(text)
+    {
+        for (const TagAttribute &a : mTag.attributes()) {
+            const int index = knownIndex(mTag.nameOf(a));
+            if (index >= 0 && !mFirst[static_cast<std::size_t>(index)])
+                mFirst[static_cast<std::size_t>(index)] = &a;
+        }
+    }
+    const TagView &tag() const { return mTag; }
+    // The decoded value of attribute `index` of attributeNames; empty when the tag has none.
+    std::string value(int index) const { return valueIf(index).value_or(""); }
+    std::optional<std::string> valueIf(int index) const
+    {
+        const TagAttribute *a = mFirst[static_cast<std::size_t>(index)];
+        if (!a)
+            return std::nullopt;
+        return MarkupScanner::decodedValue(mTag.text(), *a);
+    }
+
+private:
+    TagView mTag;
+    std::array<const TagAttribute *, attributeNames.size()> mFirst{};
+};
+
+namespace {
 
 // The tag's attributes that the editor does not read, as written, in their order: a second
 // attribute of a known name is one of them, as browsers ignore it too, and so is a link
@@ -40,21 +110,18 @@ OtherAttributes otherAttributes(const TagView &tag, Geometry geometry = Geometry
     OtherAttributes others;
     std::array<bool, attributeNames.size()> seen{};
     for (const TagAttribute &a : tag.attributes()) {
-        const std::string_view name = tag.nameOf(a);
-        const auto known =
-            std::find_if(attributeNames.begin(), attributeNames.end(),
-                         [&](const char *n) { return equalsIgnoreAsciiCase(name, n); });
-        const auto index = static_cast<std::size_t>(known - attributeNames.begin());
-        const bool first = known != attributeNames.end() && !seen[index];
+        const int known = knownIndex(tag.nameOf(a));
+        const auto index = static_cast<std::size_t>(known);
+        const bool first = known >= 0 && !seen[index];
         if (first)
             seen[index] = true;
-        const std::string written(tag.text().substr(a.nameBegin, a.end - a.nameBegin));
-        if (geometry == Geometry::Dropped && known != attributeNames.end() && index >= coordsIndex)
+        if (geometry == Geometry::Dropped && known >= coordsIndex)
             continue;
+        const std::string_view written = tag.text().substr(a.nameBegin, a.end - a.nameBegin);
         if (!first)
-            others.emplace_back(written);
-        else if (index < coordsIndex && a.valueBegin == a.valueEnd)
-            others.emplace_back(written, static_cast<int>(index));
+            others.emplace_back(std::string(written));
+        else if (known < coordsIndex && a.valueBegin == a.valueEnd)
+            others.emplace_back(std::string(written), known);
     }
     return others;
 }
@@ -97,14 +164,9 @@ MapReader::MapReader(MapDocument &document, ImageSizeCache &images, MessageBoxPo
 
 std::string MapReader::GetAreaAttribute(std::string_view tag, int index)
 {
-    return areaAttribute(TagView(tag), index);
-}
-
-std::string MapReader::areaAttribute(const TagView &tag, int index)
-{
     if (index < 0 || index > coordsIndex)
         return {};
-    return tag.value(attributeNames[static_cast<std::size_t>(index)]).value_or("");
+    return AreaTag(tag).value(index);
 }
 
 bool MapReader::readPage(std::string_view page, const MapVisitor &visit)
@@ -119,17 +181,15 @@ bool MapReader::readPage(std::string_view page, const MapVisitor &visit)
     mEncoding = PageEncoding::detect(page);
     mDocument.Encoding = mEncoding;
     mDocumentPath = mDocument.Path;
-    const std::vector<MapBlock> blocks = MapBlockFinder::find(page);
-    mDocument.Maps.reserve(mDocument.Maps.size() + blocks.size());
-    for (const MapBlock &block : blocks) {
+    return MapBlockFinder::forEachBlock(page, [&](const MapBlock &block) {
         if (!ReadMapBlock(page, block))
             return false;
         if (visit) {
             visit(mDocument.Maps.back(), mDocument.MapCount() - 1, mEncoding);
-            mDocument.Maps.back() = ImageMap();
+            std::vector<Zone>().swap(mDocument.Maps.back().Zones);
         }
-    }
-    return true;
+        return true;
+    });
 }
 
 bool MapReader::ReadMapBlock(std::string_view page, const MapBlock &block)
@@ -145,6 +205,15 @@ bool MapReader::ReadMapBlock(std::string_view page, const MapBlock &block)
         fail(error);
         return false;
     }
+}
+
+std::vector<Zone> MapReader::readZonesAgain(std::string_view page, const MapBlock &block,
+                                            int mapIndex)
+{
+    readBlock(page, block, mapIndex);
+    std::vector<Zone> zones;
+    zones.swap(mDocument.Maps[static_cast<std::size_t>(mapIndex)].Zones);
+    return zones;
 }
 
 void MapReader::fail(const CoreError &error)
@@ -200,7 +269,8 @@ void MapReader::readImagePath(std::string_view page, const MapBlock &block, Imag
 
 void MapReader::readArea(std::string_view text, int mapIndex)
 {
-    const TagView tag(text);
+    const AreaTag area(text);
+    const TagView &tag = area.tag();
     // "/>" closes the tag only when its '/' is no attribute's value (data-x= />).
     const bool selfClosing =
         text.ends_with("/>") &&
@@ -208,7 +278,7 @@ void MapReader::readArea(std::string_view text, int mapIndex)
     mMarkup.selfClosing = mMarkup.selfClosing && selfClosing;
     mMarkup.lowerCase = mMarkup.lowerCase && writtenInLowerCase(tag);
     try {
-        readAreaShape(tag, mapIndex);
+        readAreaShape(area, mapIndex);
     } catch (const CoreError &) {
         // A read-only map is never written: an AREA it cannot show (COORDS written by
         // server code, say) is left out of the view rather than failing the page.
@@ -217,10 +287,10 @@ void MapReader::readArea(std::string_view text, int mapIndex)
     }
 }
 
-void MapReader::readAreaShape(const TagView &tag, int mapIndex)
+void MapReader::readAreaShape(const AreaTag &tag, int mapIndex)
 {
-    const std::string shape = toUpperAscii(tag.value("SHAPE").value_or("RECT"));
-    const std::string coords = areaAttribute(tag, coordsIndex);
+    const std::string shape = toUpperAscii(tag.valueIf(shapeIndex).value_or("RECT"));
+    const std::string coords = tag.value(coordsIndex);
     Zone zone;
     zone.setHSelection(false);
     zone.setHRegion(KindRegion);
@@ -268,7 +338,7 @@ void MapReader::readAreaShape(const TagView &tag, int mapIndex)
     addZone(std::move(zone), tag, mapIndex);
 }
 
-bool MapReader::readDefaultRectangle(const TagView &tag, int mapIndex, std::string_view coords)
+bool MapReader::readDefaultRectangle(const AreaTag &tag, int mapIndex, std::string_view coords)
 {
     if (!startsWith(coords, "0,0"))
         return false;
@@ -283,12 +353,12 @@ bool MapReader::readDefaultRectangle(const TagView &tag, int mapIndex, std::stri
     return true;
 }
 
-void MapReader::setDefaultRegion(const TagView &tag, int mapIndex)
+void MapReader::setDefaultRegion(const AreaTag &tag, int mapIndex)
 {
     ImageMap &map = mDocument.Maps[static_cast<std::size_t>(mapIndex)];
     for (int k = 0; k < 7; ++k)
-        map.DefaultRegion[static_cast<std::size_t>(k)] = areaAttribute(tag, k);
-    map.DefaultRegionOthers = otherAttributes(tag, Geometry::Dropped);
+        map.DefaultRegion[static_cast<std::size_t>(k)] = tag.value(k);
+    map.DefaultRegionOthers = otherAttributes(tag.tag(), Geometry::Dropped);
     auto *tree = mDocument.tree();
     if (!tree)
         return;
@@ -301,15 +371,15 @@ void MapReader::setDefaultRegion(const TagView &tag, int mapIndex)
     }
 }
 
-void MapReader::addZone(Zone zone, const TagView &tag, int mapIndex)
+void MapReader::addZone(Zone zone, const AreaTag &tag, int mapIndex)
 {
     ImageMap &map = mDocument.Maps[static_cast<std::size_t>(mapIndex)];
     if (map.Zones.size() >= MapDocument::MaxCount)
         throw CoreError(ErrOverflow, "Dépassement de capacité : la map « " + map.Name +
                                          " » ne peut contenir plus de 32 767 zones.");
     for (int k = 0; k < 7; ++k)
-        zone.SetData(k, areaAttribute(tag, k));
-    zone.setOtherAttributes(otherAttributes(tag));
+        zone.SetData(k, tag.value(k));
+    zone.setOtherAttributes(otherAttributes(tag.tag()));
     const int zoneIndex = map.ZoneCount();
     if (auto *tree = mDocument.tree())
         tree->addNode(mapKey(mapIndex), zoneKey(mapIndex, zoneIndex),

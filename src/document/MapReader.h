@@ -2,6 +2,7 @@
 
 #include "document/AreaAttributes.h"
 #include "document/CoreError.h"
+#include "document/ImageMap.h"
 #include "document/ImageSizeCache.h"
 #include "document/PageEncoding.h"
 #include "document/Paths.h"
@@ -10,13 +11,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace areamaker {
 
 class MapDocument;
 class MessageBoxPort;
-struct ImageMap;
-class Zone;
 class TagView;
 struct MapBlock;
 
@@ -33,24 +33,28 @@ public:
 
     // Appends every map of the page; false (with the reason in lastError) when a block is
     // malformed, in which case the reason has been shown to the user. With `visit`, each map
-    // is handed to it and then emptied, so the document never holds more than one map's
-    // zones; its maps still count towards the document's limit.
+    // is handed to it and then lets go of its zones, so the document never holds more than
+    // one map's zones.
     bool readPage(std::string_view page, const MapVisitor &visit = {});
     bool ReadMapBlock(std::string_view page, const MapBlock &block);
+    // The zones of map `mapIndex`, read again from `block`, the block of `page` it was read
+    // from; the map itself keeps none. Throws CoreError as the first reading would have.
+    std::vector<Zone> readZonesAgain(std::string_view page, const MapBlock &block, int mapIndex);
     const std::optional<CoreError> &lastError() const { return mLastError; }
 
     // Attribute `index` (0 to 6 as AreaAttributes, 7 for COORDS) of an AREA tag, as written.
     static std::string GetAreaAttribute(std::string_view tag, int index);
 
 private:
+    class AreaTag;
+
     void readBlock(std::string_view page, const MapBlock &block, int mapIndex);
     void readImagePath(std::string_view page, const MapBlock &block, ImageMap &map);
-    static std::string areaAttribute(const TagView &tag, int index);
     void readArea(std::string_view text, int mapIndex);
-    void readAreaShape(const TagView &tag, int mapIndex);
-    bool readDefaultRectangle(const TagView &tag, int mapIndex, std::string_view coords);
-    void setDefaultRegion(const TagView &tag, int mapIndex);
-    void addZone(Zone zone, const TagView &tag, int mapIndex);
+    void readAreaShape(const AreaTag &tag, int mapIndex);
+    bool readDefaultRectangle(const AreaTag &tag, int mapIndex, std::string_view coords);
+    void setDefaultRegion(const AreaTag &tag, int mapIndex);
+    void addZone(Zone zone, const AreaTag &tag, int mapIndex);
     void fail(const CoreError &error);
 
     MapDocument &mDocument;

@@ -89,7 +89,50 @@ bool MapWriter::rewrites(const MapBlock &block, int owner) const
     return true;
 }
 
+// Hands text on in pieces, holding back its last bytes, so that a block taken out of the page
+// can take with it the line break written before it.
+class MapWriter::HeldBackWriter
+{
+public:
+    explicit HeldBackWriter(const ContentWriter &write) : mWrite(write) {}
+
+    void append(std::string_view text)
+    {
+        mHeld.append(text);
+        if (mHeld.size() < PieceSize)
+            return;
+        const std::size_t handed = mHeld.size() - HeldBytes;
+        mWrite(std::string_view(mHeld).substr(0, handed));
+        mHeld.erase(0, handed);
+    }
+    // Whether what was written so far ends with `tail`, a line break.
+    bool endsWith(std::string_view tail) const { return mHeld.ends_with(tail); }
+    void dropLast(std::size_t count) { mHeld.resize(mHeld.size() - count); }
+    // Hands on what is held back: the text is whole.
+    void finish()
+    {
+        mWrite(mHeld);
+        mHeld.clear();
+    }
+
+private:
+    static constexpr std::size_t PieceSize = 1 << 16;
+    static constexpr std::size_t HeldBytes = 2; // the longest line break, CR LF
+
+    const ContentWriter &mWrite;
+    std::string mHeld;
+};
+
 bool MapWriter::WriteMaps(std::string &text)
+{
+    std::string page;
+    page.reserve(text.size());
+    writeMaps(text, [&page](std::string_view piece) { page.append(piece); });
+    text = std::move(page);
+    return true;
+}
+
+void MapWriter::writeMaps(std::string_view text, const ContentWriter &write)
 {
     mDocument.copyBackActiveZones();
     mEncoding = PageEncoding::detect(text);
@@ -97,7 +140,24 @@ bool MapWriter::WriteMaps(std::string &text)
     const std::vector<MapBlock> blocks = MapBlockFinder::find(text);
     const std::vector<int> owners = ownersOf(blocks);
     const ImgTagBinder::UpdatesByOldName updates = imgTagUpdates(blocks, owners);
+    if (updates.empty()) {
+        writeBlocks(text, blocks, owners, eol, write);
+    } else {
+        // The IMG tags to change are found in the new text as a whole, which is held for it.
+        std::string page;
+        page.reserve(text.size());
+        writeBlocks(text, blocks, owners, eol,
+                    [&page](std::string_view piece) { page.append(piece); });
+        mBinder.UpdateImgTags(page, updates);
+        write(page);
+    }
+    settleNames();
+}
 
+void MapWriter::writeBlocks(std::string_view text, const std::vector<MapBlock> &blocks,
+                            const std::vector<int> &owners, std::string_view eol,
+                            const ContentWriter &write)
+{
     std::vector<bool> hasBlock(static_cast<std::size_t>(mDocument.MapCount()), false);
     for (int owner : owners) {
         if (owner >= 0)
@@ -107,7 +167,8 @@ bool MapWriter::WriteMaps(std::string &text)
     for (int i = 0; i < mDocument.MapCount(); ++i) {
         const ImageMap &map = mDocument.Maps[static_cast<std::size_t>(i)];
         if (map.Alive && map.Modified && !hasBlock[static_cast<std::size_t>(i)])
-            newBlocks += eol + mapBlock(map, newStartTag(map), eol) + eol;
+            newBlocks += std::string(eol) + mapBlock(map, map.Zones, newStartTag(map), eol) +
+                         std::string(eol);
     }
     std::size_t insertAt = MarkupScanner::findEndTag(text, "BODY", 0);
     if (insertAt == MarkupScanner::npos)
@@ -117,18 +178,17 @@ bool MapWriter::WriteMaps(std::string &text)
             insertAt = b.end;
     }
 
-    std::string out;
-    out.reserve(text.size() + newBlocks.size());
+    HeldBackWriter out(write);
     std::size_t copied = 0;
     auto copyUpTo = [&](std::size_t position) {
         if (insertAt <= position && !newBlocks.empty()) {
             const std::size_t at = std::max(copied, insertAt);
-            out.append(text, copied, at - copied);
-            out += newBlocks;
+            out.append(text.substr(copied, at - copied));
+            out.append(newBlocks);
             newBlocks.clear();
             copied = at;
         }
-        out.append(text, copied, position - copied);
+        out.append(text.substr(copied, position - copied));
         copied = position;
     };
     for (std::size_t b = 0; b < blocks.size(); ++b) {
@@ -139,18 +199,19 @@ bool MapWriter::WriteMaps(std::string &text)
         copyUpTo(block.begin);
         copied = block.end;
         if (map.Alive) {
-            out += mapBlock(map, startTagOf(map, text, block), eol);
-        } else if (out.ends_with(eol)) {
-            out.resize(out.size() - eol.size());
-        } else if (std::string_view(text).substr(copied).starts_with(eol)) {
+            const std::string startTag = startTagOf(map, text, block);
+            if (mZoneSource)
+                out.append(mapBlock(map, mZoneSource(owners[b], block), startTag, eol));
+            else
+                out.append(mapBlock(map, map.Zones, startTag, eol));
+        } else if (out.endsWith(eol)) {
+            out.dropLast(eol.size());
+        } else if (text.substr(copied).starts_with(eol)) {
             copied += eol.size();
         }
     }
     copyUpTo(text.size());
-    text = std::move(out);
-    mBinder.UpdateImgTags(text, updates);
-    settleNames();
-    return true;
+    out.finish();
 }
 
 std::string MapWriter::pagePath(const std::string &imagePath) const
@@ -165,14 +226,14 @@ std::string MapWriter::sourcePathText(const ImageMap &map) const
     return pagePath(map.ImagePath);
 }
 
-std::string MapWriter::mapBlock(const ImageMap &map, const std::string &startTag,
-                                std::string_view eol)
+std::string MapWriter::mapBlock(const ImageMap &map, const std::vector<Zone> &zones,
+                                const std::string &startTag, std::string_view eol)
 {
     std::string block = startTag;
     block += eol;
     block += "<!--Source Map:|" + sourcePathText(map) + "|-->";
     block += eol;
-    for (const Zone &zone : map.Zones) {
+    for (const Zone &zone : zones) {
         const std::string area = zone.ToString(map.Markup);
         if (!area.empty()) {
             block += area;

@@ -5,8 +5,12 @@
 #include "document/MapBlock.h"
 #include "document/PageEncoding.h"
 #include "document/Paths.h"
+#include "document/Zone.h"
+#include "platform/FileSystem.h"
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace areamaker {
@@ -25,15 +29,29 @@ public:
 
     // Builds the new text in one pass over the old one.
     bool WriteMaps(std::string &text);
+    // The same, handed to `write` in pieces as it is made.
+    void writeMaps(std::string_view text, const ContentWriter &write);
+
+    // The zones of map `mapIndex`, read again from its block of the text being written.
+    using ZoneSource = std::function<std::vector<Zone>(int mapIndex, const MapBlock &block)>;
+    // For a document read from the very text it writes, whose maps have no zones held: each
+    // rewritten map's zones are read again just before its block is written, then let go.
+    void setZoneSource(ZoneSource source) { mZoneSource = std::move(source); }
 
 private:
+    class HeldBackWriter;
+
+    void writeBlocks(std::string_view text, const std::vector<MapBlock> &blocks,
+                     const std::vector<int> &owners, std::string_view eol,
+                     const ContentWriter &write);
     // For each block, the index of the map that owns it, or -1.
     std::vector<int> ownersOf(const std::vector<MapBlock> &blocks) const;
     // Whether the save rewrites or removes the block; throws when the page changed so that
     // a modified map's block can no longer be regenerated.
     bool rewrites(const MapBlock &block, int owner) const;
     // The MAP block of one map, lines separated by the page's line break.
-    std::string mapBlock(const ImageMap &map, const std::string &startTag, std::string_view eol);
+    std::string mapBlock(const ImageMap &map, const std::vector<Zone> &zones,
+                         const std::string &startTag, std::string_view eol);
     std::string defaultRegionLine(const ImageMap &map);
     std::string sourcePathText(const ImageMap &map) const;
     ImgTagBinder::UpdatesByOldName imgTagUpdates(const std::vector<MapBlock> &blocks,
@@ -46,6 +64,7 @@ private:
     const ImgTagBinder &mBinder;
     PathStyle mStyle;
     PageEncoding mEncoding;
+    ZoneSource mZoneSource;
 };
 
 } // namespace areamaker

@@ -238,6 +238,8 @@ MarkupScanner::TagScan MarkupScanner::scanTag(std::string_view text, std::size_t
 std::vector<TagAttribute> MarkupScanner::attributes(std::string_view tag)
 {
     std::vector<TagAttribute> list;
+    // Room for the attributes of a usual tag in one allocation.
+    list.reserve(8);
     std::size_t p = 1;
     while (p < tag.size() && !endsName(tag[p]))
         ++p;

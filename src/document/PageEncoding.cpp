@@ -184,6 +184,11 @@ PageEncoding PageEncoding::detect(std::string_view page)
     return PageEncoding(isValidUtf8(page) ? Kind::Utf8 : Kind::Windows1252);
 }
 
+bool PageEncoding::decodesToItself(std::string_view bytes) const
+{
+    return asciiRunLength(bytes) == bytes.size() || (mKind == Kind::Utf8 && isValidUtf8(bytes));
+}
+
 std::string PageEncoding::decode(std::string_view bytes) const
 {
     std::string out;

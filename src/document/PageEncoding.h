@@ -28,6 +28,9 @@ public:
     Kind kind() const { return mKind; }
     // Page bytes to UTF-8; bytes that are not valid in the encoding become U+FFFD.
     std::string decode(std::string_view bytes) const;
+    // Whether `decode` gives these very bytes back: ASCII in every encoding, valid UTF-8 in a
+    // UTF-8 page. Such bytes can be used as they stand.
+    bool decodesToItself(std::string_view bytes) const;
     // UTF-8 to page bytes; a character the encoding cannot hold becomes "&#N;".
     std::string encode(std::string_view utf8) const;
 

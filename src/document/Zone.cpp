@@ -80,10 +80,10 @@ void Zone::SupprimerRegion()
     mForme = ShapeNone;
 }
 
-void Zone::SetData(int index, const std::string &value)
+void Zone::SetData(int index, std::string value)
 {
     checkAttributeIndex(index);
-    mAttributes[static_cast<std::size_t>(index)] = value;
+    mAttributes[static_cast<std::size_t>(index)] = std::move(value);
 }
 
 const std::string &Zone::GetData(int index) const

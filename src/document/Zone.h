@@ -52,7 +52,7 @@ public:
     bool meetsBox(Point topLeft, Point bottomRight, std::int32_t margin) const;
     void SupprimerRegion();
 
-    void SetData(int index, const std::string &value);
+    void SetData(int index, std::string value);
     const std::string &GetData(int index) const;
     const AreaAttributes &attributes() const { return mAttributes; }
     // The AREA tag's attributes other than SHAPE, COORDS and the seven, as written.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,6 +23,11 @@ struct FileTime
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
 };
 
+// Receives a file's new contents piece by piece, in order.
+using ContentWriter = std::function<void(std::string_view piece)>;
+// Hands new contents to the writer; returns why they could not be made, or an empty string.
+using ContentProducer = std::function<std::string(const ContentWriter &write)>;
+
 // The file system as the document core needs it: whole-file reads and atomic replaces.
 class FileSystem
 {
@@ -31,6 +37,17 @@ public:
     virtual IoResult readFile(const std::string &path, std::string &bytes) const = 0;
     // Replaces the file's contents all at once: either the old or the new bytes survive.
     virtual IoResult replaceFile(const std::string &path, std::string_view bytes) = 0;
+    // The same with contents made while they are written, so that they need not be held
+    // whole; when `produce` fails, the file keeps its old bytes and its reason is returned.
+    virtual IoResult replaceFileWith(const std::string &path, const ContentProducer &produce)
+    {
+        std::string bytes;
+        const std::string failure =
+            produce([&bytes](std::string_view piece) { bytes.append(piece); });
+        if (!failure.empty())
+            return IoResult::failure(failure);
+        return replaceFile(path, bytes);
+    }
     // Removes the temporary files that replaces of this file killed before their end left
     // beside it: only the user's own, older than a minute, never through a link. Whatever
     // cannot be removed stays; the file itself is never touched.

@@ -19,12 +19,21 @@ constexpr const char *shapeNames[] = {"", "rect", "circle", "poly"};
 constexpr const char *attributeKeys[] = {"href",    "target",      "alt",       "title",
                                          "onclick", "onmouseover", "onmouseout"};
 
+// Page bytes as a JSON string; most need no decoding.
+void writeText(JsonWriter &json, std::string_view bytes, const PageEncoding &encoding)
+{
+    if (encoding.decodesToItself(bytes))
+        json.string(bytes);
+    else
+        json.string(encoding.decode(bytes));
+}
+
 void writeAttributes(JsonWriter &json, const AreaAttributes &attributes,
                      const PageEncoding &encoding)
 {
     for (std::size_t k = 0; k < attributes.size(); ++k) {
         json.raw(k == 0 ? "" : ",").string(attributeKeys[k]).raw(":");
-        json.string(encoding.decode(attributes[k]));
+        writeText(json, attributes[k], encoding);
     }
 }
 
@@ -59,7 +68,8 @@ void writeReadOnly(JsonWriter &json, const ImageMap &map)
 
 void writeMap(JsonWriter &json, const ImageMap &map, int index, const PageEncoding &encoding)
 {
-    json.raw("{\"index\":").number(index).raw(",\"name\":").string(encoding.decode(map.Name));
+    json.raw("{\"index\":").number(index).raw(",\"name\":");
+    writeText(json, map.Name, encoding);
     json.raw(",\"image\":").string(PageEncoding().decode(map.ImagePath));
     writeReadOnly(json, map);
     json.raw(",\"zones\":[");
@@ -103,15 +113,8 @@ int BatchCommands::list(const std::string &page, std::ostream &out, std::ostream
 int BatchCommands::rewrite(const std::string &page, std::ostream &err)
 {
     HeadlessSession session(mFiles, mImages);
-    DocumentLifecycle &lifecycle = session.lifecycle();
-    if (!lifecycle.OpenDocument(page, true))
-        return reportFailure(page, lifecycle, err);
-    for (ImageMap &map : session.document().Maps) {
-        if (map.Alive && !map.isReadOnly())
-            map.Modified = true;
-    }
-    if (!lifecycle.SaveDocument())
-        return reportFailure(page, lifecycle, err);
+    if (!session.lifecycle().RewritePage(page))
+        return reportFailure(page, session.lifecycle(), err);
     return 0;
 }
 

@@ -15,6 +15,7 @@
 #include <unistd.h>
 #include <vector>
 
+using areamaker::ContentWriter;
 using areamaker::FileTime;
 using areamaker::PosixFileSystem;
 
@@ -176,6 +177,43 @@ TEST(PosixFileSystem, FailedWriteLeavesTheOriginalAndNoTemporaryFile)
     EXPECT_EQ(status, 0);
     EXPECT_EQ(ScratchFolder::readBytes(site.page), "<html>original</html>\r\n");
     EXPECT_EQ(site.scratch.list("site"), std::vector<std::string>{"page.htm"});
+}
+
+// Contents made while they are written come out whole, whatever the size of their pieces;
+// contents whose making fails after megabytes were written leave the original and no
+// temporary file, and the reason is the producer's.
+TEST(PosixFileSystem, ContentsMadeWhileWrittenReplaceAllOrNothing)
+{
+    struct Case
+    {
+        std::size_t piece;
+        std::size_t total;
+        std::string failure;
+    };
+    const Case cases[] = {
+        {1, 100000, ""},
+        {70000, 5 << 20, ""},
+        {3 << 20, 7 << 20, ""},
+        {70000, 5 << 20, "Map illisible."},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::to_string(c.piece) + " " + c.failure);
+        PageInFolder site;
+        std::string expected;
+        const auto result =
+            PosixFileSystem().replaceFileWith(site.page, [&](const ContentWriter &write) {
+                for (int i = 0; expected.size() < c.total; ++i) {
+                    const std::string text(c.piece, static_cast<char>('a' + i % 26));
+                    write(text);
+                    expected += text;
+                }
+                return c.failure;
+            });
+        EXPECT_EQ(result.error, c.failure);
+        const std::string bytes = ScratchFolder::readBytes(site.page);
+        EXPECT_TRUE(bytes == (c.failure.empty() ? expected : "<html>original</html>\r\n"));
+        EXPECT_EQ(site.scratch.list("site"), std::vector<std::string>{"page.htm"});
+    }
 }
 
 // A page the user may not write is refused, as editors do, instead of being

@@ -140,6 +140,21 @@ TEST_F(MapWriterTest, DeletedMapTakesOneLineBreakAndUnbindsItsImages)
     EXPECT_EQ(document.MapCount(), 2) << "a deleted map keeps its index";
 }
 
+// The new page is handed on in pieces: a deleted block still takes the line break written
+// before it when a long text came first, whichever line break the page uses.
+TEST_F(MapWriterTest, DeletedMapTakesTheLineBreakBeforeItAfterALongText)
+{
+    const std::string text(100000, 'x');
+    for (const std::string eol : {"\r\n", "\n"}) {
+        SCOPED_TRACE(eol.size());
+        open("<p>" + text + "</p>" + eol + "<map name=\"gone\"></map><p>end</p>" + eol);
+        views.answers = {MessageAnswer::Yes};
+        lifecycle.deleteFromTree(mapKey(0));
+        save();
+        EXPECT_TRUE(saved() == "<p>" + text + "</p><p>end</p>" + eol);
+    }
+}
+
 TEST_F(MapWriterTest, MapsSharingANameKeepTheirOwnBlocks)
 {
     open("<map name=\"x\"><area shape=rect coords=\"1,1,2,2\"></map>\n"
