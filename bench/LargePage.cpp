@@ -30,8 +30,9 @@ constexpr std::array<Picture, 3> pictures = {{
 
 std::string areaLine(int map, int area)
 {
-    const std::string x = std::to_string(10 + (area % 10) * 60);
-    const std::string y = std::to_string(10 + (area / 10) * 200);
+    const int left = 10 + (area % 10) * 60, top = 10 + (area / 10) * 200;
+    const std::string x = std::to_string(left);
+    const std::string y = std::to_string(top);
     const std::string attributes = " HREF=\"pages/carte-" + std::to_string(map) + "/zone-" +
                                    std::to_string(area) + ".htm\" TITLE=\"Zone " +
                                    std::to_string(area) + " de la carte " + std::to_string(map) +
@@ -39,7 +40,8 @@ std::string areaLine(int map, int area)
                                    "\" onMouseOver=\"montrer(" + std::to_string(area) + ")\">";
     switch (area % 3) {
     case 0:
-        return "<AREA SHAPE=\"RECT\" COORDS=\"" + x + ',' + y + ",60,90\"" + attributes;
+        return "<AREA SHAPE=\"RECT\" COORDS=\"" + x + ',' + y + ',' + std::to_string(left + 50) +
+               ',' + std::to_string(top + 80) + '"' + attributes;
     case 1:
         return "<AREA SHAPE=\"CIRCLE\" COORDS=\"" + x + ',' + y + ",25\"" + attributes;
     default:

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Times `areamkr --list` and `areamkr --rewrite` as whole processes on generated pages of
+# Times `areamkr --list`, `--check` and `--rewrite` as whole processes on generated pages of
 # about 1, 10, 20 and 100 MB (20 areas per map, no pictures), with a Release build in
 # build-release/, and prints the README's table: the best of five runs, and the peak
 # memory (maximum resident set) of the largest run.
@@ -19,9 +19,9 @@ program="$build/src/app/areamkr"
 run() {
     local start end
     start=$(date +%s%N)
-    /usr/bin/time -f "%M" -o "$work/time" "$@" >/dev/null
+    /usr/bin/time -f "%M" -o "$work/time" "$@" >/dev/null || true
     end=$(date +%s%N)
-    echo "$(awk "BEGIN{printf \"%.3f\", ($end - $start) / 1e9}") $(cat "$work/time")"
+    echo "$(awk "BEGIN{printf \"%.3f\", ($end - $start) / 1e9}") $(tail -1 "$work/time")"
 }
 
 # The best time and the largest peak of five runs; `prepare` runs before each.
@@ -38,8 +38,8 @@ measure() {
     echo "$best $peak"
 }
 
-echo "| Page | --list | --rewrite | Peak memory (list / rewrite) |"
-echo "|---|---|---|---|"
+echo "| Page | --list | --check | --rewrite | Peak memory (list / check / rewrite) |"
+echo "|---|---|---|---|---|"
 for maps in 250 2500 5000 25000; do
     page="$work/page-$maps.htm"
     "$build/bench/areapage" "$maps" "$page"
@@ -47,8 +47,9 @@ for maps in 250 2500 5000 25000; do
     restore() { cp "$work/page-$maps.htm" "$work/copy.htm"; }
     nothing() { :; }
     read -r listTime listPeak < <(measure nothing "$program" --list "$page")
+    read -r checkTime checkPeak < <(measure nothing "$program" --check "$page")
     read -r rewriteTime rewritePeak < <(measure restore "$program" --rewrite "$work/copy.htm")
     megabytes=$(awk "BEGIN{printf \"%.1f\", $(stat -c %s "$page") / 1e6}")
-    echo "| $megabytes MB ($maps maps) | $listTime s | $rewriteTime s |" \
-        "$((listPeak / 1024)) / $((rewritePeak / 1024)) MB |"
+    echo "| $megabytes MB ($maps maps) | $listTime s | $checkTime s | $rewriteTime s |" \
+        "$((listPeak / 1024)) / $((checkPeak / 1024)) / $((rewritePeak / 1024)) MB |"
 done

@@ -4,7 +4,7 @@
 #include "platform/ImageProbe.h"
 
 #include <cstddef>
-#include <deque>
+#include <forward_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,8 +36,9 @@ struct MapFacts
     std::optional<std::string_view> id;
     std::optional<ImageSize> picture;
     std::vector<AreaFacts> areas;
-    // The area values that decoding changed; a deque, so that views into it stay valid.
-    std::deque<std::string> decodedValues;
+    // The area values that decoding changed; a list, so that views into it stay valid and
+    // the maps whose areas are not read hold no memory for it.
+    std::forward_list<std::string> decodedValues;
 
     // The name IMG tags use for it: NAME, or ID when it has no NAME.
     std::string_view key() const { return name ? *name : id.value_or(""); }
@@ -64,7 +65,7 @@ struct PageFacts
     std::vector<MapFacts> maps;
     std::vector<ImgFacts> images;
     // The map and IMG values that decoding changed.
-    std::deque<std::string> decodedValues;
+    std::forward_list<std::string> decodedValues;
 };
 
 } // namespace areamaker

@@ -58,8 +58,9 @@ PageFacts PageFactsReader::read(std::string_view page, const std::string &pagePa
     return facts;
 }
 
-std::optional<std::string_view> PageFactsReader::decoded(const TagView &tag, std::string_view name,
-                                                         std::deque<std::string> &store) const
+std::optional<std::string_view>
+PageFactsReader::decoded(const TagView &tag, std::string_view name,
+                         std::forward_list<std::string> &store) const
 {
     for (const TagAttribute &a : tag.attributes()) {
         if (!equalsIgnoreAsciiCase(tag.nameOf(a), name))
@@ -67,7 +68,7 @@ std::optional<std::string_view> PageFactsReader::decoded(const TagView &tag, std
         const std::string_view written = MarkupScanner::valueOf(tag.text(), a);
         if (readsAsWritten(written))
             return written;
-        return store.emplace_back(mEncoding.decode(decodeAttributeValue(written)));
+        return store.emplace_front(mEncoding.decode(decodeAttributeValue(written)));
     }
     return std::nullopt;
 }

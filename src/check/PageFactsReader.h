@@ -5,7 +5,7 @@
 #include "document/PageEncoding.h"
 #include "document/Paths.h"
 
-#include <deque>
+#include <forward_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,7 +43,7 @@ private:
     // The value of the tag's first attribute of that name, decoded into `store` when
     // decoding changes it.
     std::optional<std::string_view> decoded(const TagView &tag, std::string_view name,
-                                            std::deque<std::string> &store) const;
+                                            std::forward_list<std::string> &store) const;
     bool readsAsWritten(std::string_view written) const;
 
     ImageSizeCache &mImages;

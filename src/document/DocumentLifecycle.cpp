@@ -144,11 +144,18 @@ bool DocumentLifecycle::RewritePage(const std::string &path)
     if (!readPage(path, page))
         return false;
     ImageSizeCache images(mPorts.images, mPorts.files);
+    MapDocument scratch;
+    scratch.Path = path;
+    MapReader reader(scratch, images, mPorts.messages, mStyle);
+    // The maps are kept without their zones, which are read again when their block is written.
     MapDocument read;
     read.Path = path;
-    MapReader reader(read, images, mPorts.messages, mStyle);
-    // Each map lets go of its zones once read; they are read again when its block is written.
-    if (!scanPage(reader, page, [](const ImageMap &, int, const PageEncoding &) {}))
+    const auto keepWithoutZones = [&read](ImageMap &map, int, const PageEncoding &encoding) {
+        std::vector<Zone>().swap(map.Zones);
+        read.Maps.push_back(std::move(map));
+        read.Encoding = encoding;
+    };
+    if (!scanPage(reader, page, keepWithoutZones))
         return false;
     bool changed = false;
     for (ImageMap &map : read.Maps) {
@@ -160,9 +167,7 @@ bool DocumentLifecycle::RewritePage(const std::string &path)
         return true;
     const ImgTagBinder binder(mNewNoBorder);
     MapWriter writer(read, images, binder, mStyle);
-    writer.setZoneSource([&](int mapIndex, const MapBlock &block) {
-        return reader.readZonesAgain(page, block, mapIndex);
-    });
+    writer.setZoneSource([&](const MapBlock &block) { return reader.readZonesAgain(page, block); });
     const std::string eol(lineBreakOf(page));
     const IoResult written = mPorts.files->replaceFileWith(path, [&](const ContentWriter &write) {
         try {

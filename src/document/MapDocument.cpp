@@ -89,10 +89,14 @@ void MapDocument::markSaved()
 ImageMap &MapDocument::appendMap()
 {
     if (Maps.size() >= MaxCount)
-        throw CoreError(ErrOverflow,
-                        "Dépassement de capacité : le document ne peut contenir plus de "
-                        "32 767 images maps.");
+        throw tooManyMaps();
     return Maps.emplace_back();
+}
+
+CoreError MapDocument::tooManyMaps()
+{
+    return CoreError(ErrOverflow, "Dépassement de capacité : le document ne peut contenir plus "
+                                  "de 32 767 images maps.");
 }
 
 void MapDocument::AddImageMap(const std::string &name, const std::string &imagePath,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/CoreError.h"
 #include "document/EditHistory.h"
 #include "document/ImageMap.h"
 #include "document/PageEncoding.h"
@@ -67,6 +68,8 @@ public:
 
     // Appends a map read from the page or created by the user; fails past the count limit.
     ImageMap &appendMap();
+    // What adding a map past MaxCount fails with.
+    static CoreError tooManyMaps();
     void AddImageMap(const std::string &name, const std::string &imagePath,
                      const std::string &defaultHref);
     // Takes back the map added last, with its tree node, when what it was added for failed.

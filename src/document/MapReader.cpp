@@ -181,12 +181,17 @@ bool MapReader::readPage(std::string_view page, const MapVisitor &visit)
     mEncoding = PageEncoding::detect(page);
     mDocument.Encoding = mEncoding;
     mDocumentPath = mDocument.Path;
+    mVisited = 0;
     return MapBlockFinder::forEachBlock(page, [&](const MapBlock &block) {
+        if (visit && mVisited == MapDocument::MaxCount) {
+            fail(MapDocument::tooManyMaps());
+            return false;
+        }
         if (!ReadMapBlock(page, block))
             return false;
         if (visit) {
-            visit(mDocument.Maps.back(), mDocument.MapCount() - 1, mEncoding);
-            std::vector<Zone>().swap(mDocument.Maps.back().Zones);
+            visit(mDocument.Maps.back(), mVisited++, mEncoding);
+            mDocument.Maps.pop_back();
         }
         return true;
     });
@@ -207,12 +212,19 @@ bool MapReader::ReadMapBlock(std::string_view page, const MapBlock &block)
     }
 }
 
-std::vector<Zone> MapReader::readZonesAgain(std::string_view page, const MapBlock &block,
-                                            int mapIndex)
+std::vector<Zone> MapReader::readZonesAgain(std::string_view page, const MapBlock &block)
 {
-    readBlock(page, block, mapIndex);
+    const int index = mDocument.MapCount();
+    mDocument.appendMap();
     std::vector<Zone> zones;
-    zones.swap(mDocument.Maps[static_cast<std::size_t>(mapIndex)].Zones);
+    try {
+        readBlock(page, block, index);
+        zones.swap(mDocument.Maps.back().Zones);
+    } catch (const CoreError &) {
+        mDocument.Maps.pop_back();
+        throw;
+    }
+    mDocument.Maps.pop_back();
     return zones;
 }
 

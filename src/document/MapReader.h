@@ -27,19 +27,20 @@ public:
     MapReader(MapDocument &document, ImageSizeCache &images, MessageBoxPort *messages,
               PathStyle style = nativePathStyle());
 
-    // Receives each map as soon as it is read, with its place and the page's encoding.
-    using MapVisitor =
-        std::function<void(const ImageMap &map, int index, const PageEncoding &encoding)>;
+    // Receives each map as soon as it is read, with its place and the page's encoding; it
+    // may take the map away.
+    using MapVisitor = std::function<void(ImageMap &map, int index, const PageEncoding &encoding)>;
 
     // Appends every map of the page; false (with the reason in lastError) when a block is
     // malformed, in which case the reason has been shown to the user. With `visit`, each map
-    // is handed to it and then lets go of its zones, so the document never holds more than
-    // one map's zones.
+    // is handed to it instead and the document keeps none, so that it never holds more than
+    // one map; the maps still count towards the document's limit.
     bool readPage(std::string_view page, const MapVisitor &visit = {});
     bool ReadMapBlock(std::string_view page, const MapBlock &block);
-    // The zones of map `mapIndex`, read again from `block`, the block of `page` it was read
-    // from; the map itself keeps none. Throws CoreError as the first reading would have.
-    std::vector<Zone> readZonesAgain(std::string_view page, const MapBlock &block, int mapIndex);
+    // The zones of the map of `block`, read again from it for a writer that holds one map's
+    // zones at a time; the document keeps nothing of it. Throws CoreError as the first
+    // reading of that block did.
+    std::vector<Zone> readZonesAgain(std::string_view page, const MapBlock &block);
     const std::optional<CoreError> &lastError() const { return mLastError; }
 
     // Attribute `index` (0 to 6 as AreaAttributes, 7 for COORDS) of an AREA tag, as written.
@@ -64,6 +65,7 @@ private:
     PageEncoding mEncoding;
     std::string mDocumentPath;
     bool mDefaultNodeAdded = false;
+    int mVisited = 0;
     AreaMarkup mMarkup;
     std::optional<CoreError> mLastError;
 };

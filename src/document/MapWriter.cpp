@@ -201,7 +201,7 @@ void MapWriter::writeBlocks(std::string_view text, const std::vector<MapBlock> &
         if (map.Alive) {
             const std::string startTag = startTagOf(map, text, block);
             if (mZoneSource)
-                out.append(mapBlock(map, mZoneSource(owners[b], block), startTag, eol));
+                out.append(mapBlock(map, mZoneSource(block), startTag, eol));
             else
                 out.append(mapBlock(map, map.Zones, startTag, eol));
         } else if (out.endsWith(eol)) {

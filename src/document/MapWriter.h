@@ -32,8 +32,8 @@ public:
     // The same, handed to `write` in pieces as it is made.
     void writeMaps(std::string_view text, const ContentWriter &write);
 
-    // The zones of map `mapIndex`, read again from its block of the text being written.
-    using ZoneSource = std::function<std::vector<Zone>(int mapIndex, const MapBlock &block)>;
+    // The zones of a map, read again from its block of the text being written.
+    using ZoneSource = std::function<std::vector<Zone>(const MapBlock &block)>;
     // For a document read from the very text it writes, whose maps have no zones held: each
     // rewritten map's zones are read again just before its block is written, then let go.
     void setZoneSource(ZoneSource source) { mZoneSource = std::move(source); }

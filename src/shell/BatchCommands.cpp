@@ -15,9 +15,13 @@ namespace areamaker {
 
 namespace {
 
-constexpr const char *shapeNames[] = {"", "rect", "circle", "poly"};
-constexpr const char *attributeKeys[] = {"href",    "target",      "alt",       "title",
-                                         "onclick", "onmouseover", "onmouseout"};
+// Keys and keywords as they stand in the JSON text, quoted and followed by what comes next.
+constexpr std::string_view shapeMembers[] = {
+    "{\"shape\":\"\",\"points\":", "{\"shape\":\"rect\",\"points\":",
+    "{\"shape\":\"circle\",\"points\":", "{\"shape\":\"poly\",\"points\":"};
+constexpr std::string_view attributeMembers[] = {
+    "\"href\":",     ",\"target\":",      ",\"alt\":",       ",\"title\":",
+    ",\"onclick\":", ",\"onmouseover\":", ",\"onmouseout\":"};
 
 // Page bytes as a JSON string; most need no decoding.
 void writeText(JsonWriter &json, std::string_view bytes, const PageEncoding &encoding)
@@ -32,7 +36,7 @@ void writeAttributes(JsonWriter &json, const AreaAttributes &attributes,
                      const PageEncoding &encoding)
 {
     for (std::size_t k = 0; k < attributes.size(); ++k) {
-        json.raw(k == 0 ? "" : ",").string(attributeKeys[k]).raw(":");
+        json.raw(attributeMembers[k]);
         writeText(json, attributes[k], encoding);
     }
 }
@@ -40,21 +44,21 @@ void writeAttributes(JsonWriter &json, const AreaAttributes &attributes,
 void writePoints(JsonWriter &json, const Zone &zone)
 {
     const int count = zone.hForme() == ShapePolygon ? zone.hNCoords() : 2;
-    json.raw("[");
+    json.raw('[');
     for (int i = 0; i < count; ++i) {
-        json.raw(i == 0 ? "[" : ",[").number(zone.getXCoord(i)).raw(",");
-        json.number(zone.getYCoord(i)).raw("]");
+        json.raw(i == 0 ? "[" : ",[").number(zone.getXCoord(i)).raw(',');
+        json.number(zone.getYCoord(i)).raw(']');
     }
-    json.raw("]");
+    json.raw(']');
 }
 
 void writeZone(JsonWriter &json, const Zone &zone, const PageEncoding &encoding)
 {
-    json.raw("{\"shape\":").string(shapeNames[zone.hForme()]).raw(",\"points\":");
+    json.raw(shapeMembers[zone.hForme()]);
     writePoints(json, zone);
-    json.raw(",");
+    json.raw(',');
     writeAttributes(json, zone.attributes(), encoding);
-    json.raw("}");
+    json.raw('}');
 }
 
 // Every map says whether the editor may change it, and a read-only one says why.
@@ -98,7 +102,7 @@ int BatchCommands::list(const std::string &page, std::ostream &out, std::ostream
     // are ever held whole. A page that fails half-way leaves the listing cut short.
     JsonWriter json(out);
     json.raw("{\"maps\":[");
-    const auto listMap = [&json](const ImageMap &map, int index, const PageEncoding &encoding) {
+    const auto listMap = [&json](ImageMap &map, int index, const PageEncoding &encoding) {
         json.raw(index == 0 ? "" : ",");
         writeMap(json, map, index, encoding);
     };

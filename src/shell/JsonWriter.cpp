@@ -1,6 +1,7 @@
 #include "shell/JsonWriter.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <ostream>
 
@@ -10,9 +11,19 @@ namespace {
 
 constexpr std::size_t HandOnSize = 1 << 16;
 
+// The bytes a JSON string cannot hold as they are, looked up rather than compared: every
+// byte of a listing goes through here.
+constexpr std::array<bool, 256> escapedBytes = [] {
+    std::array<bool, 256> table{};
+    for (int c = 0; c < 0x20; ++c)
+        table[static_cast<std::size_t>(c)] = true;
+    table['"'] = table['\\'] = true;
+    return table;
+}();
+
 bool needsEscape(char c)
 {
-    return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
+    return escapedBytes[static_cast<unsigned char>(c)];
 }
 
 void appendEscape(std::string &out, char c)

@@ -242,7 +242,7 @@ TEST_F(MapReaderTest, VisitingHandsOverTheMapsAnOpenReadsInOrder)
         if (whole)
             open(c.page);
         std::vector<std::string> visited;
-        const auto visit = [&](const ImageMap &map, int index, const PageEncoding &encoding) {
+        const auto visit = [&](ImageMap &map, int index, const PageEncoding &encoding) {
             EXPECT_EQ(index, static_cast<int>(visited.size()));
             visited.push_back(describe(map, encoding));
         };
