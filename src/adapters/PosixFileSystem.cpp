@@ -1,5 +1,6 @@
 #include "adapters/PosixFileSystem.h"
 
+#include "adapters/MappedFileView.h"
 #include "adapters/SystemErrorText.h"
 
 #include <algorithm>
@@ -88,6 +89,30 @@ IoResult PosixFileSystem::readFile(const std::string &path, std::string &bytes) 
     if (fd < 0)
         return systemFailure("Ouverture impossible");
     const IoResult result = readOpenFile(fd, bytes);
+    mCalls.closeFile(fd);
+    return result;
+}
+
+IoResult PosixFileSystem::viewFile(const std::string &path, std::unique_ptr<FileView> &view) const
+{
+    const int fd = mCalls.openFile(path.c_str(), O_RDONLY);
+    if (fd < 0)
+        return systemFailure("Ouverture impossible");
+    struct stat info
+    {
+    };
+    const bool regular = mCalls.statFile(fd, &info) == 0 && S_ISREG(info.st_mode);
+    const auto size = static_cast<std::size_t>(info.st_size);
+    void *mapped = regular && size > 0 ? mCalls.mapFile(fd, size) : MAP_FAILED;
+    IoResult result;
+    if (mapped != MAP_FAILED) {
+        view = std::make_unique<MappedFileView>(mCalls, mapped, size);
+    } else {
+        std::string bytes;
+        result = readOpenFile(fd, bytes);
+        if (result.ok())
+            view = std::make_unique<OwnedFileView>(std::move(bytes));
+    }
     mCalls.closeFile(fd);
     return result;
 }

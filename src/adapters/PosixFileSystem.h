@@ -15,6 +15,8 @@ public:
 
     bool fileExists(const std::string &path) const override;
     IoResult readFile(const std::string &path, std::string &bytes) const override;
+    // Maps a regular file read-only; an empty file, or one the system cannot map, is read.
+    IoResult viewFile(const std::string &path, std::unique_ptr<FileView> &view) const override;
     IoResult replaceFile(const std::string &path, std::string_view bytes) override;
     IoResult replaceFileWith(const std::string &path, const ContentProducer &produce) override;
     void removeStaleTemporaries(const std::string &path) override;

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
 namespace areamaker {
@@ -104,6 +105,16 @@ SystemCalls &SystemCalls::real()
 {
     static SystemCalls calls;
     return calls;
+}
+
+void *SystemCalls::mapFile(int fd, std::size_t size)
+{
+    return ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+}
+
+void SystemCalls::unmapFile(void *address, std::size_t size)
+{
+    ::munmap(address, size);
 }
 
 } // namespace areamaker

@@ -35,6 +35,10 @@ public:
     virtual bool mayWrite(const char *path);
     // The mode a newly created file gets: 0666 less the process's umask.
     virtual mode_t newFileMode();
+    // The first `size` bytes of an open file, mapped read-only with its pages read at once;
+    // MAP_FAILED when the system cannot map it.
+    virtual void *mapFile(int fd, std::size_t size);
+    virtual void unmapFile(void *address, std::size_t size);
 
     // The calls as the system makes them.
     static SystemCalls &real();

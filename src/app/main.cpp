@@ -5,6 +5,7 @@
 #include "adapters/QtImageProbe.h"
 #include "adapters/QtMessageBox.h"
 #include "adapters/QtSettingsStore.h"
+#include "adapters/TruncationGuard.h"
 #include "adapters/XdgBrowserLookup.h"
 #include "shell/BatchCommands.h"
 #include "widgets/EditorSession.h"
@@ -58,6 +59,8 @@ int runBatch(int argc, char *argv[])
         return usage();
     // The image readers are plugins: an application object finds them, no display needed.
     QCoreApplication app(argc, argv);
+    // The commands view pages through their mapped pages, which another program may cut short.
+    areamaker::guardAgainstTruncatedViews();
     areamaker::PosixFileSystem files;
     areamaker::QtImageProbe images;
     areamaker::BatchCommands batch(files, images);

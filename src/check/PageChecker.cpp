@@ -129,13 +129,15 @@ std::vector<CheckFinding> PageChecker::check(std::string_view page, const std::s
     return findings;
 }
 
-bool PageChecker::readPage(const std::string &path, std::string &page, std::string &failure) const
+bool PageChecker::viewPage(const std::string &path, std::unique_ptr<FileView> &view,
+                           std::string &failure) const
 {
-    const IoResult read = mFiles.readFile(path, page);
+    const IoResult read = mFiles.viewFile(path, view);
     if (!read.ok()) {
         failure = read.error;
         return false;
     }
+    const std::string_view page = view->bytes();
     if (const std::string kind = binaryKindOf(page); !kind.empty()) {
         failure = "Ce fichier est " + kind + ", pas une page web.";
         return false;

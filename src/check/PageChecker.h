@@ -4,6 +4,7 @@
 #include "check/CheckRule.h"
 #include "check/FolderListings.h"
 #include "document/Paths.h"
+#include "platform/FileView.h"
 
 #include <functional>
 #include <memory>
@@ -30,9 +31,10 @@ public:
     void check(std::string_view page, const std::string &pagePath, const FindingSink &sink);
     // The findings on a page's text, all together.
     std::vector<CheckFinding> check(std::string_view page, const std::string &pagePath);
-    // Reads a page file to check; false, with the reason in French, when the file cannot be
+    // Views a page file to check; false, with the reason in French, when the file cannot be
     // read or is no HTML text.
-    bool readPage(const std::string &path, std::string &page, std::string &failure) const;
+    bool viewPage(const std::string &path, std::unique_ptr<FileView> &page,
+                  std::string &failure) const;
 
 private:
     // The findings that `apply` has the rules add, in the order of the page.

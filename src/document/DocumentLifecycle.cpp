@@ -116,7 +116,22 @@ bool DocumentLifecycle::readPage(const std::string &path, std::string &page)
         reportOpenFailure(ErrFileNotFound, read.error);
         return false;
     }
-    const std::string kind = binaryKindOf(page);
+    return isPage(path, page);
+}
+
+bool DocumentLifecycle::viewPage(const std::string &path, std::unique_ptr<FileView> &view)
+{
+    const IoResult read = mPorts.files->viewFile(path, view);
+    if (!read.ok()) {
+        reportOpenFailure(ErrFileNotFound, read.error);
+        return false;
+    }
+    return isPage(path, view->bytes());
+}
+
+bool DocumentLifecycle::isPage(const std::string &path, std::string_view bytes)
+{
+    const std::string kind = binaryKindOf(bytes);
     if (!kind.empty()) {
         reportNotAPage(path, kind);
         return false;
@@ -127,22 +142,23 @@ bool DocumentLifecycle::readPage(const std::string &path, std::string &page)
 bool DocumentLifecycle::visitMaps(const std::string &path, const MapReader::MapVisitor &visit)
 {
     mLastError.clear();
-    std::string page;
-    if (!readPage(path, page))
+    std::unique_ptr<FileView> view;
+    if (!viewPage(path, view))
         return false;
     ImageSizeCache images(mPorts.images, mPorts.files);
     MapDocument read;
     read.Path = path;
     MapReader reader(read, images, mPorts.messages, mStyle);
-    return scanPage(reader, page, visit);
+    return scanPage(reader, view->bytes(), visit);
 }
 
 bool DocumentLifecycle::RewritePage(const std::string &path)
 {
     mLastError.clear();
-    std::string page;
-    if (!readPage(path, page))
+    std::unique_ptr<FileView> view;
+    if (!viewPage(path, view))
         return false;
+    const std::string_view page = view->bytes();
     ImageSizeCache images(mPorts.images, mPorts.files);
     MapDocument scratch;
     scratch.Path = path;
@@ -185,7 +201,7 @@ bool DocumentLifecycle::RewritePage(const std::string &path)
     return true;
 }
 
-bool DocumentLifecycle::scanPage(MapReader &reader, const std::string &page,
+bool DocumentLifecycle::scanPage(MapReader &reader, std::string_view page,
                                  const MapReader::MapVisitor &visit)
 {
     if (!reader.readPage(page, visit)) {

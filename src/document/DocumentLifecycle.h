@@ -3,8 +3,10 @@
 #include "document/MapReader.h"
 #include "document/Paths.h"
 #include "platform/EditorPorts.h"
+#include "platform/FileView.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace areamaker {
@@ -62,7 +64,10 @@ public:
 
 private:
     bool readPage(const std::string &path, std::string &page);
-    bool scanPage(MapReader &reader, const std::string &page,
+    // A page read for reading only: a view of the file, not a copy where the system lends it.
+    bool viewPage(const std::string &path, std::unique_ptr<FileView> &view);
+    bool isPage(const std::string &path, std::string_view bytes);
+    bool scanPage(MapReader &reader, std::string_view page,
                   const MapReader::MapVisitor &visit = {});
     void adoptPage(const std::string &path, std::string &&page, MapDocument &&read,
                    const DeferredTree &nodes);

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "platform/FileView.h"
+
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,6 +38,16 @@ public:
     virtual ~FileSystem() = default;
     virtual bool fileExists(const std::string &path) const = 0;
     virtual IoResult readFile(const std::string &path, std::string &bytes) const = 0;
+    // The file's bytes for a reader that only reads them, lent by the system without a copy
+    // where it can; the default reads a copy.
+    virtual IoResult viewFile(const std::string &path, std::unique_ptr<FileView> &view) const
+    {
+        std::string bytes;
+        IoResult result = readFile(path, bytes);
+        if (result.ok())
+            view = std::make_unique<OwnedFileView>(std::move(bytes));
+        return result;
+    }
     // Replaces the file's contents all at once: either the old or the new bytes survive.
     virtual IoResult replaceFile(const std::string &path, std::string_view bytes) = 0;
     // The same with contents made while they are written, so that they need not be held

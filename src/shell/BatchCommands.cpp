@@ -128,15 +128,16 @@ int BatchCommands::check(const std::vector<std::string> &pages, bool json, std::
     PageChecker checker(mFiles, &mImages);
     CheckReport report(out, json);
     for (const std::string &page : pages) {
-        std::string text, failure;
+        std::unique_ptr<FileView> view;
+        std::string failure;
         // Links and pictures are resolved against the page; the report names it as given.
         const std::string path = std::filesystem::absolute(page).lexically_normal().string();
-        if (!checker.readPage(path, text, failure)) {
+        if (!checker.viewPage(path, view, failure)) {
             report.unreadable(page, failure, err);
             continue;
         }
         report.beginPage(page);
-        checker.check(text, path, [&report](const CheckFinding &f) { report.finding(f); });
+        checker.check(view->bytes(), path, [&report](const CheckFinding &f) { report.finding(f); });
         report.endPage();
     }
     report.finish();

@@ -1,4 +1,5 @@
 #include "adapters/PosixFileSystem.h"
+#include "adapters/TruncationGuard.h"
 
 #include "ChildProcess.h"
 #include "ScratchFolder.h"
@@ -17,6 +18,7 @@
 
 using areamaker::ContentWriter;
 using areamaker::FileTime;
+using areamaker::FileView;
 using areamaker::PosixFileSystem;
 
 namespace fs = std::filesystem;
@@ -62,8 +64,10 @@ TEST(PosixFileSystem, ReadRefusesWhatIsNotAReadableFile)
     for (const auto &[name, reason] : cases) {
         SCOPED_TRACE(name);
         std::string bytes;
-        const auto result = PosixFileSystem().readFile(scratch.file(name), bytes);
-        EXPECT_EQ(result.error, reason);
+        EXPECT_EQ(PosixFileSystem().readFile(scratch.file(name), bytes).error, reason);
+        std::unique_ptr<FileView> view;
+        EXPECT_EQ(PosixFileSystem().viewFile(scratch.file(name), view).error, reason);
+        EXPECT_EQ(view, nullptr);
     }
 }
 
@@ -77,6 +81,9 @@ TEST(PosixFileSystem, ReadReturnsEveryByteOfFilesLargerThanOneBuffer)
         std::string read = "stale";
         ASSERT_TRUE(PosixFileSystem().readFile(scratch.write("page.htm", bytes), read).ok());
         EXPECT_EQ(read, bytes);
+        std::unique_ptr<FileView> view;
+        ASSERT_TRUE(PosixFileSystem().viewFile(scratch.file("page.htm"), view).ok());
+        EXPECT_EQ(view->bytes(), bytes);
     }
 }
 
@@ -214,6 +221,22 @@ TEST(PosixFileSystem, ContentsMadeWhileWrittenReplaceAllOrNothing)
         EXPECT_TRUE(bytes == (c.failure.empty() ? expected : "<html>original</html>\r\n"));
         EXPECT_EQ(site.scratch.list("site"), std::vector<std::string>{"page.htm"});
     }
+}
+
+// A viewed page that another program cuts short ends the program with a message and exit
+// status 1, not with a crash by signal.
+TEST(PosixFileSystem, AViewedPageCutShortEndsTheProgramWithAMessage)
+{
+    ScratchFolder scratch;
+    const std::string page = scratch.write("page.htm", std::string(1 << 20, 'x'));
+    const int status = ChildProcess::run([&] {
+        areamaker::guardAgainstTruncatedViews();
+        std::unique_ptr<FileView> view;
+        if (!PosixFileSystem().viewFile(page, view).ok() || ::truncate(page.c_str(), 0) != 0)
+            return 3;
+        return view->bytes()[(1 << 20) - 1] == 'x' ? 4 : 5;
+    });
+    EXPECT_EQ(status, 1);
 }
 
 // A page the user may not write is refused, as editors do, instead of being

@@ -143,8 +143,9 @@ TEST(CheckSupport, PagesThatCannotBeChecked)
     site.files.put("/site/utf16.htm", std::string("\xFF\xFE<\0h\0", 6));
     PageChecker checker(site.files, &site.images);
     for (const auto &[path, reason] : cases) {
-        std::string page, failure;
-        EXPECT_FALSE(checker.readPage(path, page, failure)) << path;
+        std::unique_ptr<FileView> page;
+        std::string failure;
+        EXPECT_FALSE(checker.viewPage(path, page, failure)) << path;
         EXPECT_NE(failure.find(reason), std::string::npos) << failure;
     }
 }
