@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace areamaker {
@@ -35,6 +36,23 @@ bool looksDecimal(std::string_view text)
     return digits;
 }
 
+// A whole number of at most nine digits, as nearly every coordinate is, read without going
+// through a double; nothing for any other text, which the general reading then takes.
+std::optional<std::int32_t> plainInteger(std::string_view text)
+{
+    const bool negative = text.starts_with('-');
+    const std::string_view digits = text.substr(negative || text.starts_with('+') ? 1 : 0);
+    if (digits.empty() || digits.size() > 9)
+        return std::nullopt;
+    std::int32_t value = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return negative ? -value : value;
+}
+
 [[noreturn]] void notANumber(std::string_view piece)
 {
     throw CoreError(ErrTypeMismatch, "Incompatibilité de type : « " + std::string(piece) +
@@ -46,6 +64,8 @@ bool looksDecimal(std::string_view text)
 std::int32_t parseCoordinate(std::string_view piece)
 {
     std::string_view text = trimmed(piece);
+    if (const auto whole = plainInteger(text))
+        return *whole;
     if (!looksDecimal(text))
         notANumber(piece);
     if (text.front() == '+')
