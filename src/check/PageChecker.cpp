@@ -28,12 +28,12 @@ public:
     explicit Locator(std::string_view page) : mPage(page) {}
     void locate(CheckFinding &f)
     {
-        for (; mAt < f.offset && mAt < mPage.size(); ++mAt) {
-            if (mPage[mAt] == '\n') {
-                ++mLine;
-                mLineStart = mAt + 1;
-            }
+        const std::size_t to = std::min(f.offset, mPage.size());
+        for (std::size_t lf = mPage.find('\n', mAt); lf < to; lf = mPage.find('\n', lf + 1)) {
+            ++mLine;
+            mLineStart = lf + 1;
         }
+        mAt = std::max(mAt, to);
         f.line = mLine;
         f.column = static_cast<int>(f.offset - mLineStart) + 1;
     }

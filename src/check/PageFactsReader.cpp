@@ -50,8 +50,8 @@ PageFacts PageFactsReader::read(std::string_view page, const std::string &pagePa
     mFirstSrc.clear();
     PageFacts facts;
     facts.path = pagePath;
-    readImages(page, facts);
     mBlocks = MapBlockFinder::find(page);
+    readImages(page, facts);
     facts.maps.reserve(mBlocks.size());
     for (const MapBlock &block : mBlocks)
         facts.maps.push_back(readMap(page, block, facts));
@@ -79,9 +79,26 @@ bool PageFactsReader::readsAsWritten(std::string_view written) const
     return written.find('&') == std::string_view::npos && mEncoding.decodesToItself(written);
 }
 
+// A block the editor may rewrite holds only AREA tags and its source comment, and markup is
+// searched the same way from its start or from its end: the search skips such blocks.
 void PageFactsReader::readImages(std::string_view page, PageFacts &facts)
 {
-    for (std::size_t p = MarkupScanner::findStartTag(page, "IMG", 0); p != MarkupScanner::npos;) {
+    std::size_t from = 0;
+    for (const MapBlock &block : mBlocks) {
+        if (!block.readOnlyReason.empty())
+            continue;
+        readImagesBetween(page, from, block.begin, facts);
+        from = block.end;
+    }
+    readImagesBetween(page, from, page.size(), facts);
+}
+
+void PageFactsReader::readImagesBetween(std::string_view page, std::size_t from, std::size_t to,
+                                        PageFacts &facts)
+{
+    const std::string_view before = page.substr(0, to);
+    for (std::size_t p = MarkupScanner::findStartTag(before, "IMG", from);
+         p != MarkupScanner::npos;) {
         const std::string_view text = tagAt(page, p);
         const TagView tag(text);
         facts.images.push_back({p, decoded(tag, "USEMAP", facts.decodedValues)});
@@ -89,7 +106,7 @@ void PageFactsReader::readImages(std::string_view page, PageFacts &facts)
         const auto src = tag.value("SRC");
         if (name && src && !src->empty())
             mFirstSrc.try_emplace(toUpperAscii(*name), *src);
-        p = MarkupScanner::findStartTag(page, "IMG", p + text.size());
+        p = MarkupScanner::findStartTag(before, "IMG", p + text.size());
     }
 }
 

@@ -35,6 +35,8 @@ public:
 
 private:
     void readImages(std::string_view page, PageFacts &facts);
+    void readImagesBetween(std::string_view page, std::size_t from, std::size_t to,
+                           PageFacts &facts);
     MapFacts readMap(std::string_view page, const MapBlock &block, PageFacts &facts);
     // The picture the editor shows for the map: its source comment's, else the SRC of the
     // first IMG tag whose USEMAP names it.
