@@ -134,7 +134,9 @@ std::size_t MarkupScanner::closingQuote(std::string_view text, std::size_t open)
     const std::size_t close = text.find(text[open], open + 1);
     if (close == npos)
         return npos;
-    for (std::size_t lt = text.find('<', open + 1); lt < close; lt = text.find('<', lt + 1)) {
+    // The search for a '<' stops at the closing quote rather than at the next tag.
+    const std::string_view quoted = text.substr(0, close);
+    for (std::size_t lt = quoted.find('<', open + 1); lt != npos; lt = quoted.find('<', lt + 1)) {
         if (startsMapTag(text, lt))
             return npos;
     }
