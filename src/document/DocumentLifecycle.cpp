@@ -14,6 +14,8 @@
 #include "document/MapWriter.h"
 #include "document/TreeKeys.h"
 
+#include <optional>
+
 namespace areamaker {
 
 namespace {
@@ -162,17 +164,19 @@ bool DocumentLifecycle::RewritePage(const std::string &path)
     ImageSizeCache images(mPorts.images, mPorts.files);
     MapDocument scratch;
     scratch.Path = path;
-    MapReader reader(scratch, images, mPorts.messages, mStyle);
-    // The maps are kept without their zones, which are read again when their block is written.
+    // The plan of the save reads no AREA tag: each map is read again, whole, as its block is
+    // written. A failure of either reading is reported by a whole reading of the page, which
+    // finds the page's first one, as opening it would.
+    MapReader reader(scratch, images, nullptr, mStyle);
+    reader.skipAreas();
     MapDocument read;
     read.Path = path;
-    const auto keepWithoutZones = [&read](ImageMap &map, int, const PageEncoding &encoding) {
-        std::vector<Zone>().swap(map.Zones);
+    const auto keep = [&read](ImageMap &map, int, const PageEncoding &encoding) {
         read.Maps.push_back(std::move(map));
         read.Encoding = encoding;
     };
-    if (!scanPage(reader, page, keepWithoutZones))
-        return false;
+    if (!reader.readPage(page, keep))
+        return reportFirstFailure(path, page, images, *reader.lastError());
     bool changed = false;
     for (ImageMap &map : read.Maps) {
         map.Modified = map.Alive && !map.isReadOnly();
@@ -183,22 +187,37 @@ bool DocumentLifecycle::RewritePage(const std::string &path)
         return true;
     const ImgTagBinder binder(mNewNoBorder);
     MapWriter writer(read, images, binder, mStyle);
-    writer.setZoneSource([&](const MapBlock &block) { return reader.readZonesAgain(page, block); });
+    writer.setMapSource([&](const MapBlock &block) { return reader.readMapAgain(page, block); });
     const std::string eol(lineBreakOf(page));
+    std::optional<CoreError> misread;
     const IoResult written = mPorts.files->replaceFileWith(path, [&](const ContentWriter &write) {
         try {
             writeSavedPage(writer, page, eol, write);
         } catch (const CoreError &error) {
+            misread = error;
             return error.description();
         }
         return std::string();
     });
+    if (misread)
+        return reportFirstFailure(path, page, images, *misread);
     if (!written.ok()) {
         mLastError = written.error;
         return false;
     }
     mPorts.files->removeStaleTemporaries(path);
     return true;
+}
+
+bool DocumentLifecycle::reportFirstFailure(const std::string &path, std::string_view page,
+                                           ImageSizeCache &images, const CoreError &failure)
+{
+    MapDocument read;
+    read.Path = path;
+    MapReader whole(read, images, mPorts.messages, mStyle);
+    if (scanPage(whole, page, [](ImageMap &, int, const PageEncoding &) {}))
+        mLastError = failure.description();
+    return false;
 }
 
 bool DocumentLifecycle::scanPage(MapReader &reader, std::string_view page,

@@ -67,6 +67,10 @@ private:
     // A page read for reading only: a view of the file, not a copy where the system lends it.
     bool viewPage(const std::string &path, std::unique_ptr<FileView> &view);
     bool isPage(const std::string &path, std::string_view bytes);
+    // Reports a failure of the rewrite's reading of the page as opening it would: its first
+    // failure, found by reading it whole; false.
+    bool reportFirstFailure(const std::string &path, std::string_view page, ImageSizeCache &images,
+                            const CoreError &failure);
     bool scanPage(MapReader &reader, std::string_view page,
                   const MapReader::MapVisitor &visit = {});
     void adoptPage(const std::string &path, std::string &&page, MapDocument &&read,

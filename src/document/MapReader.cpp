@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace areamaker {
 
@@ -212,20 +213,22 @@ bool MapReader::ReadMapBlock(std::string_view page, const MapBlock &block)
     }
 }
 
-std::vector<Zone> MapReader::readZonesAgain(std::string_view page, const MapBlock &block)
+ImageMap MapReader::readMapAgain(std::string_view page, const MapBlock &block)
 {
     const int index = mDocument.MapCount();
     mDocument.appendMap();
-    std::vector<Zone> zones;
+    const bool readsAreas = std::exchange(mReadsAreas, true);
     try {
         readBlock(page, block, index);
-        zones.swap(mDocument.Maps.back().Zones);
     } catch (const CoreError &) {
+        mReadsAreas = readsAreas;
         mDocument.Maps.pop_back();
         throw;
     }
+    mReadsAreas = readsAreas;
+    ImageMap map = std::move(mDocument.Maps.back());
     mDocument.Maps.pop_back();
-    return zones;
+    return map;
 }
 
 void MapReader::fail(const CoreError &error)
@@ -249,6 +252,8 @@ void MapReader::readBlock(std::string_view page, const MapBlock &block, int mapI
 
     mDefaultNodeAdded = false;
     mMarkup = {!block.areas.empty(), !block.areas.empty()};
+    if (!mReadsAreas)
+        return;
     map.Zones.reserve(block.areas.size());
     for (const MapBlock::Span &area : block.areas)
         readArea(page.substr(area.begin, area.end - area.begin), mapIndex);

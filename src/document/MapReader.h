@@ -37,10 +37,13 @@ public:
     // one map; the maps still count towards the document's limit.
     bool readPage(std::string_view page, const MapVisitor &visit = {});
     bool ReadMapBlock(std::string_view page, const MapBlock &block);
-    // The zones of the map of `block`, read again from it for a writer that holds one map's
-    // zones at a time; the document keeps nothing of it. Throws CoreError as the first
-    // reading of that block did.
-    std::vector<Zone> readZonesAgain(std::string_view page, const MapBlock &block);
+    // Reads maps without their AREA tags, and so without zones, default region or markup
+    // form: what the plan of a save needs, for a writer that reads each map again whole
+    // (readMapAgain) as it writes it. Failures of AREA tags then come from readMapAgain.
+    void skipAreas() { mReadsAreas = false; }
+    // The map of `block` read again, whole; the document keeps nothing of it. Throws
+    // CoreError as a first reading of that block with its areas would have.
+    ImageMap readMapAgain(std::string_view page, const MapBlock &block);
     const std::optional<CoreError> &lastError() const { return mLastError; }
 
     // Attribute `index` (0 to 6 as AreaAttributes, 7 for COORDS) of an AREA tag, as written.
@@ -66,6 +69,7 @@ private:
     std::string mDocumentPath;
     bool mDefaultNodeAdded = false;
     int mVisited = 0;
+    bool mReadsAreas = true;
     AreaMarkup mMarkup;
     std::optional<CoreError> mLastError;
 };

@@ -167,8 +167,7 @@ void MapWriter::writeBlocks(std::string_view text, const std::vector<MapBlock> &
     for (int i = 0; i < mDocument.MapCount(); ++i) {
         const ImageMap &map = mDocument.Maps[static_cast<std::size_t>(i)];
         if (map.Alive && map.Modified && !hasBlock[static_cast<std::size_t>(i)])
-            newBlocks += std::string(eol) + mapBlock(map, map.Zones, newStartTag(map), eol) +
-                         std::string(eol);
+            newBlocks += std::string(eol) + mapBlock(map, newStartTag(map), eol) + std::string(eol);
     }
     std::size_t insertAt = MarkupScanner::findEndTag(text, "BODY", 0);
     if (insertAt == MarkupScanner::npos)
@@ -200,10 +199,10 @@ void MapWriter::writeBlocks(std::string_view text, const std::vector<MapBlock> &
         copied = block.end;
         if (map.Alive) {
             const std::string startTag = startTagOf(map, text, block);
-            if (mZoneSource)
-                out.append(mapBlock(map, mZoneSource(block), startTag, eol));
+            if (mMapSource)
+                out.append(mapBlock(mMapSource(block), startTag, eol));
             else
-                out.append(mapBlock(map, map.Zones, startTag, eol));
+                out.append(mapBlock(map, startTag, eol));
         } else if (out.endsWith(eol)) {
             out.dropLast(eol.size());
         } else if (text.substr(copied).starts_with(eol)) {
@@ -226,14 +225,14 @@ std::string MapWriter::sourcePathText(const ImageMap &map) const
     return pagePath(map.ImagePath);
 }
 
-std::string MapWriter::mapBlock(const ImageMap &map, const std::vector<Zone> &zones,
-                                const std::string &startTag, std::string_view eol)
+std::string MapWriter::mapBlock(const ImageMap &map, const std::string &startTag,
+                                std::string_view eol)
 {
     std::string block = startTag;
     block += eol;
     block += "<!--Source Map:|" + sourcePathText(map) + "|-->";
     block += eol;
-    for (const Zone &zone : zones) {
+    for (const Zone &zone : map.Zones) {
         const std::string area = zone.ToString(map.Markup);
         if (!area.empty()) {
             block += area;

@@ -32,11 +32,12 @@ public:
     // The same, handed to `write` in pieces as it is made.
     void writeMaps(std::string_view text, const ContentWriter &write);
 
-    // The zones of a map, read again from its block of the text being written.
-    using ZoneSource = std::function<std::vector<Zone>(const MapBlock &block)>;
-    // For a document read from the very text it writes, whose maps have no zones held: each
-    // rewritten map's zones are read again just before its block is written, then let go.
-    void setZoneSource(ZoneSource source) { mZoneSource = std::move(source); }
+    // A map read again, whole, from its block of the text being written.
+    using MapSource = std::function<ImageMap(const MapBlock &block)>;
+    // For a document read from the very text it writes whose maps hold only what the plan of
+    // the save needs (names, pictures, flags): each rewritten map is read again whole just
+    // before its block is written, then let go.
+    void setMapSource(MapSource source) { mMapSource = std::move(source); }
 
 private:
     class HeldBackWriter;
@@ -50,8 +51,7 @@ private:
     // a modified map's block can no longer be regenerated.
     bool rewrites(const MapBlock &block, int owner) const;
     // The MAP block of one map, lines separated by the page's line break.
-    std::string mapBlock(const ImageMap &map, const std::vector<Zone> &zones,
-                         const std::string &startTag, std::string_view eol);
+    std::string mapBlock(const ImageMap &map, const std::string &startTag, std::string_view eol);
     std::string defaultRegionLine(const ImageMap &map);
     std::string sourcePathText(const ImageMap &map) const;
     ImgTagBinder::UpdatesByOldName imgTagUpdates(const std::vector<MapBlock> &blocks,
@@ -64,7 +64,7 @@ private:
     const ImgTagBinder &mBinder;
     PathStyle mStyle;
     PageEncoding mEncoding;
-    ZoneSource mZoneSource;
+    MapSource mMapSource;
 };
 
 } // namespace areamaker

@@ -490,3 +490,38 @@ TEST_F(DocumentLifecycleTest, TreeKeysDecodeByTheirShape)
 
 } // namespace
 } // namespace areamaker
+
+namespace areamaker {
+namespace {
+
+// The rewrite plans its save without reading AREA tags and reads each map whole as it writes
+// it; a page that cannot be read must still fail as opening it fails, with its first
+// failure, and keep every byte.
+TEST_F(DocumentLifecycleTest, ARewriteFailsAsOpeningThePageFails)
+{
+    const std::string badArea = "<MAP NAME=\"a\"><AREA SHAPE=\"RECT\" COORDS=\"1,2\"></MAP>\n";
+    const std::string badComment = "<MAP NAME=\"b\">\n<!--Source Map:|img/menu.gif\n</MAP>\n";
+    const std::string good = "<MAP NAME=\"c\"><AREA SHAPE=\"RECT\" COORDS=\"1,2,3,4\"></MAP>\n";
+    const std::string pages[] = {
+        good + badArea + badComment,
+        good + badComment + badArea,
+        badArea,
+        good + "<MAP NAME=\"d\"><AREA SHAPE=\"POLY\" COORDS=\"1,2,3\"></MAP>\n",
+    };
+    for (const std::string &page : pages) {
+        SCOPED_TRACE(page);
+        files.put(PagePath, page);
+        views.answers = {MessageAnswer::Ok, MessageAnswer::Ok};
+        ASSERT_FALSE(lifecycle.OpenDocument(PagePath, true));
+        const std::string openFailure = lifecycle.lastError();
+        const int writes = files.replaceCount;
+        views.answers = {MessageAnswer::Ok, MessageAnswer::Ok};
+        EXPECT_FALSE(lifecycle.RewritePage(PagePath));
+        EXPECT_EQ(lifecycle.lastError(), openFailure);
+        EXPECT_EQ(files.replaceCount, writes);
+        EXPECT_EQ(files.bytes(PagePath), page);
+    }
+}
+
+} // namespace
+} // namespace areamaker
