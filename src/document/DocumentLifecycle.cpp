@@ -43,8 +43,14 @@ struct SavedNames
     }
 };
 
-// The page with the maps written in, ending with a line break: a page that ends with one
-// keeps its last bytes, any other gets the page's own.
+// A saved page ends with a line break: a page that ends with one keeps its last bytes, any
+// other gets the page's own.
+bool endsWithLineBreak(char last)
+{
+    return last == '\n' || last == '\r';
+}
+
+// The page with the maps written in, handed on in pieces, ending with a line break.
 void writeSavedPage(MapWriter &writer, std::string_view text, std::string_view eol,
                     const ContentWriter &write)
 {
@@ -54,7 +60,7 @@ void writeSavedPage(MapWriter &writer, std::string_view text, std::string_view e
             last = piece.back();
         write(piece);
     });
-    if (last != '\n' && last != '\r')
+    if (!endsWithLineBreak(last))
         write(eol);
 }
 
@@ -430,26 +436,23 @@ bool DocumentLifecycle::trySave(std::string &failure, const PageEdit &edit)
             return false;
     }
     const SavedNames before(mDocument);
-    std::string saved;
-    saved.reserve(text.size());
     try {
-        ImageSizeCache images(mPorts.images, mPorts.files);
-        const ImgTagBinder binder(mNewNoBorder);
-        MapWriter writer(mDocument, images, binder, mStyle);
-        writeSavedPage(writer, text, eol, [&saved](std::string_view piece) { saved.append(piece); });
+        writeMapsInto(text);
     } catch (const CoreError &error) {
         before.restore(mDocument);
         failure = error.description();
         return false;
     }
-    const IoResult written = mPorts.files->replaceFile(mDocument.Path, saved);
+    if (!endsWithLineBreak(text.empty() ? '\0' : text.back()))
+        text += eol;
+    const IoResult written = mPorts.files->replaceFile(mDocument.Path, text);
     if (!written.ok()) {
         before.restore(mDocument);
         failure = written.error;
         return false;
     }
     mPorts.files->removeStaleTemporaries(mDocument.Path);
-    mPageText = std::move(saved);
+    mPageText = std::move(text);
     return true;
 }
 

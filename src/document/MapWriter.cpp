@@ -126,13 +126,17 @@ private:
 bool MapWriter::WriteMaps(std::string &text)
 {
     std::string page;
-    page.reserve(text.size());
-    writeMaps(text, [&page](std::string_view piece) { page.append(piece); });
+    makePage(text, nullptr, &page);
     text = std::move(page);
     return true;
 }
 
 void MapWriter::writeMaps(std::string_view text, const ContentWriter &write)
+{
+    makePage(text, &write, nullptr);
+}
+
+void MapWriter::makePage(std::string_view text, const ContentWriter *write, std::string *held)
 {
     mDocument.copyBackActiveZones();
     mEncoding = PageEncoding::detect(text);
@@ -140,8 +144,8 @@ void MapWriter::writeMaps(std::string_view text, const ContentWriter &write)
     const std::vector<MapBlock> blocks = MapBlockFinder::find(text);
     const std::vector<int> owners = ownersOf(blocks);
     const ImgTagBinder::UpdatesByOldName updates = imgTagUpdates(blocks, owners);
-    if (updates.empty()) {
-        writeBlocks(text, blocks, owners, eol, write);
+    if (write && updates.empty()) {
+        writeBlocks(text, blocks, owners, eol, *write);
     } else {
         // The IMG tags to change are found in the new text as a whole, which is held for it.
         std::string page;
@@ -149,7 +153,10 @@ void MapWriter::writeMaps(std::string_view text, const ContentWriter &write)
         writeBlocks(text, blocks, owners, eol,
                     [&page](std::string_view piece) { page.append(piece); });
         mBinder.UpdateImgTags(page, updates);
-        write(page);
+        if (held)
+            *held = std::move(page);
+        else
+            (*write)(page);
     }
     settleNames();
 }

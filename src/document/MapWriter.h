@@ -42,6 +42,9 @@ public:
 private:
     class HeldBackWriter;
 
+    // The new page handed to `write` in pieces, or held whole in `held` (one of them is
+    // null); a page whose IMG tags change is always made whole first.
+    void makePage(std::string_view text, const ContentWriter *write, std::string *held);
     void writeBlocks(std::string_view text, const std::vector<MapBlock> &blocks,
                      const std::vector<int> &owners, std::string_view eol,
                      const ContentWriter &write);
