@@ -177,12 +177,12 @@ bool DocumentLifecycle::RewritePage(const std::string &path)
     reader.skipAreas();
     MapDocument read;
     read.Path = path;
-    const auto keep = [&read](ImageMap &map, int, const PageEncoding &encoding) {
+    const auto keep = [&read](ImageMap &map, int, const PageEncoding &) {
         read.Maps.push_back(std::move(map));
-        read.Encoding = encoding;
     };
     if (!reader.readPage(page, keep))
         return reportFirstFailure(path, page, images, *reader.lastError());
+    read.Encoding = scratch.Encoding;
     bool changed = false;
     for (ImageMap &map : read.Maps) {
         map.Modified = map.Alive && !map.isReadOnly();

@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <array>
-#include <utility>
 
 namespace areamaker {
 
@@ -182,16 +181,16 @@ bool MapReader::readPage(std::string_view page, const MapVisitor &visit)
     mEncoding = PageEncoding::detect(page);
     mDocument.Encoding = mEncoding;
     mDocumentPath = mDocument.Path;
-    mVisited = 0;
+    int visited = 0;
     return MapBlockFinder::forEachBlock(page, [&](const MapBlock &block) {
-        if (visit && mVisited == MapDocument::MaxCount) {
+        if (visit && visited == MapDocument::MaxCount) {
             fail(MapDocument::tooManyMaps());
             return false;
         }
         if (!ReadMapBlock(page, block))
             return false;
         if (visit) {
-            visit(mDocument.Maps.back(), mVisited++, mEncoding);
+            visit(mDocument.Maps.back(), visited++, mEncoding);
             mDocument.Maps.pop_back();
         }
         return true;
@@ -203,7 +202,7 @@ bool MapReader::ReadMapBlock(std::string_view page, const MapBlock &block)
     const int index = mDocument.MapCount();
     try {
         mDocument.appendMap();
-        readBlock(page, block, index);
+        readBlock(page, block, index, mReadsAreas);
         return true;
     } catch (const CoreError &error) {
         // The map is not counted; the tree nodes it added stay until the tree is cleared.
@@ -217,15 +216,12 @@ ImageMap MapReader::readMapAgain(std::string_view page, const MapBlock &block)
 {
     const int index = mDocument.MapCount();
     mDocument.appendMap();
-    const bool readsAreas = std::exchange(mReadsAreas, true);
     try {
-        readBlock(page, block, index);
+        readBlock(page, block, index, true);
     } catch (const CoreError &) {
-        mReadsAreas = readsAreas;
         mDocument.Maps.pop_back();
         throw;
     }
-    mReadsAreas = readsAreas;
     ImageMap map = std::move(mDocument.Maps.back());
     mDocument.Maps.pop_back();
     return map;
@@ -239,7 +235,8 @@ void MapReader::fail(const CoreError &error)
                          MessageButtons::Ok, MessageIcon::Exclamation});
 }
 
-void MapReader::readBlock(std::string_view page, const MapBlock &block, int mapIndex)
+void MapReader::readBlock(std::string_view page, const MapBlock &block, int mapIndex,
+                          bool withAreas)
 {
     ImageMap &map = mDocument.Maps[static_cast<std::size_t>(mapIndex)];
     map.ReadOnlyReason = block.readOnlyReason;
@@ -252,7 +249,7 @@ void MapReader::readBlock(std::string_view page, const MapBlock &block, int mapI
 
     mDefaultNodeAdded = false;
     mMarkup = {!block.areas.empty(), !block.areas.empty()};
-    if (!mReadsAreas)
+    if (!withAreas)
         return;
     map.Zones.reserve(block.areas.size());
     for (const MapBlock::Span &area : block.areas)

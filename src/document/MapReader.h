@@ -2,7 +2,6 @@
 
 #include "document/AreaAttributes.h"
 #include "document/CoreError.h"
-#include "document/ImageMap.h"
 #include "document/ImageSizeCache.h"
 #include "document/PageEncoding.h"
 #include "document/Paths.h"
@@ -11,12 +10,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace areamaker {
 
 class MapDocument;
 class MessageBoxPort;
+struct ImageMap;
+class Zone;
 class TagView;
 struct MapBlock;
 
@@ -52,7 +52,8 @@ public:
 private:
     class AreaTag;
 
-    void readBlock(std::string_view page, const MapBlock &block, int mapIndex);
+    // Reads the block into map `mapIndex`; its AREA tags only `withAreas`.
+    void readBlock(std::string_view page, const MapBlock &block, int mapIndex, bool withAreas);
     void readImagePath(std::string_view page, const MapBlock &block, ImageMap &map);
     void readArea(std::string_view text, int mapIndex);
     void readAreaShape(const AreaTag &tag, int mapIndex);
@@ -68,7 +69,6 @@ private:
     PageEncoding mEncoding;
     std::string mDocumentPath;
     bool mDefaultNodeAdded = false;
-    int mVisited = 0;
     bool mReadsAreas = true;
     AreaMarkup mMarkup;
     std::optional<CoreError> mLastError;

@@ -5,7 +5,6 @@
 #include "document/MapBlock.h"
 #include "document/PageEncoding.h"
 #include "document/Paths.h"
-#include "document/Zone.h"
 #include "platform/FileSystem.h"
 
 #include <functional>
