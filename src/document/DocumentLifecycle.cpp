@@ -175,6 +175,8 @@ bool DocumentLifecycle::RewritePage(const std::string &path)
     // finds the page's first one, as opening it would.
     MapReader reader(scratch, images, nullptr, mStyle);
     reader.skipAreas();
+    std::vector<MapBlock> blocks;
+    reader.keepBlocksIn(blocks);
     MapDocument read;
     read.Path = path;
     const auto keep = [&read](ImageMap &map, int, const PageEncoding &) {
@@ -194,6 +196,7 @@ bool DocumentLifecycle::RewritePage(const std::string &path)
     const ImgTagBinder binder(mNewNoBorder);
     MapWriter writer(read, images, binder, mStyle);
     writer.setMapSource([&](const MapBlock &block) { return reader.readMapAgain(page, block); });
+    writer.setBlocks(std::move(blocks));
     const std::string eol(lineBreakOf(page));
     std::optional<CoreError> misread;
     const IoResult written = mPorts.files->replaceFileWith(path, [&](const ContentWriter &write) {

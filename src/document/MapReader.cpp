@@ -189,6 +189,8 @@ bool MapReader::readPage(std::string_view page, const MapVisitor &visit)
         }
         if (!ReadMapBlock(page, block))
             return false;
+        if (mKeptBlocks)
+            mKeptBlocks->push_back(block);
         if (visit) {
             visit(mDocument.Maps.back(), visited++, mEncoding);
             mDocument.Maps.pop_back();

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace areamaker {
 
@@ -41,6 +42,8 @@ public:
     // form: what the plan of a save needs, for a writer that reads each map again whole
     // (readMapAgain) as it writes it. Failures of AREA tags then come from readMapAgain.
     void skipAreas() { mReadsAreas = false; }
+    // Every block read by readPage is also appended to `blocks`.
+    void keepBlocksIn(std::vector<MapBlock> &blocks) { mKeptBlocks = &blocks; }
     // The map of `block` read again, whole; the document keeps nothing of it. Throws
     // CoreError as a first reading of that block with its areas would have.
     ImageMap readMapAgain(std::string_view page, const MapBlock &block);
@@ -70,6 +73,7 @@ private:
     std::string mDocumentPath;
     bool mDefaultNodeAdded = false;
     bool mReadsAreas = true;
+    std::vector<MapBlock> *mKeptBlocks = nullptr;
     AreaMarkup mMarkup;
     std::optional<CoreError> mLastError;
 };

@@ -141,7 +141,9 @@ void MapWriter::makePage(std::string_view text, const ContentWriter *write, std:
     mDocument.copyBackActiveZones();
     mEncoding = PageEncoding::detect(text);
     const std::string eol(lineBreakOf(text));
-    const std::vector<MapBlock> blocks = MapBlockFinder::find(text);
+    const std::vector<MapBlock> blocks =
+        mKnownBlocks ? std::move(*mKnownBlocks) : MapBlockFinder::find(text);
+    mKnownBlocks.reset();
     const std::vector<int> owners = ownersOf(blocks);
     const ImgTagBinder::UpdatesByOldName updates = imgTagUpdates(blocks, owners);
     if (write && updates.empty()) {
@@ -176,14 +178,9 @@ void MapWriter::writeBlocks(std::string_view text, const std::vector<MapBlock> &
         if (map.Alive && map.Modified && !hasBlock[static_cast<std::size_t>(i)])
             newBlocks += std::string(eol) + mapBlock(map, newStartTag(map), eol) + std::string(eol);
     }
-    std::size_t insertAt = MarkupScanner::findEndTag(text, "BODY", 0);
-    if (insertAt == MarkupScanner::npos)
-        insertAt = text.size();
-    for (const MapBlock &b : blocks) {
-        if (b.begin < insertAt && insertAt < b.end)
-            insertAt = b.end;
-    }
-
+    // Finding </BODY> walks every tag of the page: only new blocks need it.
+    const std::size_t insertAt =
+        newBlocks.empty() ? MarkupScanner::npos : newBlocksPlace(text, blocks);
     HeldBackWriter out(write);
     std::size_t copied = 0;
     auto copyUpTo = [&](std::size_t position) {
@@ -218,6 +215,18 @@ void MapWriter::writeBlocks(std::string_view text, const std::vector<MapBlock> &
     }
     copyUpTo(text.size());
     out.finish();
+}
+
+std::size_t MapWriter::newBlocksPlace(std::string_view text, const std::vector<MapBlock> &blocks)
+{
+    std::size_t place = MarkupScanner::findEndTag(text, "BODY", 0);
+    if (place == MarkupScanner::npos)
+        place = text.size();
+    for (const MapBlock &b : blocks) {
+        if (b.begin < place && place < b.end)
+            place = b.end;
+    }
+    return place;
 }
 
 std::string MapWriter::pagePath(const std::string &imagePath) const

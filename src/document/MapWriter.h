@@ -8,6 +8,7 @@
 #include "platform/FileSystem.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +38,9 @@ public:
     // the save needs (names, pictures, flags): each rewritten map is read again whole just
     // before its block is written, then let go.
     void setMapSource(MapSource source) { mMapSource = std::move(source); }
+    // The blocks of the text to be written, as its reader found them, for the next write
+    // only: it need not find them again.
+    void setBlocks(std::vector<MapBlock> blocks) { mKnownBlocks = std::move(blocks); }
 
 private:
     class HeldBackWriter;
@@ -47,6 +51,8 @@ private:
     void writeBlocks(std::string_view text, const std::vector<MapBlock> &blocks,
                      const std::vector<int> &owners, std::string_view eol,
                      const ContentWriter &write);
+    // Where blocks of new maps go: before </BODY>, or at the end, never inside a block.
+    static std::size_t newBlocksPlace(std::string_view text, const std::vector<MapBlock> &blocks);
     // For each block, the index of the map that owns it, or -1.
     std::vector<int> ownersOf(const std::vector<MapBlock> &blocks) const;
     // Whether the save rewrites or removes the block; throws when the page changed so that
@@ -67,6 +73,7 @@ private:
     PathStyle mStyle;
     PageEncoding mEncoding;
     MapSource mMapSource;
+    std::optional<std::vector<MapBlock>> mKnownBlocks;
 };
 
 } // namespace areamaker
