@@ -54,3 +54,33 @@ TEST(BatchCheck, ReportsPagesAsGivenWithTheirExitCode)
         EXPECT_EQ(result.err, c.err);
     }
 }
+
+// Pictures are read by Qt's readers in the editor module, loaded only when a page has one.
+// A program whose module is missing still checks, says why it reads no picture, and does not
+// start the editor.
+TEST(BatchCheck, ReadsPicturesThroughTheEditorModule)
+{
+    ScratchFolder folder;
+    folder.copyIn(DEMO_DIR "/images/village.jpg", "village.jpg");
+    const std::string page = folder.write(
+        "p.htm", "<IMG SRC=\"village.jpg\" USEMAP=\"#m\">\n<MAP NAME=\"m\">\n"
+                 "<AREA SHAPE=\"RECT\" COORDS=\"350,250,450,320\" HREF=\"#\" ALT=\"a\">\n</MAP>\n");
+    const ProgramResult whole = ProgramRun::run({"--check", page});
+    EXPECT_EQ(whole.exitCode, 0);
+    EXPECT_EQ(whole.out, page +
+                             ":3:1: avertissement: Zone en partie hors de son image (400 × 300). "
+                             "[area-outside]\n0 erreur, 1 avertissement dans 1 page\n");
+    EXPECT_EQ(whole.err, "");
+
+    const std::string alone = folder.copyIn(AREAMKR_PROGRAM, "seul/areamkr");
+    const ProgramResult check = ProgramRun::run({"--check", page}, ChildProcess::User::Same, alone);
+    EXPECT_EQ(check.exitCode, 0);
+    EXPECT_EQ(check.out, "0 erreur, 0 avertissement dans 1 page\n");
+    EXPECT_TRUE(check.err.starts_with("Module de l'éditeur introuvable ou illisible : "))
+        << check.err;
+    EXPECT_TRUE(check.err.ends_with(" Les tailles des images ne peuvent pas être lues.\n"));
+
+    const ProgramResult editor = ProgramRun::run({page}, ChildProcess::User::Same, alone);
+    EXPECT_EQ(editor.exitCode, 1);
+    EXPECT_TRUE(editor.err.starts_with("Module de l'éditeur introuvable ou illisible : "));
+}

@@ -15,23 +15,24 @@ int openCapture(const ScratchFolder &scratch, const char *name)
     return ::open(scratch.file(name).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
 }
 
-[[noreturn]] void execInChild(const std::vector<std::string> &arguments, int out, int err,
-                              ChildProcess::User user)
+[[noreturn]] void execInChild(const std::string &program, const std::vector<std::string> &arguments,
+                              int out, int err, ChildProcess::User user)
 {
     ::dup2(out, STDOUT_FILENO);
     ::dup2(err, STDERR_FILENO);
     ChildProcess::becomeUser(user);
-    std::vector<char *> argv{const_cast<char *>(AREAMKR_PROGRAM)};
+    std::vector<char *> argv{const_cast<char *>(program.c_str())};
     for (const std::string &a : arguments)
         argv.push_back(const_cast<char *>(a.c_str()));
     argv.push_back(nullptr);
-    ::execv(AREAMKR_PROGRAM, argv.data());
+    ::execv(program.c_str(), argv.data());
     ::_exit(127);
 }
 
 } // namespace
 
-ProgramResult ProgramRun::run(const std::vector<std::string> &arguments, ChildProcess::User user)
+ProgramResult ProgramRun::run(const std::vector<std::string> &arguments, ChildProcess::User user,
+                              const std::string &program)
 {
     ScratchFolder captures;
     const int out = openCapture(captures, "out");
@@ -39,7 +40,7 @@ ProgramResult ProgramRun::run(const std::vector<std::string> &arguments, ChildPr
     ProgramResult result;
     const pid_t child = ::fork();
     if (child == 0)
-        execInChild(arguments, out, err, user);
+        execInChild(program, arguments, out, err, user);
     ::close(out);
     ::close(err);
     int status = 0;

@@ -18,5 +18,6 @@ class ProgramRun
 {
 public:
     static ProgramResult run(const std::vector<std::string> &arguments,
-                             ChildProcess::User user = ChildProcess::User::Same);
+                             ChildProcess::User user = ChildProcess::User::Same,
+                             const std::string &program = AREAMKR_PROGRAM);
 };
