@@ -171,16 +171,22 @@ IoResult PosixFileSystem::writeAll(int fd, std::string_view bytes)
 }
 
 // Writes what `produce` makes in pieces of about a megabyte, which its memory is reused for;
-// after a failed write the rest is not made in vain.
+// after a failed write the rest is not made in vain. The disk takes each piece while the next
+// is made.
 IoResult PosixFileSystem::writeContents(int fd, const ContentProducer &produce)
 {
     constexpr std::size_t PieceSize = 1 << 20;
     IoResult result;
     std::string piece;
     piece.reserve(PieceSize);
+    const auto writeOut = [&](std::string_view bytes) {
+        result = writeAll(fd, bytes);
+        if (result.ok())
+            mCalls.startWriteBack(fd);
+    };
     const auto writePiece = [&] {
         if (result.ok())
-            result = writeAll(fd, piece);
+            writeOut(piece);
         piece.clear();
     };
     const std::string failure = produce([&](std::string_view bytes) {
@@ -189,7 +195,7 @@ IoResult PosixFileSystem::writeContents(int fd, const ContentProducer &produce)
         if (piece.size() + bytes.size() > PieceSize)
             writePiece();
         if (bytes.size() >= PieceSize && result.ok())
-            result = writeAll(fd, bytes);
+            writeOut(bytes);
         else
             piece.append(bytes);
     });

@@ -33,6 +33,16 @@ int SystemCalls::syncFile(int fd)
     return ::fsync(fd);
 }
 
+void SystemCalls::startWriteBack(int fd)
+{
+#ifdef __linux__
+    // A hint only: the sync that follows reports any failure to write.
+    ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+#else
+    (void)fd;
+#endif
+}
+
 int SystemCalls::changeMode(int fd, mode_t mode)
 {
     return ::fchmod(fd, mode);

@@ -13,6 +13,13 @@ namespace {
 using Box = AreaGeometry::Box;
 using Kind = AreaGeometry::Kind;
 
+// A zone with its bounding box, worked out once: every later zone of the map compares with it.
+struct Placed
+{
+    const AreaGeometry *geometry;
+    Box box;
+};
+
 // Past this many overlapping zones the exact test is skipped: the rule then stays silent.
 constexpr std::size_t MaxCovering = 64;
 
@@ -40,10 +47,11 @@ bool convex(const AreaGeometry &g)
 
 // Whether the zone holds the whole cell: exactly for a rectangle; for a circle or a convex
 // polygon when it holds the cell's four corners; never for any other polygon.
-bool holdsCell(const AreaGeometry &g, const Box &cell)
+bool holdsCell(const Placed &zone, const Box &cell)
 {
+    const AreaGeometry &g = *zone.geometry;
     if (g.kind == Kind::Rectangle) {
-        const Box b = g.box();
+        const Box &b = zone.box;
         return b.left <= cell.left && cell.right <= b.right && b.top <= cell.top &&
                cell.bottom <= b.bottom;
     }
@@ -73,12 +81,11 @@ bool insideOne(const AreaGeometry &target, const AreaGeometry &g)
     return true;
 }
 
-std::vector<double> cuts(double from, double to, const std::vector<const AreaGeometry *> &zones,
-                         bool horizontal)
+std::vector<double> cuts(double from, double to, const std::vector<Placed> &zones, bool horizontal)
 {
     std::vector<double> at{from, to};
-    for (const AreaGeometry *g : zones) {
-        const Box b = g->box();
+    for (const Placed &zone : zones) {
+        const Box &b = zone.box;
         const std::array<double, 2> edges = horizontal ? std::array<double, 2>{b.left, b.right}
                                                        : std::array<double, 2>{b.top, b.bottom};
         for (double edge : edges) {
@@ -94,19 +101,20 @@ std::vector<double> cuts(double from, double to, const std::vector<const AreaGeo
 // Whether the zones cover the target's bounding box: the box is cut at every edge of the
 // zones' boxes, and each cell must lie in one zone; or it lies in one convex zone. A circle or
 // polygon target is covered when its box is, so the answer errs only towards silence.
-bool covered(const AreaGeometry &target, const std::vector<const AreaGeometry *> &zones)
+bool covered(const Placed &target, const std::vector<Placed> &zones)
 {
-    if (std::any_of(zones.begin(), zones.end(),
-                    [&](const AreaGeometry *g) { return insideOne(target, *g); }))
+    if (std::any_of(zones.begin(), zones.end(), [&](const Placed &zone) {
+            return insideOne(*target.geometry, *zone.geometry);
+        }))
         return true;
-    const Box t = target.box();
+    const Box &t = target.box;
     const std::vector<double> xs = cuts(t.left, t.right, zones, true);
     const std::vector<double> ys = cuts(t.top, t.bottom, zones, false);
     for (std::size_t i = 0; i + 1 < xs.size(); ++i) {
         for (std::size_t j = 0; j + 1 < ys.size(); ++j) {
             const Box cell{xs[i], ys[j], xs[i + 1], ys[j + 1]};
             if (std::none_of(zones.begin(), zones.end(),
-                             [&](const AreaGeometry *g) { return holdsCell(*g, cell); }))
+                             [&](const Placed &zone) { return holdsCell(zone, cell); }))
                 return false;
         }
     }
@@ -118,23 +126,24 @@ bool covered(const AreaGeometry &target, const std::vector<const AreaGeometry *>
 void AreaHiddenRule::checkMap(const PageFacts &, const MapFacts &map, int mapIndex,
                               std::vector<CheckFinding> &findings) const
 {
-    std::vector<const AreaGeometry *> earlier;
+    std::vector<Placed> earlier;
+    std::vector<Placed> near;
     for (const AreaFacts &area : map.areas) {
         const AreaGeometry &g = area.geometry;
         if (!g.isZone() || !g.valid() || g.surface() == 0)
             continue;
-        const Box box = g.box();
-        std::vector<const AreaGeometry *> near;
-        for (const AreaGeometry *e : earlier) {
-            if (overlaps(e->box(), box))
+        const Placed zone{&g, g.box()};
+        near.clear();
+        for (const Placed &e : earlier) {
+            if (overlaps(e.box, zone.box))
                 near.push_back(e);
         }
-        if (!near.empty() && near.size() <= MaxCovering && covered(g, near))
+        if (!near.empty() && near.size() <= MaxCovering && covered(zone, near))
             findings.push_back(finding("area-hidden", Severity::Warning,
                                        "Zone entièrement couverte par des zones précédentes "
                                        "de la map : aucun clic ne peut l'atteindre.",
                                        area.offset, mapIndex, area.zoneIndex));
-        earlier.push_back(&g);
+        earlier.push_back(zone);
     }
 }
 
