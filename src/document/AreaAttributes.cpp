@@ -18,13 +18,13 @@ void appendSpelled(std::string &text, std::string_view name, AreaMarkup markup)
         text += toLowerAscii(c);
 }
 
-void appendAttribute(std::string &text, std::string_view name, const std::string &value,
+void appendAttribute(std::string &text, std::string_view name, std::string_view value,
                      AreaMarkup markup)
 {
     text += ' ';
     appendSpelled(text, name, markup);
     text += "=\"";
-    text += encodeAttributeValue(value);
+    appendEncodedAttributeValue(text, value);
     text += '"';
 }
 
@@ -37,16 +37,27 @@ std::string quotedAttribute(std::string_view name, const std::string &value)
     return text;
 }
 
-std::string areaTag(std::string_view shape, const std::optional<std::string> &coords,
+std::string areaTag(std::string_view shape, std::optional<std::string_view> coords,
                     const AreaAttributes &attributes, const OtherAttributes &others,
                     AreaMarkup markup)
 {
     std::string tag;
     tag.reserve(160);
+    appendAreaTag(tag, shape, coords, attributes, others, markup);
+    return tag;
+}
+
+void appendAreaTag(std::string &tag, std::string_view shape, std::optional<std::string_view> coords,
+                   const AreaAttributes &attributes, const OtherAttributes &others,
+                   AreaMarkup markup)
+{
     tag += '<';
     appendSpelled(tag, "AREA", markup);
-    appendAttribute(tag, "SHAPE", markup.lowerCase ? toLowerAscii(shape) : std::string(shape),
-                    markup);
+    tag += ' ';
+    appendSpelled(tag, "SHAPE", markup);
+    tag += "=\"";
+    appendSpelled(tag, shape, markup);
+    tag += '"';
     if (coords)
         appendAttribute(tag, "COORDS", *coords, markup);
     for (const auto &[index, name] : writtenAttributeOrder) {
@@ -63,7 +74,6 @@ std::string areaTag(std::string_view shape, const std::optional<std::string> &co
         }
     }
     tag += markup.selfClosing ? " />" : ">";
-    return tag;
 }
 
 } // namespace areamaker

@@ -61,8 +61,12 @@ std::string quotedAttribute(std::string_view name, const std::string &value);
 
 // An AREA tag: SHAPE, COORDS when given, the non-empty attributes in written order, then
 // the attributes the editor does not know, as they were written.
-std::string areaTag(std::string_view shape, const std::optional<std::string> &coords,
+std::string areaTag(std::string_view shape, std::optional<std::string_view> coords,
                     const AreaAttributes &attributes, const OtherAttributes &others,
                     AreaMarkup markup);
+// The same, appended to `tag`.
+void appendAreaTag(std::string &tag, std::string_view shape, std::optional<std::string_view> coords,
+                   const AreaAttributes &attributes, const OtherAttributes &others,
+                   AreaMarkup markup);
 
 } // namespace areamaker

@@ -24,15 +24,23 @@ std::string encodeAttributeValue(std::string_view value)
 {
     std::string text;
     text.reserve(value.size());
-    for (std::size_t i = 0; i < value.size(); ++i) {
-        if (value[i] == '"')
-            text += quoteEntity;
-        else if (value[i] == '<' && MarkupScanner::startsMapTag(value, i))
-            text += lessThanEntity;
-        else
-            text += value[i];
-    }
+    appendEncodedAttributeValue(text, value);
     return text;
+}
+
+void appendEncodedAttributeValue(std::string &text, std::string_view value)
+{
+    // The runs between two characters that may need a form are copied whole.
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const bool quote = value[i] == '"';
+        if (!quote && (value[i] != '<' || !MarkupScanner::startsMapTag(value, i)))
+            continue;
+        text.append(value.substr(run, i - run));
+        text += quote ? quoteEntity : lessThanEntity;
+        run = i + 1;
+    }
+    text.append(value.substr(run));
 }
 
 std::string decodeAttributeValue(std::string_view written)

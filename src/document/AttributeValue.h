@@ -10,6 +10,8 @@ namespace areamaker {
 // well formed and blocks are bounded where they were. Browsers decode both to the
 // characters written.
 std::string encodeAttributeValue(std::string_view value);
+// The same, appended to `text`.
+void appendEncodedAttributeValue(std::string &text, std::string_view value);
 // The value a tag holds, with those two forms turned back into their characters.
 std::string decodeAttributeValue(std::string_view written);
 

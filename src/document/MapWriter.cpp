@@ -249,11 +249,8 @@ std::string MapWriter::mapBlock(const ImageMap &map, const std::string &startTag
     block += "<!--Source Map:|" + sourcePathText(map) + "|-->";
     block += eol;
     for (const Zone &zone : map.Zones) {
-        const std::string area = zone.ToString(map.Markup);
-        if (!area.empty()) {
-            block += area;
+        if (zone.appendTo(block, map.Markup))
             block += eol;
-        }
     }
     const std::string defaultLine = defaultRegionLine(map);
     if (!defaultLine.empty()) {

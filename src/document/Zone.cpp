@@ -4,6 +4,9 @@
 #include "document/ZoneGeometry.h"
 
 #include <algorithm>
+#include <charconv>
+#include <initializer_list>
+#include <iterator>
 #include <limits>
 
 namespace areamaker {
@@ -27,15 +30,16 @@ void checkAttributeIndex(int index)
         throw CoreError(ErrSubscript, "L'indice n'appartient pas à la sélection.");
 }
 
-std::string joinPoints(const std::vector<Point> &points)
+// Numbers written as they are joined, without a string for each.
+void appendNumbers(std::string &text, std::initializer_list<std::int32_t> numbers)
 {
-    std::string text;
-    for (const Point &p : points) {
+    for (const std::int32_t n : numbers) {
         if (!text.empty())
             text += ',';
-        text += std::to_string(p.x) + ',' + std::to_string(p.y);
+        char digits[12];
+        const auto end = std::to_chars(std::begin(digits), std::end(digits), n).ptr;
+        text.append(digits, end);
     }
-    return text;
 }
 
 } // namespace
@@ -269,28 +273,36 @@ void Zone::draw() const
 
 std::string Zone::ToString(AreaMarkup markup) const
 {
+    std::string tag;
+    appendTo(tag, markup);
+    return tag;
+}
+
+bool Zone::appendTo(std::string &text, AreaMarkup markup) const
+{
     std::string coords;
     const char *keyword = nullptr;
     switch (mForme) {
     case ShapeRectangle:
         keyword = "RECT";
-        coords = std::to_string(getXCoord(0)) + ',' + std::to_string(getYCoord(0)) + ',' +
-                 std::to_string(getXCoord(1)) + ',' + std::to_string(getYCoord(1));
+        appendNumbers(coords, {getXCoord(0), getYCoord(0), getXCoord(1), getYCoord(1)});
         break;
     case ShapeCircle: {
         keyword = "CIRCLE";
         const Circle c = circleFromCorners(point(0), point(1));
-        coords = std::to_string(c.cx) + ',' + std::to_string(c.cy) + ',' + std::to_string(c.r);
+        appendNumbers(coords, {c.cx, c.cy, c.r});
         break;
     }
     case ShapePolygon:
         keyword = "POLY";
-        coords = joinPoints(usedPoints());
+        for (const Point &p : usedPoints())
+            appendNumbers(coords, {p.x, p.y});
         break;
     default:
-        return {};
+        return false;
     }
-    return areaTag(keyword, coords, mAttributes, mOtherAttributes, markup);
+    appendAreaTag(text, keyword, coords, mAttributes, mOtherAttributes, markup);
+    return true;
 }
 
 } // namespace areamaker

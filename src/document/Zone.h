@@ -88,6 +88,8 @@ public:
 
     // The zone's AREA tag, or an empty string for a zone marked deleted.
     std::string ToString(AreaMarkup markup = {}) const;
+    // Appends the zone's AREA tag to `text`; false, appending nothing, for a deleted zone.
+    bool appendTo(std::string &text, AreaMarkup markup = {}) const;
 
 private:
     // The hit-test area as it stood at the last Afficher.
