@@ -3,6 +3,8 @@
 #include "document/AsciiText.h"
 #include "document/AttributeValue.h"
 
+#include <algorithm>
+
 namespace areamaker {
 
 namespace {
@@ -131,13 +133,23 @@ bool MarkupScanner::startsMapEndTag(std::string_view text, std::size_t lt)
 // it never closes, or its value would take in a MAP tag.
 std::size_t MarkupScanner::closingQuote(std::string_view text, std::size_t open)
 {
-    const std::size_t close = text.find(text[open], open + 1);
+    // Values are mostly a few bytes long: a look at each byte finds their end, or a '<' in
+    // them, sooner than search calls would; the rest of a longer one is searched.
+    constexpr std::size_t ShortValue = 48;
+    const char quote = text[open];
+    const std::size_t searchFrom = std::min(text.size(), open + 1 + ShortValue);
+    for (std::size_t p = open + 1; p < searchFrom; ++p) {
+        if (text[p] == quote)
+            return p;
+        if (text[p] == '<' && startsMapTag(text, p))
+            return npos;
+    }
+    const std::size_t close = text.find(quote, searchFrom);
     if (close == npos)
         return npos;
-    // Values are mostly a few bytes long: a plain look at each finds a '<' sooner than a
-    // search call would.
-    for (std::size_t p = open + 1; p < close; ++p) {
-        if (text[p] == '<' && startsMapTag(text, p))
+    const std::string_view quoted = text.substr(0, close);
+    for (std::size_t lt = quoted.find('<', searchFrom); lt != npos; lt = quoted.find('<', lt + 1)) {
+        if (startsMapTag(text, lt))
             return npos;
     }
     return close;

@@ -150,6 +150,11 @@ TEST_F(ForeignPagesTest, BlocksTheWriterCannotRegenerateAreReadOnlyWithTheirReas
         {"<!-- ancienne zone : <area coords=\"1,1,2,2\"> -->", "un commentaire autre que"},
         {"Plan du site", "du texte hors des balises (« Plan du site »)"},
         {"<area coords=\"1,1,2,2\" alt='x>", "une valeur entre guillemets n'y est pas fermée"},
+        // A value that would take in a MAP tag, near its start or far into it.
+        {"<area coords=\"1,1,2,2\" alt='x </map>'>",
+         "une valeur entre guillemets n'y est pas fermée"},
+        {"<area coords=\"1,1,2,2\" alt='un texte bien plus long que quarante-huit octets </map>'>",
+         "une valeur entre guillemets n'y est pas fermée"},
         {"<area coords=\"1,1,2,2\"<area coords=\"3,3,4,4\">", "n'est pas terminée par « > »"},
         {"<area coords=\"1,1,2,2\" nohref/=x>", "un « = » sans nom ou sans valeur"},
         {"<area coords=\"1,1,2,2\" data-x=>", "un « = » sans nom ou sans valeur"},
