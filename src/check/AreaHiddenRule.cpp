@@ -81,9 +81,12 @@ bool insideOne(const AreaGeometry &target, const AreaGeometry &g)
     return true;
 }
 
-std::vector<double> cuts(double from, double to, const std::vector<Placed> &zones, bool horizontal)
+// Where the zones' edges cut the span from `from` to `to`, in order, the ends included; `at`
+// is reused from one target to the next.
+void cut(double from, double to, const std::vector<Placed> &zones, bool horizontal,
+         std::vector<double> &at)
 {
-    std::vector<double> at{from, to};
+    at.assign({from, to});
     for (const Placed &zone : zones) {
         const Box &b = zone.box;
         const std::array<double, 2> edges = horizontal ? std::array<double, 2>{b.left, b.right}
@@ -95,21 +98,27 @@ std::vector<double> cuts(double from, double to, const std::vector<Placed> &zone
     }
     std::sort(at.begin(), at.end());
     at.erase(std::unique(at.begin(), at.end()), at.end());
-    return at;
 }
+
+// The cuts of a target's box, kept from one target to the next.
+struct Grid
+{
+    std::vector<double> xs, ys;
+};
 
 // Whether the zones cover the target's bounding box: the box is cut at every edge of the
 // zones' boxes, and each cell must lie in one zone; or it lies in one convex zone. A circle or
 // polygon target is covered when its box is, so the answer errs only towards silence.
-bool covered(const Placed &target, const std::vector<Placed> &zones)
+bool covered(const Placed &target, const std::vector<Placed> &zones, Grid &grid)
 {
     if (std::any_of(zones.begin(), zones.end(), [&](const Placed &zone) {
             return insideOne(*target.geometry, *zone.geometry);
         }))
         return true;
     const Box &t = target.box;
-    const std::vector<double> xs = cuts(t.left, t.right, zones, true);
-    const std::vector<double> ys = cuts(t.top, t.bottom, zones, false);
+    cut(t.left, t.right, zones, true, grid.xs);
+    cut(t.top, t.bottom, zones, false, grid.ys);
+    const std::vector<double> &xs = grid.xs, &ys = grid.ys;
     for (std::size_t i = 0; i + 1 < xs.size(); ++i) {
         for (std::size_t j = 0; j + 1 < ys.size(); ++j) {
             const Box cell{xs[i], ys[j], xs[i + 1], ys[j + 1]};
@@ -128,6 +137,7 @@ void AreaHiddenRule::checkMap(const PageFacts &, const MapFacts &map, int mapInd
 {
     std::vector<Placed> earlier;
     std::vector<Placed> near;
+    Grid grid;
     for (const AreaFacts &area : map.areas) {
         const AreaGeometry &g = area.geometry;
         if (!g.isZone() || !g.valid() || g.surface() == 0)
@@ -138,7 +148,7 @@ void AreaHiddenRule::checkMap(const PageFacts &, const MapFacts &map, int mapInd
             if (overlaps(e.box, zone.box))
                 near.push_back(e);
         }
-        if (!near.empty() && near.size() <= MaxCovering && covered(zone, near))
+        if (!near.empty() && near.size() <= MaxCovering && covered(zone, near, grid))
             findings.push_back(finding("area-hidden", Severity::Warning,
                                        "Zone entièrement couverte par des zones précédentes "
                                        "de la map : aucun clic ne peut l'atteindre.",

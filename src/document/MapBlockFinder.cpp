@@ -28,18 +28,19 @@ std::size_t endOfMarkup(std::string_view page)
 std::vector<MapBlock> MapBlockFinder::find(std::string_view page)
 {
     std::vector<MapBlock> blocks;
-    forEachBlock(page, [&blocks](const MapBlock &block) {
-        blocks.push_back(block);
+    forEachBlock(page, [&blocks](MapBlock &block) {
+        blocks.push_back(std::move(block));
         return true;
     });
     return blocks;
 }
 
 bool MapBlockFinder::forEachBlock(std::string_view page,
-                                  const std::function<bool(const MapBlock &)> &take)
+                                  const std::function<bool(MapBlock &)> &take)
 {
     for (std::size_t start = MarkupScanner::findStartTag(page, "MAP", 0); start != npos;) {
-        if (!take(blockAt(page, start, start)))
+        MapBlock block = blockAt(page, start, start);
+        if (!take(block))
             return false;
     }
     return true;

@@ -16,10 +16,9 @@ class MapBlockFinder
 {
 public:
     static std::vector<MapBlock> find(std::string_view page);
-    // Hands each block to `take` as soon as it is found, so that none has to be held; stops
-    // and returns false when `take` does.
-    static bool forEachBlock(std::string_view page,
-                             const std::function<bool(const MapBlock &)> &take);
+    // Hands each block to `take` as soon as it is found, so that none has to be held (`take`
+    // may keep it by moving it away); stops and returns false when `take` does.
+    static bool forEachBlock(std::string_view page, const std::function<bool(MapBlock &)> &take);
 
 private:
     // The block whose start tag is at `start`; `next` receives the next block's start.

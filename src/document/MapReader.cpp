@@ -182,7 +182,7 @@ bool MapReader::readPage(std::string_view page, const MapVisitor &visit)
     mDocument.Encoding = mEncoding;
     mDocumentPath = mDocument.Path;
     int visited = 0;
-    return MapBlockFinder::forEachBlock(page, [&](const MapBlock &block) {
+    return MapBlockFinder::forEachBlock(page, [&](MapBlock &block) {
         if (visit && visited == MapDocument::MaxCount) {
             fail(MapDocument::tooManyMaps());
             return false;
@@ -190,7 +190,7 @@ bool MapReader::readPage(std::string_view page, const MapVisitor &visit)
         if (!ReadMapBlock(page, block))
             return false;
         if (mKeptBlocks)
-            mKeptBlocks->push_back(block);
+            mKeptBlocks->push_back(std::move(block));
         if (visit) {
             visit(mDocument.Maps.back(), visited++, mEncoding);
             mDocument.Maps.pop_back();
