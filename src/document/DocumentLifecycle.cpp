@@ -14,6 +14,7 @@
 #include "document/MapWriter.h"
 #include "document/TreeKeys.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace areamaker {
@@ -50,12 +51,12 @@ bool endsWithLineBreak(char last)
     return last == '\n' || last == '\r';
 }
 
-// The page with the maps written in, handed on in pieces, ending with a line break.
-void writeSavedPage(MapWriter &writer, std::string_view text, std::string_view eol,
-                    const ContentWriter &write)
+// The page that `make` hands on in pieces, ending with a line break.
+void writeEndingWithLineBreak(const std::function<void(const ContentWriter &)> &make,
+                              std::string_view eol, const ContentWriter &write)
 {
     char last = 0;
-    writer.writeMaps(text, [&](std::string_view piece) {
+    make([&](std::string_view piece) {
         if (!piece.empty())
             last = piece.back();
         write(piece);
@@ -170,52 +171,70 @@ bool DocumentLifecycle::RewritePage(const std::string &path)
     ImageSizeCache images(mPorts.images, mPorts.files);
     MapDocument scratch;
     scratch.Path = path;
-    // The plan of the save reads no AREA tag: each map is read again, whole, as its block is
-    // written. A failure of either reading is reported by a whole reading of the page, which
-    // finds the page's first one, as opening it would.
+    // One pass: each map is read whole just before its block is written again, then let go.
+    // A failure of the reading is reported by a whole reading of the page, which finds the
+    // page's first one, as opening it would.
     MapReader reader(scratch, images, nullptr, mStyle);
-    reader.skipAreas();
-    std::vector<MapBlock> blocks;
-    reader.keepBlocksIn(blocks);
-    MapDocument read;
-    read.Path = path;
-    const auto keep = [&read](ImageMap &map, int, const PageEncoding &) {
-        read.Maps.push_back(std::move(map));
-    };
-    if (!reader.readPage(page, keep))
+    if (!reader.startPage(page))
         return reportFirstFailure(path, page, images, *reader.lastError());
-    read.Encoding = scratch.Encoding;
-    bool changed = false;
-    for (ImageMap &map : read.Maps) {
-        map.Modified = map.Alive && !map.isReadOnly();
-        changed = changed || map.Modified;
-    }
-    // Nothing to write: the page keeps its bytes, its final line break included.
-    if (!changed)
-        return true;
+    int maps = 0;
+    const auto readWhole = [&](const MapBlock &block) {
+        if (maps++ == MapDocument::MaxCount)
+            throw MapDocument::tooManyMaps();
+        return reader.readMapAgain(page, block);
+    };
+    MapDocument unused;
+    unused.Path = path;
     const ImgTagBinder binder(mNewNoBorder);
-    MapWriter writer(read, images, binder, mStyle);
-    writer.setMapSource([&](const MapBlock &block) { return reader.readMapAgain(page, block); });
-    writer.setBlocks(std::move(blocks));
+    MapWriter writer(unused, images, binder, mStyle);
     const std::string eol(lineBreakOf(page));
     std::optional<CoreError> misread;
+    bool begun = false;
+    bool changed = false;
     const IoResult written = mPorts.files->replaceFileWith(path, [&](const ContentWriter &write) {
+        begun = true;
         try {
-            writeSavedPage(writer, page, eol, write);
+            writeEndingWithLineBreak(
+                [&](const ContentWriter &out) {
+                    changed = writer.rewriteMaps(page, readWhole, out);
+                },
+                eol, write);
         } catch (const CoreError &error) {
             misread = error;
             return error.description();
         }
-        return std::string();
+        // Nothing to write: the temporary file goes, and the page keeps its bytes, its final
+        // line break included.
+        return changed ? std::string() : std::string("rien à réécrire");
     });
     if (misread)
         return reportFirstFailure(path, page, images, *misread);
-    if (!written.ok()) {
-        mLastError = written.error;
-        return false;
-    }
-    mPorts.files->removeStaleTemporaries(path);
-    return true;
+    if (written.ok())
+        mPorts.files->removeStaleTemporaries(path);
+    if (written.ok() || (begun && !changed))
+        return true;
+    return begun ? failRewrite(written) : settleUnbegunRewrite(path, page, images, written);
+}
+
+bool DocumentLifecycle::settleUnbegunRewrite(const std::string &path, std::string_view page,
+                                             ImageSizeCache &images, const IoResult &written)
+{
+    MapDocument read;
+    read.Path = path;
+    MapReader reader(read, images, nullptr, mStyle);
+    reader.skipAreas();
+    if (!reader.readPage(page))
+        return reportFirstFailure(path, page, images, *reader.lastError());
+    const bool anyToWrite = std::any_of(read.Maps.begin(), read.Maps.end(), [](const ImageMap &m) {
+        return m.Alive && !m.isReadOnly();
+    });
+    return anyToWrite ? failRewrite(written) : true;
+}
+
+bool DocumentLifecycle::failRewrite(const IoResult &written)
+{
+    mLastError = written.error;
+    return false;
 }
 
 bool DocumentLifecycle::reportFirstFailure(const std::string &path, std::string_view page,

@@ -71,6 +71,11 @@ private:
     // failure, found by reading it whole; false.
     bool reportFirstFailure(const std::string &path, std::string_view page, ImageSizeCache &images,
                             const CoreError &failure);
+    // A rewrite whose temporary file could not even be made: as when no write is tried, a
+    // page with nothing to write again succeeds untouched, and a reading failure is reported.
+    bool settleUnbegunRewrite(const std::string &path, std::string_view page,
+                              ImageSizeCache &images, const IoResult &written);
+    bool failRewrite(const IoResult &written);
     bool scanPage(MapReader &reader, std::string_view page,
                   const MapReader::MapVisitor &visit = {});
     void adoptPage(const std::string &path, std::string &&page, MapDocument &&read,

@@ -169,7 +169,7 @@ std::string MapReader::GetAreaAttribute(std::string_view tag, int index)
     return AreaTag(tag).value(index);
 }
 
-bool MapReader::readPage(std::string_view page, const MapVisitor &visit)
+bool MapReader::startPage(std::string_view page)
 {
     // Markup is searched byte by byte: a page of 16-bit characters would be read as having
     // no maps, and a map added to it would be written in the wrong encoding.
@@ -181,16 +181,21 @@ bool MapReader::readPage(std::string_view page, const MapVisitor &visit)
     mEncoding = PageEncoding::detect(page);
     mDocument.Encoding = mEncoding;
     mDocumentPath = mDocument.Path;
+    return true;
+}
+
+bool MapReader::readPage(std::string_view page, const MapVisitor &visit)
+{
+    if (!startPage(page))
+        return false;
     int visited = 0;
-    return MapBlockFinder::forEachBlock(page, [&](MapBlock &block) {
+    return MapBlockFinder::forEachBlock(page, [&](const MapBlock &block) {
         if (visit && visited == MapDocument::MaxCount) {
             fail(MapDocument::tooManyMaps());
             return false;
         }
         if (!ReadMapBlock(page, block))
             return false;
-        if (mKeptBlocks)
-            mKeptBlocks->push_back(std::move(block));
         if (visit) {
             visit(mDocument.Maps.back(), visited++, mEncoding);
             mDocument.Maps.pop_back();

@@ -10,7 +10,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace areamaker {
 
@@ -42,10 +41,11 @@ public:
     // form: what the plan of a save needs, for a writer that reads each map again whole
     // (readMapAgain) as it writes it. Failures of AREA tags then come from readMapAgain.
     void skipAreas() { mReadsAreas = false; }
-    // Every block read by readPage is also appended to `blocks`.
-    void keepBlocksIn(std::vector<MapBlock> &blocks) { mKeptBlocks = &blocks; }
-    // The map of `block` read again, whole; the document keeps nothing of it. Throws
-    // CoreError as a first reading of that block with its areas would have.
+    // Takes the page's encoding and path for readMapAgain without reading any map; false
+    // (with the reason in lastError) for a page the reader refuses.
+    bool startPage(std::string_view page);
+    // The map of `block` read whole, after readPage or startPage of its page; the document
+    // keeps nothing of it. Throws CoreError as a first reading of that block would have.
     ImageMap readMapAgain(std::string_view page, const MapBlock &block);
     const std::optional<CoreError> &lastError() const { return mLastError; }
 
@@ -73,7 +73,6 @@ private:
     std::string mDocumentPath;
     bool mDefaultNodeAdded = false;
     bool mReadsAreas = true;
-    std::vector<MapBlock> *mKeptBlocks = nullptr;
     AreaMarkup mMarkup;
     std::optional<CoreError> mLastError;
 };

@@ -141,9 +141,7 @@ void MapWriter::makePage(std::string_view text, const ContentWriter *write, std:
     mDocument.copyBackActiveZones();
     mEncoding = PageEncoding::detect(text);
     const std::string eol(lineBreakOf(text));
-    const std::vector<MapBlock> blocks =
-        mKnownBlocks ? std::move(*mKnownBlocks) : MapBlockFinder::find(text);
-    mKnownBlocks.reset();
+    const std::vector<MapBlock> blocks = MapBlockFinder::find(text);
     const std::vector<int> owners = ownersOf(blocks);
     const ImgTagBinder::UpdatesByOldName updates = imgTagUpdates(blocks, owners);
     if (write && updates.empty()) {
@@ -163,6 +161,60 @@ void MapWriter::makePage(std::string_view text, const ContentWriter *write, std:
     settleNames();
 }
 
+// Copies the text on, with new text in place of blocks and the new maps' blocks at their
+// place, if any.
+class MapWriter::Splice
+{
+public:
+    Splice(std::string_view text, const ContentWriter &write, std::string newBlocks = {},
+           std::size_t insertAt = MarkupScanner::npos)
+        : mText(text), mOut(write), mNewBlocks(std::move(newBlocks)), mInsertAt(insertAt)
+    {
+    }
+
+    void replace(const MapBlock &block, std::string_view with)
+    {
+        copyUpTo(block.begin);
+        mCopied = block.end;
+        mOut.append(with);
+    }
+    // Takes the block out with one of the line breaks around it.
+    void remove(const MapBlock &block, std::string_view eol)
+    {
+        copyUpTo(block.begin);
+        mCopied = block.end;
+        if (mOut.endsWith(eol))
+            mOut.dropLast(eol.size());
+        else if (mText.substr(mCopied).starts_with(eol))
+            mCopied += eol.size();
+    }
+    void finish()
+    {
+        copyUpTo(mText.size());
+        mOut.finish();
+    }
+
+private:
+    void copyUpTo(std::size_t position)
+    {
+        if (mInsertAt <= position && !mNewBlocks.empty()) {
+            const std::size_t at = std::max(mCopied, mInsertAt);
+            mOut.append(mText.substr(mCopied, at - mCopied));
+            mOut.append(mNewBlocks);
+            mNewBlocks.clear();
+            mCopied = at;
+        }
+        mOut.append(mText.substr(mCopied, position - mCopied));
+        mCopied = position;
+    }
+
+    std::string_view mText;
+    HeldBackWriter mOut;
+    std::string mNewBlocks;
+    std::size_t mInsertAt;
+    std::size_t mCopied = 0;
+};
+
 void MapWriter::writeBlocks(std::string_view text, const std::vector<MapBlock> &blocks,
                             const std::vector<int> &owners, std::string_view eol,
                             const ContentWriter &write)
@@ -181,40 +233,37 @@ void MapWriter::writeBlocks(std::string_view text, const std::vector<MapBlock> &
     // Finding </BODY> walks every tag of the page: only new blocks need it.
     const std::size_t insertAt =
         newBlocks.empty() ? MarkupScanner::npos : newBlocksPlace(text, blocks);
-    HeldBackWriter out(write);
-    std::size_t copied = 0;
-    auto copyUpTo = [&](std::size_t position) {
-        if (insertAt <= position && !newBlocks.empty()) {
-            const std::size_t at = std::max(copied, insertAt);
-            out.append(text.substr(copied, at - copied));
-            out.append(newBlocks);
-            newBlocks.clear();
-            copied = at;
-        }
-        out.append(text.substr(copied, position - copied));
-        copied = position;
-    };
+    Splice splice(text, write, std::move(newBlocks), insertAt);
     for (std::size_t b = 0; b < blocks.size(); ++b) {
         const MapBlock &block = blocks[b];
         if (!rewrites(block, owners[b]))
             continue;
         const ImageMap &map = mDocument.Maps[static_cast<std::size_t>(owners[b])];
-        copyUpTo(block.begin);
-        copied = block.end;
-        if (map.Alive) {
-            const std::string startTag = startTagOf(map, text, block);
-            if (mMapSource)
-                out.append(mapBlock(mMapSource(block), startTag, eol));
-            else
-                out.append(mapBlock(map, startTag, eol));
-        } else if (out.endsWith(eol)) {
-            out.dropLast(eol.size());
-        } else if (text.substr(copied).starts_with(eol)) {
-            copied += eol.size();
-        }
+        if (map.Alive)
+            splice.replace(block, mapBlock(map, startTagOf(map, text, block), eol));
+        else
+            splice.remove(block, eol);
     }
-    copyUpTo(text.size());
-    out.finish();
+    splice.finish();
+}
+
+bool MapWriter::rewriteMaps(std::string_view text, const MapSource &source,
+                            const ContentWriter &write)
+{
+    mEncoding = PageEncoding::detect(text);
+    const std::string eol(lineBreakOf(text));
+    Splice splice(text, write);
+    bool rewritten = false;
+    MapBlockFinder::forEachBlock(text, [&](const MapBlock &block) {
+        const ImageMap map = source(block);
+        if (!map.isReadOnly()) {
+            splice.replace(block, mapBlock(map, std::string(block.startTag(text)), eol));
+            rewritten = true;
+        }
+        return true;
+    });
+    splice.finish();
+    return rewritten;
 }
 
 std::size_t MapWriter::newBlocksPlace(std::string_view text, const std::vector<MapBlock> &blocks)

@@ -8,7 +8,6 @@
 #include "platform/FileSystem.h"
 
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,18 +31,17 @@ public:
     // The same, handed to `write` in pieces as it is made.
     void writeMaps(std::string_view text, const ContentWriter &write);
 
-    // A map read again, whole, from its block of the text being written.
+    // The map of a block of the text being written, read whole from it.
     using MapSource = std::function<ImageMap(const MapBlock &block)>;
-    // For a document read from the very text it writes whose maps hold only what the plan of
-    // the save needs (names, pictures, flags): each rewritten map is read again whole just
-    // before its block is written, then let go.
-    void setMapSource(MapSource source) { mMapSource = std::move(source); }
-    // The blocks of the text to be written, as its reader found them, for the next write
-    // only: it need not find them again.
-    void setBlocks(std::vector<MapBlock> blocks) { mKnownBlocks = std::move(blocks); }
+    // Writes the text with every block the editor may regenerate written again from its own
+    // map, as opening the text, changing every map and saving would, in one pass: each block
+    // is read by `source` as it is found, written, and let go; the document is not used.
+    // Returns whether any block was written again.
+    bool rewriteMaps(std::string_view text, const MapSource &source, const ContentWriter &write);
 
 private:
     class HeldBackWriter;
+    class Splice;
 
     // The new page handed to `write` in pieces, or held whole in `held` (one of them is
     // null); a page whose IMG tags change is always made whole first.
@@ -72,8 +70,6 @@ private:
     const ImgTagBinder &mBinder;
     PathStyle mStyle;
     PageEncoding mEncoding;
-    MapSource mMapSource;
-    std::optional<std::vector<MapBlock>> mKnownBlocks;
 };
 
 } // namespace areamaker

@@ -494,9 +494,8 @@ TEST_F(DocumentLifecycleTest, TreeKeysDecodeByTheirShape)
 namespace areamaker {
 namespace {
 
-// The rewrite plans its save without reading AREA tags and reads each map whole as it writes
-// it; a page that cannot be read must still fail as opening it fails, with its first
-// failure, and keep every byte.
+// The rewrite reads each map as it writes its block, in one pass; a page that cannot be read
+// must still fail as opening it fails, with its first failure, and keep every byte.
 TEST_F(DocumentLifecycleTest, ARewriteFailsAsOpeningThePageFails)
 {
     const std::string badArea = "<MAP NAME=\"a\"><AREA SHAPE=\"RECT\" COORDS=\"1,2\"></MAP>\n";

@@ -65,6 +65,32 @@ TEST(BatchRewrite, WritesTheGoldenPageThenChangesNothingMore)
     }
 }
 
+// A page with nothing the editor may write again keeps its bytes, its missing final line break
+// too, and no temporary file is left beside it, even in a folder that may not be written to.
+TEST(BatchRewrite, APageWithNothingToWriteKeepsItsBytes)
+{
+    const std::string pages[] = {
+        "<P>Pas de map</P>",
+        "<MAP NAME=\"a\"><?php echo $zones; ?><AREA COORDS=\"1,2,3,4\"></MAP>",
+    };
+    for (const std::string &bytes : pages) {
+        for (const bool readOnlyFolder : {false, true}) {
+            SCOPED_TRACE(bytes + (readOnlyFolder ? " (read-only folder)" : ""));
+            ScratchFolder scratch;
+            const std::string page = scratch.write("page.htm", bytes);
+            ChildProcess::handOver(scratch.path());
+            if (readOnlyFolder)
+                ::chmod(scratch.path().c_str(), 0555);
+            const ProgramResult result =
+                ProgramRun::run({"--rewrite", page}, ChildProcess::User::Unprivileged);
+            EXPECT_EQ(result.exitCode, 0);
+            EXPECT_EQ(result.err, "");
+            EXPECT_EQ(ScratchFolder::readBytes(page), bytes);
+            EXPECT_EQ(scratch.list(), std::vector<std::string>{"page.htm"});
+        }
+    }
+}
+
 TEST(BatchRewrite, LeavesAPageInAReadOnlyFolderUnchanged)
 {
     const SiteCopy site(handwrittenPage);
