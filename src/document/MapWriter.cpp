@@ -125,40 +125,20 @@ private:
 
 bool MapWriter::WriteMaps(std::string &text)
 {
-    std::string page;
-    makePage(text, nullptr, &page);
-    text = std::move(page);
-    return true;
-}
-
-void MapWriter::writeMaps(std::string_view text, const ContentWriter &write)
-{
-    makePage(text, &write, nullptr);
-}
-
-void MapWriter::makePage(std::string_view text, const ContentWriter *write, std::string *held)
-{
     mDocument.copyBackActiveZones();
     mEncoding = PageEncoding::detect(text);
     const std::string eol(lineBreakOf(text));
     const std::vector<MapBlock> blocks = MapBlockFinder::find(text);
     const std::vector<int> owners = ownersOf(blocks);
     const ImgTagBinder::UpdatesByOldName updates = imgTagUpdates(blocks, owners);
-    if (write && updates.empty()) {
-        writeBlocks(text, blocks, owners, eol, *write);
-    } else {
-        // The IMG tags to change are found in the new text as a whole, which is held for it.
-        std::string page;
-        page.reserve(text.size());
-        writeBlocks(text, blocks, owners, eol,
-                    [&page](std::string_view piece) { page.append(piece); });
-        mBinder.UpdateImgTags(page, updates);
-        if (held)
-            *held = std::move(page);
-        else
-            (*write)(page);
-    }
+    // The IMG tags to change are found in the new text as a whole.
+    std::string page;
+    page.reserve(text.size());
+    writeBlocks(text, blocks, owners, eol, [&page](std::string_view piece) { page.append(piece); });
+    mBinder.UpdateImgTags(page, updates);
+    text = std::move(page);
     settleNames();
+    return true;
 }
 
 // Copies the text on, with new text in place of blocks and the new maps' blocks at their

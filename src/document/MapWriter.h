@@ -28,8 +28,6 @@ public:
 
     // Builds the new text in one pass over the old one.
     bool WriteMaps(std::string &text);
-    // The same, handed to `write` in pieces as it is made.
-    void writeMaps(std::string_view text, const ContentWriter &write);
 
     // The map of a block of the text being written, read whole from it.
     using MapSource = std::function<ImageMap(const MapBlock &block)>;
@@ -43,9 +41,6 @@ private:
     class HeldBackWriter;
     class Splice;
 
-    // The new page handed to `write` in pieces, or held whole in `held` (one of them is
-    // null); a page whose IMG tags change is always made whole first.
-    void makePage(std::string_view text, const ContentWriter *write, std::string *held);
     void writeBlocks(std::string_view text, const std::vector<MapBlock> &blocks,
                      const std::vector<int> &owners, std::string_view eol,
                      const ContentWriter &write);
