@@ -3,7 +3,6 @@
 #include "document/Paths.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <filesystem>
 
@@ -22,12 +21,16 @@ bool hasScheme(std::string_view href)
     });
 }
 
+// Whether the link holds one of {{ {% <? <% ${, looked for in one pass over it.
 bool holdsServerCode(std::string_view href)
 {
-    constexpr std::array<std::string_view, 5> marks = {"{{", "{%", "<?", "<%", "${"};
-    return std::any_of(marks.begin(), marks.end(), [&](std::string_view mark) {
-        return href.find(mark) != std::string_view::npos;
-    });
+    for (std::size_t i = 0; i + 1 < href.size(); ++i) {
+        const char c = href[i], next = href[i + 1];
+        if ((c == '{' && (next == '{' || next == '%')) ||
+            (c == '<' && (next == '?' || next == '%')) || (c == '$' && next == '{'))
+            return true;
+    }
+    return false;
 }
 
 int hexValue(char c)
@@ -45,16 +48,19 @@ int hexValue(char c)
 
 void appendPercentDecoded(std::string_view text, std::string &out)
 {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const int high = i + 2 < text.size() && text[i] == '%' ? hexValue(text[i + 1]) : -1;
+    // The runs between two escapes are copied whole.
+    std::size_t run = 0;
+    for (std::size_t i = text.find('%'); i != std::string_view::npos; i = text.find('%', i + 1)) {
+        const int high = i + 2 < text.size() ? hexValue(text[i + 1]) : -1;
         const int low = high >= 0 ? hexValue(text[i + 2]) : -1;
-        if (low < 0) {
-            out += text[i];
+        if (low < 0)
             continue;
-        }
+        out.append(text.substr(run, i - run));
         out += static_cast<char>(high * 16 + low);
         i += 2;
+        run = i + 1;
     }
+    out.append(text.substr(run));
 }
 
 LocalLink::LocalLink(const std::string &pagePath)
@@ -64,9 +70,12 @@ LocalLink::LocalLink(const std::string &pagePath)
 
 const std::string *LocalLink::fileOf(std::string_view href)
 {
-    const std::string_view path = href.substr(0, href.find_first_of("?#"));
-    if (path.empty() || path.starts_with('/') || path.starts_with('\\') || hasScheme(path) ||
-        holdsServerCode(path))
+    const std::size_t cut = href.find_first_of("?#");
+    // The '?' of "<?" that cuts the path short still marks server code.
+    if (holdsServerCode(href.substr(0, cut == std::string_view::npos ? cut : cut + 1)))
+        return nullptr;
+    const std::string_view path = href.substr(0, cut);
+    if (path.empty() || path.starts_with('/') || path.starts_with('\\') || hasScheme(path))
         return nullptr;
     mDecoded.clear();
     appendPercentDecoded(path, mDecoded);

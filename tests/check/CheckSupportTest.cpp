@@ -83,6 +83,12 @@ TEST(CheckSupport, LinksResolveAgainstThePageFolder)
         {"http://example.com/a.htm", nullptr},
         {"mailto:a@b.c", nullptr},
         {"{{ url }}.htm", nullptr},
+        {"a{% url %}.htm", nullptr},
+        {"<?= $base ?>/a.htm", nullptr},
+        {"a<%= b %>.htm", nullptr},
+        {"${base}/a.htm", nullptr},
+        {"a{b}$c%.htm", "/site/doc/a{b}$c%.htm"},
+        {"a.htm?id={{ id }}", "/site/doc/a.htm"},
     };
     LocalLink links("/site/doc/page.htm");
     for (const auto &[href, file] : cases) {
