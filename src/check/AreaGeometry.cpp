@@ -102,10 +102,10 @@ AreaGeometry AreaGeometry::of(std::optional<std::string_view> shape,
         return g;
     }
     try {
-        const std::vector<std::int32_t> values = parseCoordinateList(*coords);
-        g.values.assign(values.begin(), values.end());
+        appendCoordinateList(*coords, g.values);
         g.numeric = true;
     } catch (const CoreError &error) {
+        g.values.clear();
         g.problem = error.description() + " (" + quoted(*coords) + ")";
         return g;
     }

@@ -85,14 +85,8 @@ std::int32_t parseCoordinate(std::string_view piece)
 std::vector<std::int32_t> parseCoordinateList(std::string_view coords)
 {
     std::vector<std::int32_t> values;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t comma = coords.find(',', start);
-        values.push_back(parseCoordinate(coords.substr(start, comma - start)));
-        if (comma == std::string_view::npos)
-            return values;
-        start = comma + 1;
-    }
+    appendCoordinateList(coords, values);
+    return values;
 }
 
 } // namespace areamaker

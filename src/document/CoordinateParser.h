@@ -13,4 +13,17 @@ std::int32_t parseCoordinate(std::string_view piece);
 // Splits a COORDS value at its commas and converts every piece.
 std::vector<std::int32_t> parseCoordinateList(std::string_view coords);
 
+// The same, appended to `values`; on a CoreError, the pieces before the faulty one are there.
+template <typename Number>
+void appendCoordinateList(std::string_view coords, std::vector<Number> &values)
+{
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = coords.find(',', start);
+        values.push_back(parseCoordinate(coords.substr(start, comma - start)));
+        if (comma == std::string_view::npos)
+            return;
+        start = comma + 1;
+    }
+}
+
 } // namespace areamaker
