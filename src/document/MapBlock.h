@@ -1,6 +1,10 @@
 #pragma once
 
+#include "document/MarkupScanner.h"
+
 #include <cstddef>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,12 +32,30 @@ struct MapBlock
     Span sourceComment{std::string_view::npos, std::string_view::npos};
     // Empty when the editor may regenerate the block; otherwise why not, in French.
     std::string readOnlyReason;
+    // For a block found with them: the attributes of each AREA tag as the scan that found its
+    // end read them (offsets from its '<'), so that they are not looked for again.
+    // `scannedAreas[i]` gives area i's run in `areaAttributes`, none where that scan found
+    // something amiss.
+    struct Run
+    {
+        std::size_t first = std::string_view::npos;
+        std::size_t count = 0;
+    };
+    std::vector<TagAttribute> areaAttributes;
+    std::vector<Run> scannedAreas;
 
     std::string_view startTag(std::string_view page) const
     {
         return page.substr(begin, startTagEnd - begin);
     }
     bool hasSourceComment() const { return sourceComment.begin != std::string_view::npos; }
+    std::optional<std::span<const TagAttribute>> scannedAttributes(std::size_t area) const
+    {
+        if (area >= scannedAreas.size() || scannedAreas[area].first == std::string_view::npos)
+            return std::nullopt;
+        return std::span(areaAttributes)
+            .subspan(scannedAreas[area].first, scannedAreas[area].count);
+    }
 };
 
 } // namespace areamaker

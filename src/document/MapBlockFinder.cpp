@@ -36,17 +36,18 @@ std::vector<MapBlock> MapBlockFinder::find(std::string_view page)
 }
 
 bool MapBlockFinder::forEachBlock(std::string_view page,
-                                  const std::function<bool(MapBlock &)> &take)
+                                  const std::function<bool(MapBlock &)> &take, bool withAttributes)
 {
     for (std::size_t start = MarkupScanner::findStartTag(page, "MAP", 0); start != npos;) {
-        MapBlock block = blockAt(page, start, start);
+        MapBlock block = blockAt(page, start, start, withAttributes);
         if (!take(block))
             return false;
     }
     return true;
 }
 
-MapBlock MapBlockFinder::blockAt(std::string_view page, std::size_t start, std::size_t &next)
+MapBlock MapBlockFinder::blockAt(std::string_view page, std::size_t start, std::size_t &next,
+                                 bool withAttributes)
 {
     MapBlock block;
     block.begin = start;
@@ -54,7 +55,7 @@ MapBlock MapBlockFinder::blockAt(std::string_view page, std::size_t start, std::
     block.startTagEnd =
         startTag.end == npos ? std::max(endOfMarkup(page), start + 1) : startTag.end;
     readNames(page, block);
-    MapBlockInspector inspector(page, block);
+    MapBlockInspector inspector(page, block, withAttributes);
     inspector.inspectStartTag(startTag);
     const bool startTagSound = block.readOnlyReason.empty();
     const std::size_t pageEnd = std::max(endOfMarkup(page), block.startTagEnd);

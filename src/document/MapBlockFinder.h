@@ -17,12 +17,15 @@ class MapBlockFinder
 public:
     static std::vector<MapBlock> find(std::string_view page);
     // Hands each block to `take` as soon as it is found, so that none has to be held (`take`
-    // may keep it by moving it away); stops and returns false when `take` does.
-    static bool forEachBlock(std::string_view page, const std::function<bool(MapBlock &)> &take);
+    // may keep it by moving it away); stops and returns false when `take` does. With
+    // `withAttributes`, each block holds its AREA tags' attributes (for blocks read at once).
+    static bool forEachBlock(std::string_view page, const std::function<bool(MapBlock &)> &take,
+                             bool withAttributes = false);
 
 private:
     // The block whose start tag is at `start`; `next` receives the next block's start.
-    static MapBlock blockAt(std::string_view page, std::size_t start, std::size_t &next);
+    static MapBlock blockAt(std::string_view page, std::size_t start, std::size_t &next,
+                            bool withAttributes);
     static void readNames(std::string_view page, MapBlock &block);
 };
 

@@ -103,11 +103,16 @@ std::size_t MapBlockInspector::nonMarkupItem(std::size_t p, std::size_t end)
 
 std::size_t MapBlockInspector::tagItem(std::size_t p, std::size_t limit)
 {
-    const MarkupScanner::TagScan scan = MarkupScanner::scanTag(mPage, p);
+    const bool area = MarkupScanner::tagNameAt(mPage, p, "AREA");
+    const std::size_t first = mBlock.areaAttributes.size();
+    const MarkupScanner::TagScan scan = MarkupScanner::scanTag(
+        mPage, p, area && mWithAttributes ? &mBlock.areaAttributes : nullptr);
     const std::size_t end = scan.end == npos ? limit : std::min(scan.end, limit);
-    if (MarkupScanner::tagNameAt(mPage, p, "AREA")) {
+    if (area) {
         checkTag(scan, p, end);
         mBlock.areas.push_back({p, end});
+        if (mWithAttributes)
+            noteAttributes(scan, first, end);
     } else if (!MarkupScanner::endTagAt(mPage, p, "AREA")) {
         // Its name only: an IMG tag in the block may be rebound by the save.
         std::size_t name = mPage[p + 1] == '/' ? p + 2 : p + 1;
@@ -144,6 +149,16 @@ bool MapBlockInspector::startsLine(std::size_t p) const
     while (p > mBlock.startTagEnd && (mPage[p - 1] == ' ' || mPage[p - 1] == '\t'))
         --p;
     return p == mBlock.startTagEnd || mPage[p - 1] == '\n' || mPage[p - 1] == '\r';
+}
+
+void MapBlockInspector::noteAttributes(const MarkupScanner::TagScan &scan, std::size_t first,
+                                       std::size_t end)
+{
+    const bool sound = scan.end == end && scan.sound();
+    if (!sound)
+        mBlock.areaAttributes.resize(first);
+    mBlock.scannedAreas.push_back(sound ? MapBlock::Run{first, mBlock.areaAttributes.size() - first}
+                                        : MapBlock::Run{});
 }
 
 void MapBlockInspector::checkTag(const MarkupScanner::TagScan &scan, std::size_t p, std::size_t end)

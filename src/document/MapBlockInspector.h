@@ -15,7 +15,11 @@ namespace areamaker {
 class MapBlockInspector
 {
 public:
-    MapBlockInspector(std::string_view page, MapBlock &block) : mPage(page), mBlock(block) {}
+    // `withAttributes`: the AREA tags' attributes are kept in the block as they are scanned.
+    MapBlockInspector(std::string_view page, MapBlock &block, bool withAttributes = false)
+        : mPage(page), mBlock(block), mWithAttributes(withAttributes)
+    {
+    }
 
     struct Content
     {
@@ -35,10 +39,13 @@ private:
     bool textHoldsServerCode(std::size_t p, std::size_t end) const;
     bool startsLine(std::size_t p) const;
     void checkTag(const MarkupScanner::TagScan &scan, std::size_t p, std::size_t end);
+    // Keeps the attributes an AREA tag's scan appended from `first` on when nothing was amiss.
+    void noteAttributes(const MarkupScanner::TagScan &scan, std::size_t first, std::size_t end);
     void refuse(const char *what, std::size_t begin, std::size_t end);
 
     std::string_view mPage;
     MapBlock &mBlock;
+    bool mWithAttributes;
 };
 
 } // namespace areamaker

@@ -69,7 +69,10 @@ int knownIndex(std::string_view name)
 class MapReader::AreaTag
 {
 public:
-    explicit AreaTag(std::string_view text) : mTag(text)
+    // `scanned`: the attributes found by the scan that found the tag's end, when it has them.
+    explicit AreaTag(std::string_view text,
+                     std::optional<std::span<const TagAttribute>> scanned = std::nullopt)
+        : mTag(scanned ? TagView(text, *scanned) : TagView(text))
     {
         for (const TagAttribute &a : mTag.attributes()) {
             const int index = knownIndex(mTag.nameOf(a));
@@ -189,19 +192,22 @@ bool MapReader::readPage(std::string_view page, const MapVisitor &visit)
     if (!startPage(page))
         return false;
     int visited = 0;
-    return MapBlockFinder::forEachBlock(page, [&](const MapBlock &block) {
-        if (visit && visited == MapDocument::MaxCount) {
-            fail(MapDocument::tooManyMaps());
-            return false;
-        }
-        if (!ReadMapBlock(page, block))
-            return false;
-        if (visit) {
-            visit(mDocument.Maps.back(), visited++, mEncoding);
-            mDocument.Maps.pop_back();
-        }
-        return true;
-    });
+    return MapBlockFinder::forEachBlock(
+        page,
+        [&](const MapBlock &block) {
+            if (visit && visited == MapDocument::MaxCount) {
+                fail(MapDocument::tooManyMaps());
+                return false;
+            }
+            if (!ReadMapBlock(page, block))
+                return false;
+            if (visit) {
+                visit(mDocument.Maps.back(), visited++, mEncoding);
+                mDocument.Maps.pop_back();
+            }
+            return true;
+        },
+        true);
 }
 
 bool MapReader::ReadMapBlock(std::string_view page, const MapBlock &block)
@@ -259,8 +265,12 @@ void MapReader::readBlock(std::string_view page, const MapBlock &block, int mapI
     if (!withAreas)
         return;
     map.Zones.reserve(block.areas.size());
-    for (const MapBlock::Span &area : block.areas)
-        readArea(page.substr(area.begin, area.end - area.begin), mapIndex);
+    for (std::size_t i = 0; i < block.areas.size(); ++i) {
+        const MapBlock::Span &area = block.areas[i];
+        readArea(
+            AreaTag(page.substr(area.begin, area.end - area.begin), block.scannedAttributes(i)),
+            mapIndex);
+    }
     map.Markup = {mMarkup.lowerCase && mMarkup.selfClosing, mMarkup.selfClosing};
 }
 
@@ -288,10 +298,10 @@ void MapReader::readImagePath(std::string_view page, const MapBlock &block, Imag
         map.SourceAsRead = map.ImagePath = path;
 }
 
-void MapReader::readArea(std::string_view text, int mapIndex)
+void MapReader::readArea(const AreaTag &area, int mapIndex)
 {
-    const AreaTag area(text);
     const TagView &tag = area.tag();
+    const std::string_view text = tag.text();
     // "/>" closes the tag only when its '/' is no attribute's value (data-x= />).
     const bool selfClosing =
         text.ends_with("/>") &&

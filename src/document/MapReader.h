@@ -58,7 +58,7 @@ private:
     // Reads the block into map `mapIndex`; its AREA tags only `withAreas`.
     void readBlock(std::string_view page, const MapBlock &block, int mapIndex, bool withAreas);
     void readImagePath(std::string_view page, const MapBlock &block, ImageMap &map);
-    void readArea(std::string_view text, int mapIndex);
+    void readArea(const AreaTag &area, int mapIndex);
     void readAreaShape(const AreaTag &tag, int mapIndex);
     bool readDefaultRectangle(const AreaTag &tag, int mapIndex, std::string_view coords);
     void setDefaultRegion(const AreaTag &tag, int mapIndex);

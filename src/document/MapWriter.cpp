@@ -234,14 +234,17 @@ bool MapWriter::rewriteMaps(std::string_view text, const MapSource &source,
     const std::string eol(lineBreakOf(text));
     Splice splice(text, write);
     bool rewritten = false;
-    MapBlockFinder::forEachBlock(text, [&](const MapBlock &block) {
-        const ImageMap map = source(block);
-        if (!map.isReadOnly()) {
-            splice.replace(block, mapBlock(map, std::string(block.startTag(text)), eol));
-            rewritten = true;
-        }
-        return true;
-    });
+    MapBlockFinder::forEachBlock(
+        text,
+        [&](const MapBlock &block) {
+            const ImageMap map = source(block);
+            if (!map.isReadOnly()) {
+                splice.replace(block, mapBlock(map, std::string(block.startTag(text)), eol));
+                rewritten = true;
+            }
+            return true;
+        },
+        true);
     splice.finish();
     return rewritten;
 }

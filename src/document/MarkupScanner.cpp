@@ -193,6 +193,65 @@ TagState nextState(TagState state, char c)
     return state;
 }
 
+// Notes a tag's attributes as its scan goes, at offsets from the tag's '<', as attributes()
+// finds them in the tag's text; each attribute runs from the end of the one before it.
+class AttributeRecorder
+{
+public:
+    AttributeRecorder(std::vector<TagAttribute> *list, std::size_t lt) : mList(list), mLt(lt) {}
+
+    // The scan went from `from` to `to` over the character at `p`.
+    void step(TagState from, TagState to, std::size_t p)
+    {
+        if (!mList || from == to)
+            return;
+        const std::size_t at = p - mLt;
+        if (from == TagState::Name)
+            mLastEnd = at;
+        if (from == TagState::AttributeName)
+            closeName(at);
+        if (from == TagState::UnquotedValue)
+            closeValue(at);
+        if (to == TagState::AttributeName) {
+            TagAttribute &a = mList->emplace_back();
+            a.begin = mLastEnd;
+            a.nameBegin = at;
+        }
+        if (to == TagState::BeforeValue)
+            mList->back().hasValue = true;
+        if (to == TagState::UnquotedValue)
+            mList->back().valueBegin = at;
+    }
+    void quoted(char quote, std::size_t open, std::size_t close)
+    {
+        if (!mList)
+            return;
+        TagAttribute &a = mList->back();
+        a.quote = quote;
+        a.valueBegin = open + 1 - mLt;
+        a.valueEnd = close - mLt;
+        a.end = mLastEnd = close + 1 - mLt;
+    }
+    // The tag ends at the '>' at `p`.
+    void endAt(TagState state, std::size_t p) { step(state, TagState::BeforeAttribute, p); }
+
+private:
+    void closeName(std::size_t at)
+    {
+        TagAttribute &a = mList->back();
+        a.nameEnd = a.valueBegin = a.valueEnd = a.end = mLastEnd = at;
+    }
+    void closeValue(std::size_t at)
+    {
+        TagAttribute &a = mList->back();
+        a.valueEnd = a.end = mLastEnd = at;
+    }
+
+    std::vector<TagAttribute> *mList;
+    std::size_t mLt;
+    std::size_t mLastEnd = 0;
+};
+
 } // namespace
 
 std::size_t MarkupScanner::tagEnd(std::string_view text, std::size_t lt)
@@ -210,14 +269,17 @@ bool MarkupScanner::serverMarkAt(std::string_view text, std::size_t p)
     return (a == '<' && (b == '?' || b == '%')) || (a == '{' && (b == '{' || b == '%'));
 }
 
-MarkupScanner::TagScan MarkupScanner::scanTag(std::string_view text, std::size_t lt)
+MarkupScanner::TagScan MarkupScanner::scanTag(std::string_view text, std::size_t lt,
+                                              std::vector<TagAttribute> *attributes)
 {
     TagScan scan;
     TagState state = TagState::Name;
+    AttributeRecorder record(attributes, lt);
     for (std::size_t p = lt + 1; p < text.size(); ++p) {
         const char c = text[p];
         if (c == '>') {
             scan.strayEquals = scan.strayEquals || state == TagState::BeforeValue;
+            record.endAt(state, p);
             scan.end = p + 1;
             return scan;
         }
@@ -234,6 +296,7 @@ MarkupScanner::TagScan MarkupScanner::scanTag(std::string_view text, std::size_t
                 scan.strayQuote = true;
                 break;
             }
+            record.quoted(c, p, close);
             p = close;
             state = TagState::BeforeAttribute;
             continue;
@@ -241,7 +304,9 @@ MarkupScanner::TagScan MarkupScanner::scanTag(std::string_view text, std::size_t
         if (!scan.serverCode && (c == '<' || c == '{'))
             scan.serverCode = serverMarkAt(text, p);
         scan.strayEquals = scan.strayEquals || (state == TagState::BeforeAttribute && c == '=');
-        state = nextState(state, c);
+        const TagState next = nextState(state, c);
+        record.step(state, next, p);
+        state = next;
     }
     const std::size_t plain = text.find('>', lt + 1);
     scan.end = plain == npos ? npos : plain + 1;
@@ -310,7 +375,15 @@ std::optional<TagAttribute> MarkupScanner::findAttribute(std::string_view tag,
     return std::nullopt;
 }
 
-TagView::TagView(std::string_view tag) : mTag(tag), mAttributes(MarkupScanner::attributes(tag)) {}
+TagView::TagView(std::string_view tag)
+    : mTag(tag), mParsed(MarkupScanner::attributes(tag)), mAttributes(mParsed)
+{
+}
+
+TagView::TagView(std::string_view tag, std::span<const TagAttribute> attributes)
+    : mTag(tag), mAttributes(attributes)
+{
+}
 
 std::string_view TagView::nameOf(const TagAttribute &attribute) const
 {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,7 @@ struct TagAttribute
     std::size_t end = 0; // past the closing quote or the last value byte
     char quote = 0;      // '"', '\'' or 0 for an unquoted value
     bool hasValue = false;
+    bool operator==(const TagAttribute &) const = default;
 };
 
 // A tag with its attributes parsed once, for tags whose attributes are looked up often.
@@ -26,15 +28,21 @@ class TagView
 {
 public:
     explicit TagView(std::string_view tag);
+    // A tag whose attributes were found by the scan that found its end.
+    TagView(std::string_view tag, std::span<const TagAttribute> attributes);
+    TagView(const TagView &) = delete;
+    TagView &operator=(const TagView &) = delete;
+
     // The decoded value of the first attribute of that name (ASCII case folded).
     std::optional<std::string> value(std::string_view name) const;
-    const std::vector<TagAttribute> &attributes() const { return mAttributes; }
+    std::span<const TagAttribute> attributes() const { return mAttributes; }
     std::string_view text() const { return mTag; }
     std::string_view nameOf(const TagAttribute &attribute) const;
 
 private:
     std::string_view mTag;
-    std::vector<TagAttribute> mAttributes;
+    std::vector<TagAttribute> mParsed;
+    std::span<const TagAttribute> mAttributes;
 };
 
 // Finds tags in a page the way a browser sees them: markup inside comments, scripts,
@@ -62,8 +70,15 @@ public:
         bool strayQuote = false; // a quoted value never closed
         bool serverCode = false; // template or server code opens outside its quoted values
         bool strayEquals = false; // a '=' where a name should start, or with no value at the end
+
+        // Whether nothing is amiss: its attributes are then those attributes() finds.
+        bool sound() const { return !leftOpen && !strayQuote && !serverCode && !strayEquals; }
     };
-    static TagScan scanTag(std::string_view text, std::size_t lt);
+    // With `attributes`, the tag's attributes are appended to it as attributes() finds them in
+    // the tag's text, when the scan finds nothing amiss (no flag set); what it appended
+    // otherwise is not to be used.
+    static TagScan scanTag(std::string_view text, std::size_t lt,
+                           std::vector<TagAttribute> *attributes = nullptr);
     static bool serverMarkAt(std::string_view text, std::size_t p);
     // Whether `lt` opens an end tag "</name>".
     static bool endTagAt(std::string_view text, std::size_t lt, std::string_view name);

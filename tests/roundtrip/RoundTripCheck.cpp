@@ -159,6 +159,22 @@ std::string compareMaps(const std::vector<std::string> &expected,
     return report;
 }
 
+// Every tag's attributes as the scan that finds its end reads them must be those a parse of
+// the tag's text finds, as the reader takes one for the other.
+std::string checkAttributeScan(const std::string &page)
+{
+    for (std::size_t lt = page.find('<'); lt != npos; lt = page.find('<', lt + 1)) {
+        std::vector<TagAttribute> scanned;
+        const MarkupScanner::TagScan scan = MarkupScanner::scanTag(page, lt, &scanned);
+        if (scan.end == npos || !scan.sound())
+            continue;
+        if (scanned != MarkupScanner::attributes(std::string_view(page).substr(lt, scan.end - lt)))
+            return "the scan of the tag at " + std::to_string(lt) +
+                   " reads other attributes than a parse of its text";
+    }
+    return {};
+}
+
 // The batch rewrite, which holds one map's zones at a time and writes as it goes, must write
 // what opening the page, changing every map and saving it writes.
 std::string checkRewrite(const std::string &page)
@@ -189,6 +205,8 @@ std::string checkRewrite(const std::string &page)
 
 std::string checkRoundTrip(const std::string &page)
 {
+    if (const std::string scan = checkAttributeScan(page); !scan.empty())
+        return scan;
     Session first(page);
     if (!first.lifecycle.OpenDocument(PagePath, true))
         return {};
