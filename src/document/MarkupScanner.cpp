@@ -311,6 +311,7 @@ MarkupScanner::TagScan MarkupScanner::scanTag(std::string_view text, std::size_t
     const std::size_t plain = text.find('>', lt + 1);
     scan.end = plain == npos ? npos : plain + 1;
     scan.leftOpen = plain == npos;
+    scan.ranOut = true;
     return scan;
 }
 

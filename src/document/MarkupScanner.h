@@ -70,9 +70,14 @@ public:
         bool strayQuote = false; // a quoted value never closed
         bool serverCode = false; // template or server code opens outside its quoted values
         bool strayEquals = false; // a '=' where a name should start, or with no value at the end
+        // No '>' outside quoted values closes it: it ends at its first '>', wherever that is.
+        bool ranOut = false;
 
         // Whether nothing is amiss: its attributes are then those attributes() finds.
-        bool sound() const { return !leftOpen && !strayQuote && !serverCode && !strayEquals; }
+        bool sound() const
+        {
+            return !leftOpen && !strayQuote && !serverCode && !strayEquals && !ranOut;
+        }
     };
     // With `attributes`, the tag's attributes are appended to it as attributes() finds them in
     // the tag's text, when the scan finds nothing amiss (no flag set); what it appended

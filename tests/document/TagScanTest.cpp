@@ -47,6 +47,8 @@ TEST(TagScan, SaysWhatIsAmiss)
         {"<area a=>", &MarkupScanner::TagScan::strayEquals},
         {"<area a=\"x>", &MarkupScanner::TagScan::strayQuote},
         {"<area a=<?= $x ?>>", &MarkupScanner::TagScan::serverCode},
+        // Found by the fuzzer: the only '>' lies in a quoted value that closes.
+        {"<area b=\"c</td>\", d", &MarkupScanner::TagScan::ranOut},
     };
     for (const auto &[tag, flag] : cases) {
         SCOPED_TRACE(tag);
