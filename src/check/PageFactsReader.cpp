@@ -70,8 +70,8 @@ PageFacts PageFactsReader::read(std::string_view page, const std::string &pagePa
         page,
         [&](MapBlock &block) {
             noteAreaValues(page, block);
-            block.areaAttributes = {};
-            block.scannedAreas = {};
+            block.areaAttributes = std::vector<TagAttribute>();
+            block.scannedAreas = std::vector<MapBlock::Run>();
             mBlocks.push_back(std::move(block));
             return true;
         },
