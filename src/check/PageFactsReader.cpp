@@ -27,18 +27,6 @@ std::string_view spanOf(std::string_view page, const MapBlock::Span &span)
     return page.substr(span.begin, span.end - span.begin);
 }
 
-// The values the checker reads of an AREA tag, in AreaValues order.
-constexpr std::array<std::string_view, 4> areaValueNames = {"SHAPE", "COORDS", "HREF", "ALT"};
-
-int areaValueIndex(std::string_view name)
-{
-    for (std::size_t k = 0; k < areaValueNames.size(); ++k) {
-        if (equalsIgnoreAsciiCase(name, areaValueNames[k]))
-            return static_cast<int>(k);
-    }
-    return -1;
-}
-
 // Whether the reader makes a zone of these numbers, which it needs only enough of.
 bool readsAsZone(const AreaGeometry &g)
 {
@@ -62,20 +50,7 @@ PageFacts PageFactsReader::read(std::string_view page, const std::string &pagePa
     mFirstSrc.clear();
     PageFacts facts;
     facts.path = pagePath;
-    mBlocks.clear();
-    mAreaValues.clear();
-    // Each AREA's values are noted from the scan that finds its end, and the block then
-    // drops its attributes: they are held for the whole page.
-    MapBlockFinder::forEachBlock(
-        page,
-        [&](MapBlock &block) {
-            noteAreaValues(page, block);
-            block.areaAttributes = std::vector<TagAttribute>();
-            block.scannedAreas = std::vector<MapBlock::Run>();
-            mBlocks.push_back(std::move(block));
-            return true;
-        },
-        true);
+    mBlocks = MapBlockFinder::find(page);
     readImages(page, facts);
     facts.maps.reserve(mBlocks.size());
     for (const MapBlock &block : mBlocks)
@@ -88,50 +63,14 @@ PageFactsReader::decoded(const TagView &tag, std::string_view name,
                          std::forward_list<std::string> &store) const
 {
     for (const TagAttribute &a : tag.attributes()) {
-        if (equalsIgnoreAsciiCase(tag.nameOf(a), name))
-            return valueRead(MarkupScanner::valueOf(tag.text(), a), store);
+        if (!equalsIgnoreAsciiCase(tag.nameOf(a), name))
+            continue;
+        const std::string_view written = MarkupScanner::valueOf(tag.text(), a);
+        if (readsAsWritten(written))
+            return written;
+        return store.emplace_front(mEncoding.decode(decodeAttributeValue(written)));
     }
     return std::nullopt;
-}
-
-std::string_view PageFactsReader::valueRead(std::string_view written,
-                                            std::forward_list<std::string> &store) const
-{
-    if (readsAsWritten(written))
-        return written;
-    return store.emplace_front(mEncoding.decode(decodeAttributeValue(written)));
-}
-
-void PageFactsReader::noteAreaValues(std::string_view page, const MapBlock &block)
-{
-    std::vector<std::optional<AreaValues>> &noted = mAreaValues.emplace_back();
-    noted.reserve(block.areas.size());
-    for (std::size_t i = 0; i < block.areas.size(); ++i) {
-        const auto scanned = block.scannedAttributes(i);
-        std::optional<AreaValues> &values = noted.emplace_back();
-        if (!scanned)
-            continue;
-        values.emplace().bounds.fill(AreaValues::Absent);
-        const std::string_view tag = spanOf(page, block.areas[i]);
-        for (const TagAttribute &a : *scanned) {
-            const int k = areaValueIndex(tag.substr(a.nameBegin, a.nameEnd - a.nameBegin));
-            const auto slot = static_cast<std::size_t>(2 * k);
-            if (k < 0 || values->bounds[slot] != AreaValues::Absent)
-                continue;
-            values->bounds[slot] = static_cast<std::uint32_t>(a.valueBegin);
-            values->bounds[slot + 1] = static_cast<std::uint32_t>(a.valueEnd);
-        }
-    }
-}
-
-std::optional<std::string_view>
-PageFactsReader::scannedValue(std::string_view tag, const AreaValues &values, std::size_t which,
-                              std::forward_list<std::string> &store) const
-{
-    const std::uint32_t begin = values.bounds[2 * which], end = values.bounds[2 * which + 1];
-    if (begin == AreaValues::Absent)
-        return std::nullopt;
-    return valueRead(tag.substr(begin, end - begin), store);
 }
 
 // Most values hold no entity and no byte the encoding would change: they are kept as views.
@@ -190,32 +129,17 @@ void PageFactsReader::readAreas(std::string_view page, std::size_t index, MapFac
     map.areas.clear();
     map.decodedValues.clear();
     map.areas.reserve(block.areas.size());
-    for (std::size_t i = 0; i < block.areas.size(); ++i) {
-        const MapBlock::Span &span = block.areas[i];
+    for (const MapBlock::Span &span : block.areas) {
+        const TagView tag(spanOf(page, span));
         AreaFacts &area = map.areas.emplace_back();
         area.offset = span.begin;
-        readAreaValues(spanOf(page, span), mAreaValues[index][i], area, map.decodedValues);
+        area.shape = decoded(tag, "SHAPE", map.decodedValues);
+        area.coords = decoded(tag, "COORDS", map.decodedValues);
+        area.href = decoded(tag, "HREF", map.decodedValues);
+        area.alt = decoded(tag, "ALT", map.decodedValues);
         area.geometry = AreaGeometry::of(area.shape, area.coords);
     }
     numberZones(map);
-}
-
-void PageFactsReader::readAreaValues(std::string_view tag, const std::optional<AreaValues> &scanned,
-                                     AreaFacts &area, std::forward_list<std::string> &store) const
-{
-    std::array<std::optional<std::string_view>, areaValueNames.size()> values;
-    if (scanned) {
-        for (std::size_t k = 0; k < values.size(); ++k)
-            values[k] = scannedValue(tag, *scanned, k, store);
-    } else {
-        const TagView view(tag);
-        for (std::size_t k = 0; k < values.size(); ++k)
-            values[k] = decoded(view, areaValueNames[k], store);
-    }
-    area.shape = values[0];
-    area.coords = values[1];
-    area.href = values[2];
-    area.alt = values[3];
 }
 
 std::string PageFactsReader::picturePath(std::string_view page, const MapBlock &block) const

@@ -5,8 +5,6 @@
 #include "document/PageEncoding.h"
 #include "document/Paths.h"
 
-#include <array>
-#include <cstdint>
 #include <forward_list>
 #include <optional>
 #include <string>
@@ -48,23 +46,6 @@ private:
     // decoding changes it.
     std::optional<std::string_view> decoded(const TagView &tag, std::string_view name,
                                             std::forward_list<std::string> &store) const;
-    // A value as the page writes it, decoded into `store` when decoding changes it.
-    std::string_view valueRead(std::string_view written,
-                               std::forward_list<std::string> &store) const;
-
-    // The SHAPE, COORDS, HREF and ALT values of an AREA tag, as offsets from its '<', noted
-    // from the scan that found its end; a value the tag lacks has none.
-    struct AreaValues
-    {
-        static constexpr std::uint32_t Absent = UINT32_MAX;
-        std::array<std::uint32_t, 8> bounds;
-    };
-    void noteAreaValues(std::string_view page, const MapBlock &block);
-    void readAreaValues(std::string_view tag, const std::optional<AreaValues> &scanned,
-                        AreaFacts &area, std::forward_list<std::string> &store) const;
-    std::optional<std::string_view> scannedValue(std::string_view tag, const AreaValues &values,
-                                                 std::size_t which,
-                                                 std::forward_list<std::string> &store) const;
     bool readsAsWritten(std::string_view written) const;
 
     ImageSizeCache &mImages;
@@ -74,9 +55,6 @@ private:
     // The SRC, as written, of the first IMG tag of each USEMAP name (ASCII upper case).
     std::unordered_map<std::string, std::string> mFirstSrc;
     std::vector<MapBlock> mBlocks;
-    // Per block, its areas' values, or nothing where its scan found something amiss; kept
-    // small, as they are held for the whole page.
-    std::vector<std::vector<std::optional<AreaValues>>> mAreaValues;
 };
 
 } // namespace areamaker
