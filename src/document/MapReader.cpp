@@ -207,7 +207,7 @@ bool MapReader::readPage(std::string_view page, const MapVisitor &visit)
             }
             return true;
         },
-        true);
+        mReadsAreas);
 }
 
 bool MapReader::ReadMapBlock(std::string_view page, const MapBlock &block)
