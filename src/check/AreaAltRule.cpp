@@ -1,20 +1,26 @@
 #include "check/AreaAltRule.h"
 
+#include <algorithm>
 #include <string_view>
-#include <unordered_set>
+#include <vector>
 
 namespace areamaker {
 
 void AreaAltRule::checkMap(const PageFacts &, const MapFacts &map, int mapIndex,
                            std::vector<CheckFinding> &findings) const
 {
-    std::unordered_set<std::string_view> describedLinks;
+    // Sorted once and searched: one allocation for the map rather than one per link.
+    std::vector<std::string_view> describedLinks;
     for (const AreaFacts &area : map.areas) {
         if (area.href && area.alt && !area.alt->empty())
-            describedLinks.insert(*area.href);
+            describedLinks.push_back(*area.href);
     }
+    std::sort(describedLinks.begin(), describedLinks.end());
+    const auto described = [&](std::string_view link) {
+        return std::binary_search(describedLinks.begin(), describedLinks.end(), link);
+    };
     for (const AreaFacts &area : map.areas) {
-        if (!area.href || (area.alt && (!area.alt->empty() || describedLinks.count(*area.href))))
+        if (!area.href || (area.alt && (!area.alt->empty() || described(*area.href))))
             continue;
         const std::string message =
             area.alt

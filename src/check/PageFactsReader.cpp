@@ -130,7 +130,9 @@ void PageFactsReader::readAreas(std::string_view page, std::size_t index, MapFac
     map.decodedValues.clear();
     map.areas.reserve(block.areas.size());
     for (const MapBlock::Span &span : block.areas) {
-        const TagView tag(spanOf(page, span));
+        const std::string_view text = spanOf(page, span);
+        MarkupScanner::readAttributes(text, mAttributes);
+        const TagView tag(text, mAttributes);
         AreaFacts &area = map.areas.emplace_back();
         area.offset = span.begin;
         area.shape = decoded(tag, "SHAPE", map.decodedValues);

@@ -55,6 +55,8 @@ private:
     // The SRC, as written, of the first IMG tag of each USEMAP name (ASCII upper case).
     std::unordered_map<std::string, std::string> mFirstSrc;
     std::vector<MapBlock> mBlocks;
+    // The attributes of the AREA tag being read, their memory reused for the next.
+    std::vector<TagAttribute> mAttributes;
 };
 
 } // namespace areamaker

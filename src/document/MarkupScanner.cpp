@@ -320,6 +320,13 @@ std::vector<TagAttribute> MarkupScanner::attributes(std::string_view tag)
     std::vector<TagAttribute> list;
     // Room for the attributes of a usual tag in one allocation.
     list.reserve(8);
+    readAttributes(tag, list);
+    return list;
+}
+
+void MarkupScanner::readAttributes(std::string_view tag, std::vector<TagAttribute> &list)
+{
+    list.clear();
     std::size_t p = 1;
     while (p < tag.size() && !endsName(tag[p]))
         ++p;
@@ -363,7 +370,6 @@ std::vector<TagAttribute> MarkupScanner::attributes(std::string_view tag)
         a.end = p;
         list.push_back(a);
     }
-    return list;
 }
 
 std::optional<TagAttribute> MarkupScanner::findAttribute(std::string_view tag,

@@ -94,6 +94,8 @@ public:
     static std::size_t skipNonMarkup(std::string_view text, std::size_t lt);
 
     static std::vector<TagAttribute> attributes(std::string_view tag);
+    // The same into `list`, whose memory is reused from one tag to the next.
+    static void readAttributes(std::string_view tag, std::vector<TagAttribute> &list);
     // The first attribute of that name, compared without regard to ASCII case.
     static std::optional<TagAttribute> findAttribute(std::string_view tag, std::string_view name);
     static std::string_view valueOf(std::string_view tag, const TagAttribute &attribute);
