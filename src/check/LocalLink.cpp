@@ -1,5 +1,6 @@
 #include "check/LocalLink.h"
 
+#include "document/MarkupScanner.h"
 #include "document/Paths.h"
 
 #include <algorithm>
@@ -21,13 +22,12 @@ bool hasScheme(std::string_view href)
     });
 }
 
-// Whether the link holds one of {{ {% <? <% ${, looked for in one pass over it.
+// Whether the link holds the opening of server or template code as the scanner knows it, or
+// a "${" placeholder, looked for in one pass over it.
 bool holdsServerCode(std::string_view href)
 {
     for (std::size_t i = 0; i + 1 < href.size(); ++i) {
-        const char c = href[i], next = href[i + 1];
-        if ((c == '{' && (next == '{' || next == '%')) ||
-            (c == '<' && (next == '?' || next == '%')) || (c == '$' && next == '{'))
+        if (MarkupScanner::serverMarkAt(href, i) || (href[i] == '$' && href[i + 1] == '{'))
             return true;
     }
     return false;

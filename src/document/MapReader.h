@@ -38,8 +38,8 @@ public:
     bool readPage(std::string_view page, const MapVisitor &visit = {});
     bool ReadMapBlock(std::string_view page, const MapBlock &block);
     // Reads maps without their AREA tags, and so without zones, default region or markup
-    // form: what the plan of a save needs, for a writer that reads each map again whole
-    // (readMapAgain) as it writes it. Failures of AREA tags then come from readMapAgain.
+    // form: enough to tell which maps a save would write. Failures of AREA tags then go
+    // unseen.
     void skipAreas() { mReadsAreas = false; }
     // Takes the page's encoding and path for readMapAgain without reading any map; false
     // (with the reason in lastError) for a page the reader refuses.
