@@ -28,6 +28,37 @@ void appendAttribute(std::string &text, std::string_view name, std::string_view 
     text += '"';
 }
 
+void appendShape(std::string &tag, std::string_view shape, AreaMarkup markup)
+{
+    tag += '<';
+    appendSpelled(tag, "AREA", markup);
+    tag += ' ';
+    appendSpelled(tag, "SHAPE", markup);
+    tag += "=\"";
+    appendSpelled(tag, shape, markup);
+    tag += '"';
+}
+
+// The non-empty attributes in written order, the others as written, and the tag's end.
+void appendLinkAndOthers(std::string &tag, const AreaAttributes &attributes,
+                         const OtherAttributes &others, AreaMarkup markup)
+{
+    for (const auto &[index, name] : writtenAttributeOrder) {
+        if (!attributes[index].empty())
+            appendAttribute(tag, name, attributes[index], markup);
+    }
+    for (const OtherAttribute &other : others) {
+        const bool givenAValue =
+            other.emptyAttribute >= 0 &&
+            !attributes[static_cast<std::size_t>(other.emptyAttribute)].empty();
+        if (!givenAValue) {
+            tag += ' ';
+            tag += other.text;
+        }
+    }
+    tag += markup.selfClosing ? " />" : ">";
+}
+
 } // namespace
 
 std::string quotedAttribute(std::string_view name, const std::string &value)
@@ -51,29 +82,25 @@ void appendAreaTag(std::string &tag, std::string_view shape, std::optional<std::
                    const AreaAttributes &attributes, const OtherAttributes &others,
                    AreaMarkup markup)
 {
-    tag += '<';
-    appendSpelled(tag, "AREA", markup);
-    tag += ' ';
-    appendSpelled(tag, "SHAPE", markup);
-    tag += "=\"";
-    appendSpelled(tag, shape, markup);
-    tag += '"';
+    appendShape(tag, shape, markup);
     if (coords)
         appendAttribute(tag, "COORDS", *coords, markup);
-    for (const auto &[index, name] : writtenAttributeOrder) {
-        if (!attributes[index].empty())
-            appendAttribute(tag, name, attributes[index], markup);
-    }
-    for (const OtherAttribute &other : others) {
-        const bool givenAValue =
-            other.emptyAttribute >= 0 &&
-            !attributes[static_cast<std::size_t>(other.emptyAttribute)].empty();
-        if (!givenAValue) {
-            tag += ' ';
-            tag += other.text;
-        }
-    }
-    tag += markup.selfClosing ? " />" : ">";
+    appendLinkAndOthers(tag, attributes, others, markup);
+}
+
+void appendAreaTagUpToCoords(std::string &tag, std::string_view shape, AreaMarkup markup)
+{
+    appendShape(tag, shape, markup);
+    tag += ' ';
+    appendSpelled(tag, "COORDS", markup);
+    tag += "=\"";
+}
+
+void appendAreaTagFromCoords(std::string &tag, const AreaAttributes &attributes,
+                             const OtherAttributes &others, AreaMarkup markup)
+{
+    tag += '"';
+    appendLinkAndOthers(tag, attributes, others, markup);
 }
 
 } // namespace areamaker

@@ -68,5 +68,9 @@ std::string areaTag(std::string_view shape, std::optional<std::string_view> coor
 void appendAreaTag(std::string &tag, std::string_view shape, std::optional<std::string_view> coords,
                    const AreaAttributes &attributes, const OtherAttributes &others,
                    AreaMarkup markup);
+// The same in two halves, for a writer that puts COORDS's value between them.
+void appendAreaTagUpToCoords(std::string &tag, std::string_view shape, AreaMarkup markup);
+void appendAreaTagFromCoords(std::string &tag, const AreaAttributes &attributes,
+                             const OtherAttributes &others, AreaMarkup markup);
 
 } // namespace areamaker

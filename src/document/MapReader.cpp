@@ -63,6 +63,13 @@ int knownIndex(std::string_view name)
                                                                                         : -1;
 }
 
+// The default region's shape and coordinates are the editor's to write, repeated or not.
+enum class Geometry
+{
+    Kept,
+    Dropped
+};
+
 } // namespace
 
 // The first attribute of each name the editor reads, found in one pass over the tag.
@@ -76,8 +83,12 @@ public:
     {
         for (const TagAttribute &a : mTag.attributes()) {
             const int index = knownIndex(mTag.nameOf(a));
-            if (index >= 0 && !mFirst[static_cast<std::size_t>(index)])
-                mFirst[static_cast<std::size_t>(index)] = &a;
+            const auto slot = static_cast<std::size_t>(index);
+            const bool first = index >= 0 && !mFirst[slot];
+            if (first)
+                mFirst[slot] = &a;
+            mHasOthers =
+                mHasOthers || !first || (index < coordsIndex && a.valueBegin == a.valueEnd);
         }
     }
     const TagView &tag() const { return mTag; }
@@ -91,36 +102,32 @@ public:
         return MarkupScanner::decodedValue(mTag.text(), *a);
     }
 
+    OtherAttributes otherAttributes(Geometry geometry = Geometry::Kept) const;
+
 private:
     TagView mTag;
     std::array<const TagAttribute *, attributeNames.size()> mFirst{};
+    bool mHasOthers = false;
 };
-
-namespace {
 
 // The tag's attributes that the editor does not read, as written, in their order: a second
 // attribute of a known name is one of them, as browsers ignore it too, and so is a link
 // attribute written empty (alt=""), which an empty value would otherwise not write.
-// The default region's shape and coordinates are the editor's to write, repeated or not.
-enum class Geometry
-{
-    Kept,
-    Dropped
-};
-
-OtherAttributes otherAttributes(const TagView &tag, Geometry geometry = Geometry::Kept)
+OtherAttributes MapReader::AreaTag::otherAttributes(Geometry geometry) const
 {
     OtherAttributes others;
+    if (!mHasOthers)
+        return others;
     std::array<bool, attributeNames.size()> seen{};
-    for (const TagAttribute &a : tag.attributes()) {
-        const int known = knownIndex(tag.nameOf(a));
+    for (const TagAttribute &a : mTag.attributes()) {
+        const int known = knownIndex(mTag.nameOf(a));
         const auto index = static_cast<std::size_t>(known);
         const bool first = known >= 0 && !seen[index];
         if (first)
             seen[index] = true;
         if (geometry == Geometry::Dropped && known >= coordsIndex)
             continue;
-        const std::string_view written = tag.text().substr(a.nameBegin, a.end - a.nameBegin);
+        const std::string_view written = mTag.text().substr(a.nameBegin, a.end - a.nameBegin);
         if (!first)
             others.emplace_back(std::string(written));
         else if (known < coordsIndex && a.valueBegin == a.valueEnd)
@@ -128,6 +135,8 @@ OtherAttributes otherAttributes(const TagView &tag, Geometry geometry = Geometry
     }
     return others;
 }
+
+namespace {
 
 bool hasUpperCase(std::string_view text)
 {
@@ -328,17 +337,18 @@ void MapReader::readAreaShape(const AreaTag &tag, int mapIndex)
     if (startsWith(shape, "RECT")) {
         if (readDefaultRectangle(tag, mapIndex, coords))
             return;
-        const auto values = parseCoordinateList(coords);
+        const auto &values = coordinates(coords);
         if (values.size() < 4)
             throw CoreError(ErrInvalidCall, "Rectangle incomplet : COORDS=\"" + coords + "\".");
+        zone.reservePoints(2);
         storePoint(zone, {values[0], values[1]}, 0);
         storePoint(zone, {values[2], values[3]}, 1);
         zone.setHForme(ShapeRectangle);
     } else if (startsWith(shape, "POLY")) {
-        const std::vector<std::int32_t> values =
-            coords.empty() ? std::vector<std::int32_t>() : parseCoordinateList(coords);
+        const auto &values = coordinates(coords, true);
         if (values.size() % 2 != 0)
             throw CoreError(ErrInvalidCall, "Polygone incomplet : COORDS=\"" + coords + "\".");
+        zone.reservePoints(values.size() / 2);
         int n = 0;
         for (std::size_t i = 0; i < values.size(); i += 2) {
             const Point p{values[i], values[i + 1]};
@@ -353,9 +363,10 @@ void MapReader::readAreaShape(const AreaTag &tag, int mapIndex)
         }
         zone.setHForme(ShapePolygon);
     } else if (startsWith(shape, "CIRC")) {
-        const auto values = parseCoordinateList(coords);
+        const auto &values = coordinates(coords);
         if (values.size() < 3)
             throw CoreError(ErrInvalidCall, "Cercle incomplet : COORDS=\"" + coords + "\".");
+        zone.reservePoints(2);
         const std::int64_t cx = values[0], cy = values[1], r = values[2];
         storePoint(zone, {checkedSum(cx - r), checkedSum(cy - r)}, 0);
         storePoint(zone, {checkedSum(cx + r), checkedSum(cy + r)}, 1);
@@ -377,7 +388,7 @@ bool MapReader::readDefaultRectangle(const AreaTag &tag, int mapIndex, std::stri
     const auto size = mImages.GetImageSize(map.ImagePath);
     if (!size)
         return false;
-    const auto values = parseCoordinateList(coords);
+    const auto &values = coordinates(coords);
     if (values.size() < 4 || values[2] != size->width || values[3] != size->height)
         return false;
     setDefaultRegion(tag, mapIndex);
@@ -389,7 +400,7 @@ void MapReader::setDefaultRegion(const AreaTag &tag, int mapIndex)
     ImageMap &map = mDocument.Maps[static_cast<std::size_t>(mapIndex)];
     for (int k = 0; k < 7; ++k)
         map.DefaultRegion[static_cast<std::size_t>(k)] = tag.value(k);
-    map.DefaultRegionOthers = otherAttributes(tag.tag(), Geometry::Dropped);
+    map.DefaultRegionOthers = tag.otherAttributes(Geometry::Dropped);
     auto *tree = mDocument.tree();
     if (!tree)
         return;
@@ -402,6 +413,17 @@ void MapReader::setDefaultRegion(const AreaTag &tag, int mapIndex)
     }
 }
 
+// The numbers of COORDS. An empty COORDS is one faulty piece, except for a polygon
+// (`emptyHoldsNone`), which it leaves with no points.
+const std::vector<std::int32_t> &MapReader::coordinates(std::string_view coords,
+                                                        bool emptyHoldsNone)
+{
+    mValues.clear();
+    if (!coords.empty() || !emptyHoldsNone)
+        appendCoordinateList(coords, mValues);
+    return mValues;
+}
+
 void MapReader::addZone(Zone zone, const AreaTag &tag, int mapIndex)
 {
     ImageMap &map = mDocument.Maps[static_cast<std::size_t>(mapIndex)];
@@ -410,7 +432,7 @@ void MapReader::addZone(Zone zone, const AreaTag &tag, int mapIndex)
                                          " » ne peut contenir plus de 32 767 zones.");
     for (int k = 0; k < 7; ++k)
         zone.SetData(k, tag.value(k));
-    zone.setOtherAttributes(otherAttributes(tag.tag()));
+    zone.setOtherAttributes(tag.otherAttributes());
     const int zoneIndex = map.ZoneCount();
     if (auto *tree = mDocument.tree())
         tree->addNode(mapKey(mapIndex), zoneKey(mapIndex, zoneIndex),

@@ -63,6 +63,8 @@ private:
     bool readDefaultRectangle(const AreaTag &tag, int mapIndex, std::string_view coords);
     void setDefaultRegion(const AreaTag &tag, int mapIndex);
     void addZone(Zone zone, const AreaTag &tag, int mapIndex);
+    const std::vector<std::int32_t> &coordinates(std::string_view coords,
+                                                 bool emptyHoldsNone = false);
     void fail(const CoreError &error);
 
     MapDocument &mDocument;
@@ -75,6 +77,8 @@ private:
     bool mReadsAreas = true;
     AreaMarkup mMarkup;
     std::optional<CoreError> mLastError;
+    // The numbers of the AREA being read: one list for all of them.
+    std::vector<std::int32_t> mValues;
 };
 
 } // namespace areamaker

@@ -30,11 +30,12 @@ void checkAttributeIndex(int index)
         throw CoreError(ErrSubscript, "L'indice n'appartient pas à la sélection.");
 }
 
-// Numbers written as they are joined, without a string for each.
-void appendNumbers(std::string &text, std::initializer_list<std::int32_t> numbers)
+// Numbers written as they are joined to those after `start`, without a string for each.
+void appendNumbers(std::string &text, std::size_t start,
+                   std::initializer_list<std::int32_t> numbers)
 {
     for (const std::int32_t n : numbers) {
-        if (!text.empty())
+        if (text.size() > start)
             text += ',';
         char digits[12];
         const auto end = std::to_chars(std::begin(digits), std::end(digits), n).ptr;
@@ -204,10 +205,14 @@ bool Zone::sameContent(const Zone &other) const
            usedPoints() == other.usedPoints() && mAttributes == other.mAttributes;
 }
 
+std::size_t Zone::usedPointCount() const
+{
+    return std::min(mPoints.size(), static_cast<std::size_t>(mNCoords));
+}
+
 std::vector<Point> Zone::usedPoints() const
 {
-    const auto count = std::min(mPoints.size(), static_cast<std::size_t>(mNCoords));
-    return {mPoints.begin(), mPoints.begin() + static_cast<std::ptrdiff_t>(count)};
+    return {mPoints.begin(), mPoints.begin() + static_cast<std::ptrdiff_t>(usedPointCount())};
 }
 
 void Zone::buildRegion()
@@ -278,30 +283,38 @@ std::string Zone::ToString(AreaMarkup markup) const
     return tag;
 }
 
-bool Zone::appendTo(std::string &text, AreaMarkup markup) const
+const char *Zone::shapeKeyword() const
 {
-    std::string coords;
-    const char *keyword = nullptr;
     switch (mForme) {
     case ShapeRectangle:
-        keyword = "RECT";
-        appendNumbers(coords, {getXCoord(0), getYCoord(0), getXCoord(1), getYCoord(1)});
-        break;
-    case ShapeCircle: {
-        keyword = "CIRCLE";
-        const Circle c = circleFromCorners(point(0), point(1));
-        appendNumbers(coords, {c.cx, c.cy, c.r});
-        break;
-    }
+        return "RECT";
+    case ShapeCircle:
+        return "CIRCLE";
     case ShapePolygon:
-        keyword = "POLY";
-        for (const Point &p : usedPoints())
-            appendNumbers(coords, {p.x, p.y});
-        break;
+        return "POLY";
     default:
-        return false;
+        return nullptr;
     }
-    appendAreaTag(text, keyword, coords, mAttributes, mOtherAttributes, markup);
+}
+
+// The coordinates go straight into the tag: a page's worth of zones is written this way.
+bool Zone::appendTo(std::string &text, AreaMarkup markup) const
+{
+    const char *keyword = shapeKeyword();
+    if (!keyword)
+        return false;
+    appendAreaTagUpToCoords(text, keyword, markup);
+    const std::size_t start = text.size();
+    if (mForme == ShapeRectangle) {
+        appendNumbers(text, start, {getXCoord(0), getYCoord(0), getXCoord(1), getYCoord(1)});
+    } else if (mForme == ShapeCircle) {
+        const Circle c = circleFromCorners(point(0), point(1));
+        appendNumbers(text, start, {c.cx, c.cy, c.r});
+    } else {
+        for (std::size_t i = 0; i < usedPointCount(); ++i)
+            appendNumbers(text, start, {mPoints[i].x, mPoints[i].y});
+    }
+    appendAreaTagFromCoords(text, mAttributes, mOtherAttributes, markup);
     return true;
 }
 

@@ -59,6 +59,8 @@ public:
     const OtherAttributes &otherAttributes() const { return mOtherAttributes; }
     void setOtherAttributes(OtherAttributes others) { mOtherAttributes = std::move(others); }
 
+    // Room for `count` points, so that a zone whose points are all known is stored at once.
+    void reservePoints(std::size_t count) { mPoints.reserve(count + 1); }
     void AddXCoord(std::int32_t x, int index);
     std::int32_t getXCoord(int index) const;
     void AddYCoord(std::int32_t y, int index);
@@ -99,7 +101,10 @@ private:
         std::vector<Point> points;
     };
 
+    std::size_t usedPointCount() const;
     std::vector<Point> usedPoints() const;
+    // SHAPE's value for the zone's shape; none for a deleted zone.
+    const char *shapeKeyword() const;
     void buildRegion();
     void applyPenAndBrush(const ZoneColours &colours) const;
     void draw() const;
