@@ -38,18 +38,23 @@ std::vector<MapBlock> MapBlockFinder::find(std::string_view page)
 bool MapBlockFinder::forEachBlock(std::string_view page,
                                   const std::function<bool(MapBlock &)> &take, bool withAttributes)
 {
+    std::vector<TagAttribute> attributes;
     for (std::size_t start = MarkupScanner::findStartTag(page, "MAP", 0); start != npos;) {
-        MapBlock block = blockAt(page, start, start, withAttributes);
+        MapBlock block = blockAt(page, start, start, withAttributes, std::move(attributes));
         if (!take(block))
             return false;
+        // The next block's attributes go where these were, unless `take` kept them.
+        attributes = std::move(block.areaAttributes);
     }
     return true;
 }
 
 MapBlock MapBlockFinder::blockAt(std::string_view page, std::size_t start, std::size_t &next,
-                                 bool withAttributes)
+                                 bool withAttributes, std::vector<TagAttribute> &&attributes)
 {
     MapBlock block;
+    block.areaAttributes = std::move(attributes);
+    block.areaAttributes.clear();
     block.begin = start;
     const MarkupScanner::TagScan startTag = MarkupScanner::scanTag(page, start);
     block.startTagEnd =

@@ -4,6 +4,7 @@
 #include "document/AttributeValue.h"
 
 #include <algorithm>
+#include <array>
 
 namespace areamaker {
 
@@ -193,6 +194,23 @@ TagState nextState(TagState state, char c)
     return state;
 }
 
+// The bytes that leave the scan of a tag's name or an attribute's name where it stands:
+// the scan steps over a run of them at once.
+constexpr std::array<bool, 256> nameBytes = [] {
+    std::array<bool, 256> inert{};
+    inert.fill(true);
+    for (const char c : std::string_view(" \t\n\r\f>/=<{"))
+        inert[static_cast<unsigned char>(c)] = false;
+    return inert;
+}();
+
+std::size_t lastNameByte(std::string_view text, std::size_t p)
+{
+    while (p + 1 < text.size() && nameBytes[static_cast<unsigned char>(text[p + 1])])
+        ++p;
+    return p;
+}
+
 // Notes a tag's attributes as its scan goes, at offsets from the tag's '<', as attributes()
 // finds them in the tag's text; each attribute runs from the end of the one before it.
 class AttributeRecorder
@@ -307,6 +325,8 @@ MarkupScanner::TagScan MarkupScanner::scanTag(std::string_view text, std::size_t
         const TagState next = nextState(state, c);
         record.step(state, next, p);
         state = next;
+        if (state == TagState::Name || state == TagState::AttributeName)
+            p = lastNameByte(text, p);
     }
     const std::size_t plain = text.find('>', lt + 1);
     scan.end = plain == npos ? npos : plain + 1;

@@ -21,6 +21,7 @@ TEST(TagScan, ReadsTheAttributesAParseOfTheTagFinds)
         "<area a=b />",
         "<area a = / b>",
         "<area a\"b=c>",
+        "<area da{ta=1 a'b=\"c\" e<f=g\tÉté=h>",
         "<area",
     };
     for (const std::string tag : tags) {
