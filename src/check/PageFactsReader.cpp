@@ -50,7 +50,13 @@ PageFacts PageFactsReader::read(std::string_view page, const std::string &pagePa
     mFirstSrc.clear();
     PageFacts facts;
     facts.path = pagePath;
-    mBlocks = MapBlockFinder::find(page);
+    mBlocks.clear();
+    // Every block is held at once: its list of AREA tags takes no more room than it needs.
+    MapBlockFinder::forEachBlock(page, [this](MapBlock &block) {
+        block.areas.shrink_to_fit();
+        mBlocks.push_back(std::move(block));
+        return true;
+    });
     readImages(page, facts);
     facts.maps.reserve(mBlocks.size());
     for (const MapBlock &block : mBlocks)

@@ -5,6 +5,7 @@
 #include "document/PageEncoding.h"
 #include "document/Paths.h"
 
+#include <deque>
 #include <forward_list>
 #include <optional>
 #include <string>
@@ -54,7 +55,9 @@ private:
     PageEncoding mEncoding;
     // The SRC, as written, of the first IMG tag of each USEMAP name (ASCII upper case).
     std::unordered_map<std::string, std::string> mFirstSrc;
-    std::vector<MapBlock> mBlocks;
+    // In pieces rather than one array: moving a growing array's blocks costs more than
+    // finding them, in memory touched for the first time.
+    std::deque<MapBlock> mBlocks;
     // The attributes of the AREA tag being read, their memory reused for the next.
     std::vector<TagAttribute> mAttributes;
 };
