@@ -27,10 +27,24 @@ bool hasScheme(std::string_view href)
 bool holdsServerCode(std::string_view href)
 {
     for (std::size_t i = 0; i + 1 < href.size(); ++i) {
-        if (MarkupScanner::serverMarkAt(href, i) || (href[i] == '$' && href[i + 1] == '{'))
+        const char c = href[i];
+        if (c != '<' && c != '{' && c != '$')
+            continue;
+        if (MarkupScanner::serverMarkAt(href, i) || (c == '$' && href[i + 1] == '{'))
             return true;
     }
     return false;
+}
+
+// Where the path of a link ends: at its query or fragment, if any. One look at each byte, as
+// a link is mostly a few dozen of them.
+std::size_t pathEnd(std::string_view href)
+{
+    for (std::size_t i = 0; i < href.size(); ++i) {
+        if (href[i] == '?' || href[i] == '#')
+            return i;
+    }
+    return std::string_view::npos;
 }
 
 int hexValue(char c)
@@ -70,7 +84,7 @@ LocalLink::LocalLink(const std::string &pagePath)
 
 const std::string *LocalLink::fileOf(std::string_view href)
 {
-    const std::size_t cut = href.find_first_of("?#");
+    const std::size_t cut = pathEnd(href);
     // The '?' of "<?" that cuts the path short still marks server code.
     if (holdsServerCode(href.substr(0, cut == std::string_view::npos ? cut : cut + 1)))
         return nullptr;

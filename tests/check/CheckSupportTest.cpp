@@ -89,6 +89,8 @@ TEST(CheckSupport, LinksResolveAgainstThePageFolder)
         {"${base}/a.htm", nullptr},
         {"a{b}$c%.htm", "/site/doc/a{b}$c%.htm"},
         {"a.htm?id={{ id }}", "/site/doc/a.htm"},
+        {"b.htm#haut?x=1", "/site/doc/b.htm"},
+        {"$x<b.htm", "/site/doc/$x<b.htm"},
     };
     LocalLink links("/site/doc/page.htm");
     for (const auto &[href, file] : cases) {
