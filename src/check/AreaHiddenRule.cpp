@@ -100,6 +100,21 @@ void cut(double from, double to, const std::vector<Placed> &zones, bool horizont
     at.erase(std::unique(at.begin(), at.end()), at.end());
 }
 
+// Whether the zones' boxes are together large enough to cover the target's box: what each
+// covers of it adds up to at least its size. Most overlaps are partial and end here.
+bool boxesMayCover(const Box &t, const std::vector<Placed> &zones)
+{
+    double sum = 0;
+    for (const Placed &zone : zones) {
+        const Box &b = zone.box;
+        const double width = std::min(b.right, t.right) - std::max(b.left, t.left);
+        const double height = std::min(b.bottom, t.bottom) - std::max(b.top, t.top);
+        if (width > 0 && height > 0)
+            sum += width * height;
+    }
+    return sum >= (t.right - t.left) * (t.bottom - t.top);
+}
+
 // The cuts of a target's box, kept from one target to the next.
 struct Grid
 {
@@ -116,6 +131,8 @@ bool covered(const Placed &target, const std::vector<Placed> &zones, Grid &grid)
         }))
         return true;
     const Box &t = target.box;
+    if (!boxesMayCover(t, zones))
+        return false;
     cut(t.left, t.right, zones, true, grid.xs);
     cut(t.top, t.bottom, zones, false, grid.ys);
     const std::vector<double> &xs = grid.xs, &ys = grid.ys;

@@ -229,6 +229,9 @@ TEST(CheckRules, AreaHidden)
              usedMap(rect("0,0,50,100") + rect("51,0,100,100") + rect("40,10,60,20")),
              {}},
             {"partly covered", usedMap(rect("0,0,50,50") + rect("40,40,60,60")), {}},
+            {"enough surface in the earlier boxes, still a gap",
+             usedMap(rect("0,0,60,10") + rect("0,0,60,10") + rect("0,0,100,10")),
+             {{4, 1, W, 0, 1}}},
             {"four quarters around a point",
              usedMap(rect("0,0,50,50") + rect("50,0,100,50") + rect("0,50,50,100") +
                      rect("50,50,100,100") + rect("25,25,75,75")),
