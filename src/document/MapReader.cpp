@@ -327,16 +327,33 @@ void MapReader::readArea(const AreaTag &area, int mapIndex)
     }
 }
 
+// The zone is built where the map keeps it, and taken back when the tag makes none: a zone
+// is too large to be moved into place for each AREA of a page.
 void MapReader::readAreaShape(const AreaTag &tag, int mapIndex)
+{
+    std::vector<Zone> &zones = mDocument.Maps[static_cast<std::size_t>(mapIndex)].Zones;
+    Zone &zone = zones.emplace_back();
+    try {
+        if (readZone(zone, tag, mapIndex)) {
+            addZone(zone, tag, mapIndex);
+            return;
+        }
+    } catch (const CoreError &) {
+        zones.pop_back();
+        throw;
+    }
+    zones.pop_back();
+}
+
+bool MapReader::readZone(Zone &zone, const AreaTag &tag, int mapIndex)
 {
     const std::string shape = toUpperAscii(tag.valueIf(shapeIndex).value_or("RECT"));
     const std::string coords = tag.value(coordsIndex);
-    Zone zone;
     zone.setHSelection(false);
     zone.setHRegion(KindRegion);
     if (startsWith(shape, "RECT")) {
         if (readDefaultRectangle(tag, mapIndex, coords))
-            return;
+            return false;
         const auto &values = coordinates(coords);
         if (values.size() < 4)
             throw CoreError(ErrInvalidCall, "Rectangle incomplet : COORDS=\"" + coords + "\".");
@@ -373,11 +390,11 @@ void MapReader::readAreaShape(const AreaTag &tag, int mapIndex)
         zone.setHForme(ShapeCircle);
     } else if (startsWith(shape, "DEFAULT")) {
         setDefaultRegion(tag, mapIndex);
-        return;
+        return false;
     } else {
-        return;
+        return false;
     }
-    addZone(std::move(zone), tag, mapIndex);
+    return true;
 }
 
 bool MapReader::readDefaultRectangle(const AreaTag &tag, int mapIndex, std::string_view coords)
@@ -424,21 +441,21 @@ const std::vector<std::int32_t> &MapReader::coordinates(std::string_view coords,
     return mValues;
 }
 
-void MapReader::addZone(Zone zone, const AreaTag &tag, int mapIndex)
+// `zone` is the map's last, counted from here on.
+void MapReader::addZone(Zone &zone, const AreaTag &tag, int mapIndex)
 {
     ImageMap &map = mDocument.Maps[static_cast<std::size_t>(mapIndex)];
-    if (map.Zones.size() >= MapDocument::MaxCount)
+    if (map.Zones.size() > MapDocument::MaxCount)
         throw CoreError(ErrOverflow, "Dépassement de capacité : la map « " + map.Name +
                                          " » ne peut contenir plus de 32 767 zones.");
     for (int k = 0; k < 7; ++k)
         zone.SetData(k, tag.value(k));
     zone.setOtherAttributes(tag.otherAttributes());
-    const int zoneIndex = map.ZoneCount();
+    const auto zoneIndex = static_cast<int>(map.Zones.size() - 1);
     if (auto *tree = mDocument.tree())
         tree->addNode(mapKey(mapIndex), zoneKey(mapIndex, zoneIndex),
                       zoneNodeText(zone.hForme(), mEncoding.decode(zone.GetData(AttrHref))),
                       ZoneNodeImage);
-    map.Zones.push_back(std::move(zone));
 }
 
 } // namespace areamaker

@@ -60,9 +60,12 @@ private:
     void readImagePath(std::string_view page, const MapBlock &block, ImageMap &map);
     void readArea(const AreaTag &area, int mapIndex);
     void readAreaShape(const AreaTag &tag, int mapIndex);
+    // Gives `zone` the tag's shape; false when the tag makes no zone (the default region, a
+    // shape no browser knows).
+    bool readZone(Zone &zone, const AreaTag &tag, int mapIndex);
     bool readDefaultRectangle(const AreaTag &tag, int mapIndex, std::string_view coords);
     void setDefaultRegion(const AreaTag &tag, int mapIndex);
-    void addZone(Zone zone, const AreaTag &tag, int mapIndex);
+    void addZone(Zone &zone, const AreaTag &tag, int mapIndex);
     const std::vector<std::int32_t> &coordinates(std::string_view coords,
                                                  bool emptyHoldsNone = false);
     void fail(const CoreError &error);

@@ -206,6 +206,11 @@ TEST_F(MapReaderTest, CountsPastTheLimitAreAClearError)
         EXPECT_FALSE(lifecycle.OpenDocument(PagePath, true));
         EXPECT_NE(lifecycle.lastError().find("32 767"), std::string::npos) << lifecycle.lastError();
     }
+    // Up to the limit itself, every zone is read.
+    const std::string lastZone = "<area coords=\"1,1,2,2\">";
+    files.put(PagePath, manyZones.substr(0, manyZones.size() - lastZone.size()) + "</map>");
+    ASSERT_TRUE(lifecycle.OpenDocument(PagePath, true)) << lifecycle.lastError();
+    EXPECT_EQ(document.Maps[0].ZoneCount(), MapDocument::MaxCount);
 }
 
 // Maps handed over one at a time are the maps an open reads, in the same order; a fault
