@@ -276,9 +276,15 @@ std::string MapWriter::sourcePathText(const ImageMap &map) const
 std::string MapWriter::mapBlock(const ImageMap &map, const std::string &startTag,
                                 std::string_view eol)
 {
-    std::string block = startTag;
+    // Room for AREA tags of a usual length, so that a block is seldom moved as it grows.
+    constexpr std::size_t usualTagLength = 160;
+    std::string block;
+    block.reserve(startTag.size() + 64 + usualTagLength * map.Zones.size());
+    block += startTag;
     block += eol;
-    block += "<!--Source Map:|" + sourcePathText(map) + "|-->";
+    block += "<!--Source Map:|";
+    block += sourcePathText(map);
+    block += "|-->";
     block += eol;
     for (const Zone &zone : map.Zones) {
         if (zone.appendTo(block, map.Markup))
@@ -289,7 +295,8 @@ std::string MapWriter::mapBlock(const ImageMap &map, const std::string &startTag
         block += defaultLine;
         block += eol;
     }
-    return block + (map.Markup.lowerCase ? "</map>" : "</MAP>");
+    block += map.Markup.lowerCase ? "</map>" : "</MAP>";
+    return block;
 }
 
 std::string MapWriter::defaultRegionLine(const ImageMap &map)
