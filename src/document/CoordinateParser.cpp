@@ -82,11 +82,4 @@ std::int32_t parseCoordinate(std::string_view piece)
     return static_cast<std::int32_t>(rounded);
 }
 
-std::vector<std::int32_t> parseCoordinateList(std::string_view coords)
-{
-    std::vector<std::int32_t> values;
-    appendCoordinateList(coords, values);
-    return values;
-}
-
 } // namespace areamaker

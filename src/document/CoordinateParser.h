@@ -10,10 +10,8 @@ namespace areamaker {
 // is rounded half to even; anything else is a CoreError naming the piece.
 std::int32_t parseCoordinate(std::string_view piece);
 
-// Splits a COORDS value at its commas and converts every piece.
-std::vector<std::int32_t> parseCoordinateList(std::string_view coords);
-
-// The same, appended to `values`; on a CoreError, the pieces before the faulty one are there.
+// Splits a COORDS value at its commas and appends every piece, converted, to `values`; on a
+// CoreError, the pieces before the faulty one are there.
 template <typename Number>
 void appendCoordinateList(std::string_view coords, std::vector<Number> &values)
 {

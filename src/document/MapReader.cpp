@@ -338,7 +338,7 @@ void MapReader::readAreaShape(const AreaTag &tag, int mapIndex)
             addZone(zone, tag, mapIndex);
             return;
         }
-    } catch (const CoreError &) {
+    } catch (...) {
         zones.pop_back();
         throw;
     }

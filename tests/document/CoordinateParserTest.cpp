@@ -50,7 +50,9 @@ TEST(CoordinateParser, ReadsEveryFormOfANumberAndRefusesTheRest)
             EXPECT_EQ(error.number(), c.error);
         }
     }
-    EXPECT_EQ(parseCoordinateList("1,2, 3 ,-4"), (std::vector<std::int32_t>{1, 2, 3, -4}));
+    std::vector<std::int32_t> values{9};
+    appendCoordinateList("1,2, 3 ,-4", values);
+    EXPECT_EQ(values, (std::vector<std::int32_t>{9, 1, 2, 3, -4}));
 }
 
 } // namespace
