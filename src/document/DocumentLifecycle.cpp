@@ -183,10 +183,12 @@ bool DocumentLifecycle::RewritePage(const std::string &path)
             throw MapDocument::tooManyMaps();
         return reader.readMapAgain(page, block);
     };
-    MapDocument unused;
-    unused.Path = path;
+    // The writer takes only the page's path from its document: pictures' paths are written
+    // relative to it.
+    MapDocument pageOnly;
+    pageOnly.Path = path;
     const ImgTagBinder binder(mNewNoBorder);
-    MapWriter writer(unused, images, binder, mStyle);
+    MapWriter writer(pageOnly, images, binder, mStyle);
     const std::string eol(lineBreakOf(page));
     std::optional<CoreError> misread;
     bool begun = false;

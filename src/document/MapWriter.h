@@ -33,7 +33,8 @@ public:
     using MapSource = std::function<ImageMap(const MapBlock &block)>;
     // Writes the text with every block the editor may regenerate written again from its own
     // map, as opening the text, changing every map and saving would, in one pass: each block
-    // is read by `source` as it is found, written, and let go; the document is not used.
+    // is read by `source` as it is found, written, and let go; of the document, only its path
+    // is used (pictures' paths are written relative to it).
     // Returns whether any block was written again.
     bool rewriteMaps(std::string_view text, const MapSource &source, const ContentWriter &write);
 
